@@ -1,0 +1,10 @@
+#include "app/console_log.h"
+
+namespace fennick {
+
+void ConsoleLog::ConsolePrint(const QString& text) {
+    lines_.append(text);
+    Q_EMIT linePrinted(text);
+}
+
+} // namespace fennick

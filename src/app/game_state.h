@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace fennick {
+
+// Which game and mod are chosen, and where the games live.
+struct GameState {
+    QString currentGame;   // "quake1", "quake2", "quake3" or empty
+    QString gameDirectory; // the current game's folder as typed in setup
+    QString quakeExe;      // full executable paths; empty = folder not valid
+    QString quake2Exe;
+    QString quake3Exe;
+    QString currentModKey; // lower-case mod folder, or the game identifier
+};
+
+} // namespace fennick

@@ -1,0 +1,42 @@
+#include "app/program.h"
+
+#include "app/headless_ui.h"
+#include "platform/file_system.h"
+
+namespace fennick {
+
+namespace {
+
+std::unique_ptr<platform::Clock> clockIfMissing(platform::Clock* given) {
+    return given ? nullptr : std::make_unique<platform::SystemClock>();
+}
+
+std::unique_ptr<UiHost> uiIfMissing(UiHost* given) {
+    return given ? nullptr : std::make_unique<HeadlessUi>();
+}
+
+} // namespace
+
+Program::Program(ProgramEnvironment environment)
+    : programFolder(environment.programFolder), ownClock_(clockIfMissing(environment.clock)),
+      ownUi_(uiIfMissing(environment.ui)),
+      clock(environment.clock ? *environment.clock : *ownClock_),
+      ui(environment.ui ? *environment.ui : *ownUi_),
+      random(environment.randomSeed ? platform::RandomSource(*environment.randomSeed)
+                                    : platform::RandomSource::fromEntropy()),
+      cvars(catalogue, game.currentGame), interpreter(*this), configs(*this) {
+    cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
+}
+
+Program::~Program() = default;
+
+QString Program::programPath(const QString& relative) const {
+    return platform::joinPath(programFolder, relative);
+}
+
+void Program::loadCatalogue() {
+    catalogue.LoadCommands(programFolder, console, clock);
+    enums.LoadEnums(programFolder, console, clock);
+}
+
+} // namespace fennick

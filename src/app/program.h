@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/console_log.h"
+#include "app/game_state.h"
+#include "app/ui_host.h"
+#include "console/catalogue.h"
+#include "console/cvar_store.h"
+#include "console/enum_table.h"
+#include "console/interpreter.h"
+#include "launch/config_files.h"
+#include "platform/clock.h"
+#include "platform/random_source.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace fennick {
+
+// What a Program is built over: its folder and its services. Missing
+// services get the real ones (system clock, headless user interface,
+// random seed from the system).
+struct ProgramEnvironment {
+    QString programFolder;
+    platform::Clock* clock = nullptr;
+    UiHost* ui = nullptr;
+    std::optional<std::uint32_t> randomSeed;
+};
+
+// The program-wide state: created once in main() (or by a test over a
+// temporary folder) and passed by reference. Members are declared in the
+// order they depend on each other.
+class Program {
+public:
+    explicit Program(ProgramEnvironment environment);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program();
+
+    // A file of the program folder; "\" in the name stands for the native
+    // separator ("config\q3_general.cfg").
+    QString programPath(const QString& relative) const;
+
+    // Loads "cmds.lst" and "enums.lst" from the program folder.
+    void loadCatalogue();
+
+    const QString programFolder;
+
+private:
+    std::unique_ptr<platform::Clock> ownClock_;
+    std::unique_ptr<UiHost> ownUi_;
+
+public:
+    platform::Clock& clock;
+    UiHost& ui;
+    platform::RandomSource random;
+    ConsoleLog console;
+    GameState game;
+    Catalogue catalogue;
+    EnumTable enums;
+    CvarStore cvars;
+    Interpreter interpreter;
+    ConfigFiles configs;
+
+    // The video settings hook: called after a video cvar is set through the
+    // interpreter (name, value). Empty until the video settings plug in.
+    std::function<void(const QString&, const QString&)> videoHook;
+};
+
+} // namespace fennick

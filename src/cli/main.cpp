@@ -1,0 +1,28 @@
+#include "cli/cli_options.h"
+#include "cli/run_command.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream in(stdin);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const auto parsed = fennick::cli::parseArguments(arguments);
+    if (const auto* error = std::get_if<fennick::cli::ParseError>(&parsed)) {
+        err << "fennick-cli: " << error->message << '\n'
+            << "Try 'fennick-cli --help' for the list of options.\n";
+        return 2;
+    }
+    const auto& command = std::get<fennick::cli::ParsedCommand>(parsed);
+    if (command.kind == fennick::cli::ParsedCommand::Kind::Help) {
+        out << fennick::cli::usageText();
+        return 0;
+    }
+    return fennick::cli::runCommand(command.run, in, out, err);
+}

@@ -1,0 +1,155 @@
+#include "console/interpreter.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+#include "common/number_text.h"
+#include "platform/file_system.h"
+
+#include <QSet>
+
+namespace fennick {
+
+namespace {
+
+QString trimSpaces(const QString& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == QLatin1Char(' '))
+        ++start;
+    while (end > start && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+// Cvars written back as plain game commands ("map q3dm17").
+bool isMapCommand(const QString& name) {
+    static const QSet<QString> kNames = {
+        QStringLiteral("demo"),    QStringLiteral("map"),   QStringLiteral("connect"),
+        QStringLiteral("demomap"), QStringLiteral("arena"), QStringLiteral("devmap")};
+    return kNames.contains(name);
+}
+
+// Cvars that the video settings keep in step with the resolution selector.
+bool isVideoCvar(const QString& name) {
+    static const QSet<QString> kNames = {
+        QStringLiteral("sw_mode"),        QStringLiteral("fenkit_mode"),
+        QStringLiteral("gl_mode"),        QStringLiteral("vid_fullscreen"),
+        QStringLiteral("r_fullscreen"),   QStringLiteral("r_mode")};
+    return kNames.contains(name);
+}
+
+} // namespace
+
+Interpreter::Interpreter(Program& program) : program_(program) {
+    for (const char* word : {"set", "seta", "bind"})
+        commands_.insert(QLatin1String(word), &Interpreter::doSet);
+    for (const char* word : {"setadd1", "setadd5", "setdec1", "setdec5"})
+        commands_.insert(QLatin1String(word), &Interpreter::doStep);
+    commands_.insert(QStringLiteral("addbutton"), &Interpreter::doAddButton);
+    commands_.insert(QStringLiteral("openmapbrowser"), &Interpreter::doOpenMapBrowser);
+    commands_.insert(QStringLiteral("openserverbrowser"), &Interpreter::doOpenServerBrowser);
+    commands_.insert(QStringLiteral("openconsole"), &Interpreter::doOpenConsole);
+    commands_.insert(QStringLiteral("loadform"), &Interpreter::doLoadForm);
+    commands_.insert(QStringLiteral("del"), &Interpreter::doDelete);
+    commands_.insert(QStringLiteral("delcvar"), &Interpreter::doDelete);
+    commands_.insert(QStringLiteral("clearcvars"), &Interpreter::doClear);
+}
+
+void Interpreter::ExecuteLine(const QString& line, bool echo) {
+    if (line.isEmpty())
+        return;
+    // Each command before a "|" runs on its own; nothing is trimmed, so a
+    // space after the "|" becomes part of the next command.
+    QString rest = line;
+    qsizetype bar;
+    while ((bar = rest.indexOf(QLatin1Char('|'))) >= 0) {
+        ExecuteLine(rest.left(bar), echo);
+        rest = rest.mid(bar + 1);
+    }
+    if (echo)
+        program_.console.ConsolePrint(QLatin1Char('>') + rest);
+
+    WordList words;
+    SplitWords(rest, words);
+    dispatch(trimSpaces(words[0].toLower()), words, echo);
+}
+
+void Interpreter::dispatch(QString command, WordList& words, bool echo) {
+    auto it = commands_.constFind(command);
+    if (it == commands_.constEnd()) {
+        // Implicit set: "name value" is "set name value".
+        words[2] = words[1];
+        words[1] = command;
+        command = QStringLiteral("set");
+        it = commands_.constFind(command);
+    }
+    (this->**it)(command, words, echo);
+}
+
+void Interpreter::doSet(const QString& command, const WordList& words, bool echo) {
+    const QString& name = words[1];
+    const QString& value = words[2];
+    if (!name.isEmpty() && !value.isEmpty()) {
+        const QString kind = isMapCommand(name) ? QStringLiteral("map") : command;
+        program_.cvars.SetCvar(name, value, 0, 0, kind);
+        if (isVideoCvar(name) && program_.videoHook)
+            program_.videoHook(name, value);
+        if (name == QLatin1String("fenkit_player"))
+            runPlayerProfile(value);
+        if (echo)
+            program_.console.ConsolePrint(QStringLiteral("CVar Set. (") + kind + QLatin1Char(' ') +
+                                          name + QLatin1Char(' ') + value + QLatin1Char(')'));
+    } else if (!name.isEmpty()) {
+        if (echo)
+            program_.console.ConsolePrint(name + QStringLiteral(" = ") +
+                                          program_.cvars.GetCvar(name));
+    } else if (echo) {
+        program_.console.ConsolePrint(QStringLiteral("Usage: set cvarname cvarvalue"));
+    }
+    program_.cvars.RefreshBoundControls();
+}
+
+void Interpreter::doStep(const QString& command, const WordList& words, bool) {
+    const QString& name = words[1];
+    if (name.isEmpty())
+        return;
+    const double step = command.endsWith(QLatin1Char('5')) ? 5.0 : 1.0;
+    const double sign = command.startsWith(QLatin1String("setadd")) ? 1.0 : -1.0;
+    const double value = leadingNumber(program_.cvars.GetCvar(name)) + sign * step;
+    program_.cvars.SetCvar(name, shortestDecimal(value), 0, 0, QString());
+}
+
+void Interpreter::doAddButton(const QString&, const WordList& words, bool) {
+    program_.ui.addButton(words[1]);
+}
+
+void Interpreter::doOpenMapBrowser(const QString&, const WordList&, bool) {
+    program_.ui.openMapBrowser();
+}
+
+void Interpreter::doOpenServerBrowser(const QString&, const WordList&, bool) {
+    program_.ui.openServerBrowser();
+}
+
+void Interpreter::doOpenConsole(const QString&, const WordList&, bool) {
+    program_.ui.openConsole();
+}
+
+void Interpreter::doLoadForm(const QString&, const WordList& words, bool) {
+    program_.ui.loadForm(program_.programPath(QStringLiteral("Forms\\") + words[1]));
+}
+
+void Interpreter::doDelete(const QString&, const WordList& words, bool) {
+    program_.cvars.DeleteCvar(words[1]);
+}
+
+void Interpreter::doClear(const QString&, const WordList&, bool) { program_.cvars.ClearCvars(); }
+
+void Interpreter::runPlayerProfile(const QString& player) {
+    const QString prefix = gamePrefix(program_.game.currentGame);
+    program_.configs.LoadConfigFile(
+        program_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') + player +
+                             QStringLiteral(".fkp")));
+}
+
+} // namespace fennick

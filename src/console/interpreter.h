@@ -1,0 +1,41 @@
+#pragma once
+
+#include "console/split_words.h"
+
+#include <QHash>
+#include <QString>
+
+namespace fennick {
+
+class Program;
+
+// The console's command language. Every configuration file, button, custom
+// window control and typed line goes through ExecuteLine. A first word that
+// is no command is taken as a cvar name (the implicit set).
+class Interpreter {
+public:
+    explicit Interpreter(Program& program);
+
+    void ExecuteLine(const QString& line, bool echo);
+
+private:
+    using Handler = void (Interpreter::*)(const QString& command, const WordList& words, bool echo);
+
+    void dispatch(QString command, WordList& words, bool echo);
+    void doSet(const QString& command, const WordList& words, bool echo);
+    void doStep(const QString& command, const WordList& words, bool echo);
+    void doAddButton(const QString& command, const WordList& words, bool echo);
+    void doOpenMapBrowser(const QString& command, const WordList& words, bool echo);
+    void doOpenServerBrowser(const QString& command, const WordList& words, bool echo);
+    void doOpenConsole(const QString& command, const WordList& words, bool echo);
+    void doLoadForm(const QString& command, const WordList& words, bool echo);
+    void doDelete(const QString& command, const WordList& words, bool echo);
+    void doClear(const QString& command, const WordList& words, bool echo);
+
+    void runPlayerProfile(const QString& player);
+
+    Program& program_;
+    QHash<QString, Handler> commands_;
+};
+
+} // namespace fennick

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/headless_ui.h"
+#include "app/program.h"
+#include "platform/clock.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace fennick::test {
+
+// A fresh Program over a temporary program folder, with a manual clock,
+// a headless user interface and a fixed random seed.
+class TempProgram {
+public:
+    TempProgram();
+
+    // Writes a file below the program folder ("config/q3_general.cfg"),
+    // creating folders; lines end in CR LF unless raw bytes are given.
+    QString writeFile(const QString& relative, const QStringList& lines);
+    QString writeBytes(const QString& relative, const QByteArray& bytes);
+    QByteArray readBytes(const QString& relative) const;
+    QString path(const QString& relative) const;
+
+    // Builds the Program (after the files it loads at start are written).
+    Program& program();
+    // Console lines printed since the last call.
+    QStringList takeConsole();
+
+    platform::ManualClock clock{QDateTime(QDate(2026, 12, 6), QTime(20, 0))};
+    HeadlessUi ui;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Program> program_;
+    qsizetype consoleRead_ = 0;
+};
+
+} // namespace fennick::test
