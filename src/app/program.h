@@ -2,12 +2,15 @@
 
 #include "app/console_log.h"
 #include "app/game_state.h"
+#include "app/program_settings.h"
+#include "app/status_line.h"
 #include "app/ui_host.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
 #include "console/enum_table.h"
 #include "console/interpreter.h"
 #include "launch/config_files.h"
+#include "launch/launch_preview.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
 
@@ -57,6 +60,9 @@ public:
     platform::RandomSource random;
     ConsoleLog console;
     GameState game;
+    ProgramSettings settings{game};
+    StatusLine status;
+    LaunchPreview preview;
     Catalogue catalogue;
     EnumTable enums;
     CvarStore cvars;

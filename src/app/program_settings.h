@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/game_state.h"
+
+#include <QObject>
+#include <QString>
+
+namespace fennick {
+
+// The program settings that the setup dialog edits and "config.cfg" keeps.
+// This model is their storage while the program runs: the dialog views it.
+// Assigning a directory or the q3map path validates it at once, exactly as
+// typing into the dialog's field does, and publishes the executable paths
+// into the GameState.
+class ProgramSettings : public QObject {
+    Q_OBJECT
+public:
+    explicit ProgramSettings(GameState& game, QObject* parent = nullptr);
+
+    const QString& quakeDir() const { return quakeDir_; }
+    const QString& quake2Dir() const { return quake2Dir_; }
+    const QString& quake3Dir() const { return quake3Dir_; }
+    const QString& q3MapPath() const { return q3MapPath_; }
+    void setQuakeDir(const QString& dir);
+    void setQuake2Dir(const QString& dir);
+    void setQuake3Dir(const QString& dir);
+    void setQ3MapPath(const QString& path);
+
+    bool quakeDirValid() const { return !game_.quakeExe.isEmpty(); }
+    bool quake2DirValid() const { return !game_.quake2Exe.isEmpty(); }
+    bool quake3DirValid() const { return !game_.quake3Exe.isEmpty(); }
+    bool q3MapValid() const { return q3MapValid_; }
+
+    // The directory field of a game ("quake1", "quake2", "quake3").
+    QString directoryOf(const QString& game) const;
+
+    // The other fields, kept as the dialog shows them.
+    QString oglMode = QStringLiteral("Default OpenGL");
+    QString maxServers = QStringLiteral("10");
+    QString updateFrequency = QStringLiteral("5");
+    bool showMapFiles = false;
+    bool createDescription = false;
+
+    // Tells views that some field changed from code (loading, search).
+    void notifyChanged() { Q_EMIT changed(); }
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    GameState& game_;
+    QString quakeDir_;
+    QString quake2Dir_;
+    QString quake3Dir_;
+    QString q3MapPath_;
+    bool q3MapValid_ = false;
+};
+
+} // namespace fennick
