@@ -10,6 +10,7 @@
 #include "console/enum_table.h"
 #include "console/interpreter.h"
 #include "launch/config_files.h"
+#include "launch/game_switcher.h"
 #include "launch/launch_preview.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
@@ -68,6 +69,7 @@ public:
     CvarStore cvars;
     Interpreter interpreter;
     ConfigFiles configs;
+    GameSwitcher switcher{*this};
 
     // The video settings hook: called after a video cvar is set through the
     // interpreter (name, value). Empty until the video settings plug in.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace fennick {
 
@@ -25,6 +26,14 @@ public:
     void setQuake2Dir(const QString& dir);
     void setQuake3Dir(const QString& dir);
     void setQ3MapPath(const QString& path);
+    // Assigns the directory field of a game ("quake1", "quake2", "quake3");
+    // other names are ignored.
+    void setDirectoryOf(const QString& game, const QString& dir);
+
+    // What the OK button does before hiding the dialog: each directory
+    // field, in the order Quake, Quake II, Quake III, loses one trailing
+    // backslash (on Linux also one trailing "/") and is validated again.
+    void trimTrailingSeparators();
 
     bool quakeDirValid() const { return !game_.quakeExe.isEmpty(); }
     bool quake2DirValid() const { return !game_.quake2Exe.isEmpty(); }
@@ -33,6 +42,9 @@ public:
 
     // The directory field of a game ("quake1", "quake2", "quake3").
     QString directoryOf(const QString& game) const;
+
+    // The entries of the OpenGL mode drop-down, in the order shown.
+    static const QStringList& oglModes();
 
     // The other fields, kept as the dialog shows them.
     QString oglMode = QStringLiteral("Default OpenGL");

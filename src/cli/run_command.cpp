@@ -2,6 +2,7 @@
 
 #include "app/headless_ui.h"
 #include "app/program.h"
+#include "app/startup.h"
 #include "cli/json_report.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,20 @@ namespace {
 QString defaultProgramFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                         : QStringLiteral(".");
+}
+
+// Makes the asked game current through the normal game switch, so its
+// folder becomes the game directory. A game whose folder is not valid is
+// still made current, without a game directory, so the catalogue answers
+// for it.
+void chooseGame(Program& program, const QString& game) {
+    if (game.isEmpty())
+        return;
+    program.switcher.SwitchGame(game);
+    if (program.game.currentGame != game) {
+        program.game.currentGame = game;
+        program.game.gameDirectory.clear();
+    }
 }
 
 } // namespace
@@ -32,7 +47,6 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
         options.programFolder.isEmpty() ? defaultProgramFolder() : options.programFolder;
     environment.ui = &ui;
     Program program(environment);
-    program.game.currentGame = options.game;
 
     if (!options.json) {
         QObject::connect(&program.console, &ConsoleLog::linePrinted, [&](const QString& line) {
@@ -41,7 +55,8 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
         });
     }
 
-    program.loadCatalogue();
+    headlessStartup(program);
+    chooseGame(program, options.game);
 
     if (!options.lines.isEmpty()) {
         for (const QString& line : options.lines)

@@ -1,0 +1,60 @@
+#include "app/game_search.h"
+
+#include "app/program_settings.h"
+#include "common/game_ids.h"
+#include "platform/drives.h"
+
+#include <vector>
+
+namespace fennick {
+
+namespace {
+
+struct GameCandidates {
+    QString game;
+    bool (ProgramSettings::*found)() const;
+    QStringList folders;
+};
+
+// Where the games are usually installed, in the order they are tried.
+const std::vector<GameCandidates>& candidateTable() {
+    static const std::vector<GameCandidates> table = {
+        {kQuake1,
+         &ProgramSettings::quakeDirValid,
+         {QStringLiteral("quake"), QStringLiteral("Program Files\\quake"),
+          QStringLiteral("games\\quake")}},
+        {kQuake2,
+         &ProgramSettings::quake2DirValid,
+         {QStringLiteral("quake2"), QStringLiteral("Program Files\\quake2"),
+          QStringLiteral("games\\quake2")}},
+        {kQuake3,
+         &ProgramSettings::quake3DirValid,
+         {QStringLiteral("quake iii arena"), QStringLiteral("Program Files\\quake iii arena"),
+          QStringLiteral("games\\quake iii arena"), QStringLiteral("Program Files\\quake3"),
+          QStringLiteral("games\\quake3")}},
+    };
+    return table;
+}
+
+void tryCandidates(ProgramSettings& settings, const QString& drive,
+                   const GameCandidates& candidates) {
+    for (const QString& folder : candidates.folders) {
+        if ((settings.*candidates.found)())
+            return;
+        settings.setDirectoryOf(candidates.game, platform::folderOnDrive(drive, folder));
+    }
+}
+
+} // namespace
+
+void SearchGameDirectories(ProgramSettings& settings, const QStringList& drives) {
+    for (const QString& drive : drives) {
+        for (const GameCandidates& candidates : candidateTable())
+            tryCandidates(settings, drive, candidates);
+        if (settings.q3MapValid() && settings.quake3DirValid())
+            settings.showMapFiles = true;
+    }
+    settings.notifyChanged();
+}
+
+} // namespace fennick

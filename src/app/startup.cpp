@@ -1,0 +1,160 @@
+#include "app/startup.h"
+
+#include "app/app_log.h"
+#include "app/game_search.h"
+#include "app/program.h"
+#include "app/settings_file.h"
+#include "common/game_ids.h"
+#include "common/number_text.h"
+#include "platform/drives.h"
+#include "platform/file_system.h"
+
+namespace fennick {
+
+namespace {
+
+// The splash stays up at least this long.
+constexpr double kSplashSeconds = 1.0;
+// Seconds the "no usable game" message stays in the status line.
+constexpr int kNoGameSeconds = 3;
+
+void run(const std::function<void()>& step) {
+    if (step)
+        step();
+}
+
+bool settingsFileExists(const Program& program) {
+    return platform::fileExists(program.programPath(QStringLiteral("config.cfg")));
+}
+
+} // namespace
+
+Startup::Startup(Program& program, StartupView* view)
+    : drives(platform::fixedDrives()), program_(program), view_(view) {}
+
+void Startup::run() {
+    startSeconds_ = program_.clock.secondsSinceMidnight();
+    if (view_)
+        view_->showSplash();
+    greet();
+    loadTables();
+    makeProgramFolders();
+    program_.enums.LoadEnums(program_.programFolder, program_.console, program_.clock);
+    program_.ui.yieldOnce();
+    loadSettings();
+    setDefaultDirectories();
+    chooseStartGame();
+    fennick::run(hooks.scanBots);
+    finish();
+}
+
+void Startup::greet() {
+    program_.status.showWelcome(QStringLiteral("Welcome to Fennick"),
+                                program_.clock.secondsSinceMidnight());
+    program_.console.ConsolePrint(QStringLiteral("=== Fennick"));
+    program_.console.ConsolePrint(QStringLiteral("=== Version : %1.%2 - Build #%3")
+                                      .arg(kVersionMajor)
+                                      .arg(kVersionMinor)
+                                      .arg(kVersionRevision));
+}
+
+// Empties what the later steps fill, then loads the catalogue and lets the
+// other parts of the program set themselves up.
+void Startup::loadTables() {
+    program_.cvars.ClearCvars();
+    program_.cvars.clearExtraCommands();
+    program_.enums.clear();
+    program_.catalogue.LoadCommands(program_.programFolder, program_.console, program_.clock);
+    fennick::run(hooks.buildResolutionList);
+    fennick::run(hooks.initCustomWindows);
+    fennick::run(hooks.loadButtons);
+    fennick::run(hooks.setOnlineMode);
+}
+
+void Startup::makeProgramFolders() {
+    makeProgramFolder(QStringLiteral("config"), QStringLiteral("Created config directory"));
+    makeProgramFolder(QStringLiteral("temp"), QStringLiteral("Created temp directory"));
+}
+
+// The log entry comes first, so the log tells what was attempted even when
+// the folder cannot be made.
+void Startup::makeProgramFolder(const QString& name, const QString& createdMessage) {
+    const QString path = program_.programPath(name);
+    if (platform::folderExists(path))
+        return;
+    AppendLog(program_, createdMessage);
+    QString error;
+    if (!platform::makeFolder(path, &error))
+        AppendLog(program_,
+                  QStringLiteral("Could not create the %1 directory: %2").arg(name, error));
+}
+
+void Startup::loadSettings() {
+    if (settingsFileExists(program_)) {
+        LoadProgramSettings(program_, true);
+        return;
+    }
+    AppendLog(program_,
+              QStringLiteral("Started first time - Welcome and thanks for using Fennick"));
+    program_.status.statusText = QStringLiteral("Welcome to Fennick For The First Time");
+    SearchGameDirectories(program_.settings, drives);
+}
+
+// A game still without a valid folder gets the usual install folder, which
+// also replaces a stored folder that is no longer valid.
+void Startup::setDefaultDirectories() {
+    const QString root = platform::defaultGameRoot(drives);
+    ProgramSettings& settings = program_.settings;
+    if (!settings.quakeDirValid())
+        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
+    if (!settings.quake2DirValid())
+        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
+    if (!settings.quake3DirValid())
+        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+}
+
+void Startup::chooseStartGame() {
+    const ProgramSettings& settings = program_.settings;
+    if (settings.quake3DirValid())
+        program_.switcher.SwitchGame(kQuake3);
+    else if (settings.quake2DirValid())
+        program_.switcher.SwitchGame(kQuake2);
+    else if (settings.quakeDirValid())
+        program_.switcher.SwitchGame(kQuake1);
+    else
+        program_.status.queue(
+            QStringLiteral("Directories are incorrect. Please press Setup to change"),
+            kNoGameSeconds);
+}
+
+// Shows the main window, keeps the splash up for at least a second from
+// the start, and reports how long the start took.
+void Startup::finish() {
+    if (view_)
+        view_->showMainWindow();
+    program_.ui.yieldOnce();
+    if (view_) {
+        const double left = kSplashSeconds - program_.clock.elapsedSince(startSeconds_);
+        const int ms = qRound(left * 1000.0);
+        if (ms > 0)
+            view_->waitMilliseconds(ms);
+        view_->closeSplash();
+    }
+    program_.console.ConsolePrint(QStringLiteral("===Program loaded&initialized in ") +
+                                  formatSeconds(program_.clock.elapsedSince(startSeconds_)) +
+                                  QStringLiteral(" seconds."));
+}
+
+void Startup::shutdown() {
+    QString error;
+    if (!SaveProgramSettings(program_, &error))
+        program_.console.ConsolePrint(QStringLiteral("Could not save config.cfg (%1)").arg(error));
+}
+
+void headlessStartup(Program& program) {
+    program.loadCatalogue();
+    if (settingsFileExists(program))
+        LoadProgramSettings(program, false);
+}
+
+} // namespace fennick

@@ -1,0 +1,74 @@
+#include "launch/game_switcher.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+
+namespace fennick {
+
+namespace {
+
+// Seconds the "Directory is incorrect" message stays in the status line.
+constexpr int kRefusalSeconds = 1;
+
+struct GameEntry {
+    const QString& game;
+    QString GameState::*exe;
+    const char* refusal;
+};
+
+const GameEntry* entryOf(const QString& game) {
+    static const GameEntry kEntries[] = {
+        {kQuake1, &GameState::quakeExe, "Quake 1 Directory is incorrect"},
+        {kQuake2, &GameState::quake2Exe, "Quake 2 Directory is incorrect"},
+        {kQuake3, &GameState::quake3Exe, "Quake 3 Directory is incorrect"},
+    };
+    for (const GameEntry& entry : kEntries) {
+        if (entry.game == game)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+GameSwitcher::GameSwitcher(Program& program) : program_(program) {}
+
+void GameSwitcher::run(const std::function<void()>& step) {
+    if (step)
+        step();
+}
+
+void GameSwitcher::chooseIfUsable(const QString& game) {
+    const GameEntry* entry = entryOf(game);
+    if (!entry)
+        return;
+    GameState& state = program_.game;
+    if (!(state.*(entry->exe)).isEmpty()) {
+        state.currentGame = game;
+        state.gameDirectory = program_.settings.directoryOf(game);
+    } else {
+        program_.status.queue(QString::fromLatin1(entry->refusal), kRefusalSeconds);
+    }
+}
+
+void GameSwitcher::SwitchGame(const QString& game) {
+    GameState& state = program_.game;
+    const QString previous = state.currentGame;
+    state.currentGame.clear();
+    run(redrawForm);
+
+    chooseIfUsable(game);
+    // A refused game leaves the one chosen before; its mod list is rebuilt
+    // for it rather than left empty under a selected game.
+    if (state.currentGame.isEmpty())
+        state.currentGame = previous;
+    run(fillModList);
+
+    run(loadGeneralFile);
+    run(selectPlainGame);
+    run(showFastInfoBackground);
+    run(makeCommandLine);
+    run(redrawForm);
+}
+
+} // namespace fennick

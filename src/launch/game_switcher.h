@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace fennick {
+
+class Program;
+
+// Chooses the current game: what a click on a game icon does and what the
+// start-up does at its end. A game whose folder is not valid is refused
+// with a status message and the game chosen before stays current.
+//
+// The main window's part of the switch (its title strip, the mod list and
+// the plain game's entry, the fast-info background) and the reloading of
+// the game's settings come in through the steps below, each run at its
+// place in the switch; a step left empty is skipped.
+class GameSwitcher {
+public:
+    explicit GameSwitcher(Program& program);
+
+    void SwitchGame(const QString& game);
+
+    // Draws the main window's title strip (after the current game was
+    // cleared, and again at the end of the switch).
+    std::function<void()> redrawForm;
+    // Rebuilds the mod list for the game just chosen (or none).
+    std::function<void()> fillModList;
+    // Loads the current game's general settings file.
+    std::function<void()> loadGeneralFile;
+    // Selects the plain game's entry in the mod list.
+    std::function<void()> selectPlainGame;
+    // Shows the current game's fast-info background, or clears the panel.
+    std::function<void()> showFastInfoBackground;
+    // Rebuilds the previewed command line (without writing anything).
+    std::function<void()> makeCommandLine;
+
+private:
+    // Makes `game` current when its executable is known; otherwise queues
+    // the game's "Directory is incorrect" message.
+    void chooseIfUsable(const QString& game);
+    static void run(const std::function<void()>& step);
+
+    Program& program_;
+};
+
+} // namespace fennick
