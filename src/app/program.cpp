@@ -26,6 +26,9 @@ Program::Program(ProgramEnvironment environment)
                                     : platform::RandomSource::fromEntropy()),
       cvars(catalogue, game.currentGame), interpreter(*this), configs(*this) {
     cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
+    videoHook = [this](const QString& name, const QString& value) {
+        video.VideoCvarChanged(name, value);
+    };
 }
 
 Program::~Program() = default;

@@ -12,6 +12,8 @@
 #include "launch/config_files.h"
 #include "launch/game_switcher.h"
 #include "launch/launch_preview.h"
+#include "launch/mod_list.h"
+#include "launch/video_settings.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
 
@@ -74,6 +76,11 @@ public:
     // The video settings hook: called after a video cvar is set through the
     // interpreter (name, value). Empty until the video settings plug in.
     std::function<void(const QString&, const QString&)> videoHook;
+
+    // The models of the main window's panel: the resolution selector with
+    // the renderer picture (installed as the video hook), and the mod list.
+    VideoSettings video{*this};
+    ModList mods{*this};
 };
 
 } // namespace fennick

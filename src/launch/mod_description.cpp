@@ -1,0 +1,63 @@
+#include "launch/mod_description.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+#include "common/record_reader.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+#include <optional>
+
+namespace fennick {
+
+namespace {
+
+// Fields of a "mods.lst" record: game, key, description and two more that
+// the program does not use.
+constexpr int kModsFields = 5;
+
+// A key names one folder. Keys also come from servers' replies, so one
+// that would climb out of the game directory is not looked up on disk.
+bool isFolderName(const QString& key) {
+    return !key.isEmpty() && key != QLatin1String(".") && key != QLatin1String("..") &&
+           !key.contains(QLatin1Char('/')) && !key.contains(QLatin1Char('\\'));
+}
+
+// The first line of the Quake III mod's own description file. An empty
+// file describes nothing, so the next source is asked.
+std::optional<QString> descriptionFile(const Program& program, const QString& key) {
+    if (program.game.currentGame != kQuake3 || !isFolderName(key) ||
+        program.settings.quake3Dir().isEmpty())
+        return std::nullopt;
+    const QString path =
+        platform::joinPath(program.settings.quake3Dir(), key + QStringLiteral("\\description.txt"));
+    const std::optional<QStringList> lines = platform::readTextLines(path);
+    if (!lines || lines->isEmpty())
+        return std::nullopt;
+    return lines->first();
+}
+
+std::optional<QString> modsListEntry(const Program& program, const QString& key) {
+    const std::optional<QString> text =
+        platform::readText(program.programPath(QStringLiteral("mods.lst")));
+    if (!text)
+        return std::nullopt;
+    RecordReader reader(*text);
+    while (const std::optional<QStringList> record = reader.nextRecord(kModsFields)) {
+        if (record->at(0) == program.game.currentGame && record->at(1) == key)
+            return record->at(2);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString ModDescription(const Program& program, const QString& key) {
+    if (std::optional<QString> found = descriptionFile(program, key))
+        return *found;
+    if (std::optional<QString> found = modsListEntry(program, key))
+        return *found;
+    return key;
+}
+
+} // namespace fennick

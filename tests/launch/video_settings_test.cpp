@@ -1,0 +1,317 @@
+#include "launch/video_settings.h"
+#include "platform/display_modes.h"
+#include "support/qt_print.h"
+#include "support/temp_program.h"
+#include "ui/qt_display_modes.h"
+
+#include <QSignalSpy>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace fennick {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using Picture = VideoSettings::RendererPicture;
+
+TEST(VideoModeTable, SizesAndNumbersMapBothWaysWithFallbacks) {
+    for (const VideoMode& mode : videoModeTable()) {
+        EXPECT_EQ(ModeIndex(QLatin1String(mode.size)), mode.number);
+        EXPECT_EQ(ModeText(mode.number), QLatin1String(mode.size));
+    }
+    for (const char* unknown : {"1280x1024", "", "640x480 ", "1024X768"})
+        EXPECT_EQ(ModeIndex(QLatin1String(unknown)), 3) << unknown;
+    for (int unknown : {-1, 10, 99})
+        EXPECT_EQ(ModeText(unknown), QStringLiteral("640x480")) << unknown;
+}
+
+TEST(ResolutionEntries, FollowTheAdapterAndTheDesktopWidth) {
+    using platform::DisplayMode;
+    struct Case {
+        const char* what;
+        QList<DisplayMode> modes;
+        int desktopWidth;
+        QStringList expected;
+    };
+    const QList<Case> cases = {
+        {"1280x1024 offered, not 1280x960",
+         {{640, 480, 32}, {1280, 1024, 32}, {1024, 768, 16}},
+         0,
+         {"Fullscreen - 640x480", "Fullscreen - 1024x768"}},
+        {"8-bit modes do not count, repeats count once",
+         {{800, 600, 8}, {640, 480, 8}, {640, 480, 32}, {640, 480, 16}, {320, 200, 15}},
+         0,
+         {"Fullscreen - 640x480"}},
+        {"a desktop 1024 wide",
+         {},
+         1024,
+         {"Windowed - 320x200", "Windowed - 400x300", "Windowed - 512x384", "Windowed - 640x480",
+          "Windowed - 800x600", "Windowed - 960x720", "Windowed - 1024x768"}},
+        {"a narrow desktop", {{320, 200, 32}}, 319, {"Fullscreen - 320x200"}},
+        {"a wide desktop, modes in adapter order",
+         {{1600, 1200, 32}, {320, 200, 32}},
+         1920,
+         {"Fullscreen - 320x200", "Fullscreen - 1600x1200", "Windowed - 320x200",
+          "Windowed - 400x300", "Windowed - 512x384", "Windowed - 640x480", "Windowed - 800x600",
+          "Windowed - 960x720", "Windowed - 1024x768", "Windowed - 1152x864", "Windowed - 1280x960",
+          "Windowed - 1600x1200"}},
+    };
+    for (const Case& c : cases) {
+        const platform::FixedDisplayModes display(c.modes, c.desktopWidth);
+        EXPECT_EQ(resolutionEntries(display), c.expected) << c.what;
+    }
+}
+
+TEST(QtDisplayModes, OfferTheTableSizesThatFitThePrimaryScreenAndTheScreenItself) {
+    const QtDisplayModes display;
+    const QList<platform::DisplayMode> modes = display.modes();
+    ASSERT_FALSE(modes.isEmpty());
+    const platform::DisplayMode screen = modes.last();
+    EXPECT_EQ(display.desktopWidth(), screen.width);
+    for (const platform::DisplayMode& mode : modes) {
+        EXPECT_LE(mode.width, screen.width);
+        EXPECT_LE(mode.height, screen.height);
+        EXPECT_EQ(mode.bitsPerPixel, screen.bitsPerPixel);
+    }
+    // Every table size that fits is offered full screen.
+    const QStringList entries = resolutionEntries(display);
+    for (const VideoMode& mode : videoModeTable()) {
+        const bool fits = mode.width <= screen.width && mode.height <= screen.height;
+        EXPECT_EQ(entries.contains(QStringLiteral("Fullscreen - ") + QLatin1String(mode.size)),
+                  fits && screen.bitsPerPixel >= 16)
+            << mode.size;
+    }
+}
+
+class VideoSettingsTest : public ::testing::Test {
+protected:
+    Program& program() { return temp.program(); }
+    VideoSettings& video() { return program().video; }
+    void play(const QString& game) { program().game.currentGame = game; }
+    void run(const QString& line) { program().interpreter.ExecuteLine(line, false); }
+    QString value(const char* name) { return program().cvars.GetCvar(QLatin1String(name)); }
+    bool has(const char* name) { return program().cvars.find(QLatin1String(name)) != nullptr; }
+
+    // Behaves like the main window's selector: it reports every text it is
+    // told as a change, the way a combo box does.
+    void attachEchoingSelector() {
+        QObject::connect(&video(), &VideoSettings::selectorTextChanged, &video(),
+                         [this](const QString& text) {
+                             ++shown;
+                             video().selectorChanged(text);
+                         });
+    }
+
+    test::TempProgram temp;
+    int shown = 0;
+};
+
+TEST_F(VideoSettingsTest, BuildingTheListReportsAndPublishesTheEntries) {
+    QSignalSpy spy(&video(), &VideoSettings::entriesChanged);
+    const platform::FixedDisplayModes display({{800, 600, 32}}, 640);
+    const QStringList entries = video().BuildResolutionList(display);
+    EXPECT_THAT(entries,
+                ElementsAre("Fullscreen - 800x600", "Windowed - 320x200", "Windowed - 400x300",
+                            "Windowed - 512x384", "Windowed - 640x480"));
+    EXPECT_EQ(video().entries(), entries);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_THAT(temp.takeConsole(), ElementsAre("Added possible resolutions to resolution list."));
+}
+
+TEST_F(VideoSettingsTest, ChoosingAnEntrySetsTheGamesCvars) {
+    struct Case {
+        const char* game;
+        const char* choice;
+        QList<std::pair<const char*, const char*>> expected;
+    };
+    const QList<Case> cases = {
+        {"quake3", "Windowed - 800x600", {{"r_fullscreen", "0"}, {"r_mode", "4"}}},
+        {"quake3", "Fullscreen - 1600x1200", {{"r_fullscreen", "1"}, {"r_mode", "9"}}},
+        {"quake3", "Fullscreen - 1280x1024", {{"r_fullscreen", "1"}, {"r_mode", "3"}}},
+        {"quake2",
+         "Fullscreen - 640x480",
+         {{"vid_fullscreen", "1"}, {"sw_mode", "3"}, {"gl_mode", "3"}}},
+        {"quake2",
+         "Windowed - 1024x768",
+         {{"vid_fullscreen", "0"}, {"sw_mode", "6"}, {"gl_mode", "6"}}},
+    };
+    for (const Case& c : cases) {
+        program().cvars.ClearCvars();
+        play(QLatin1String(c.game));
+        video().selectorChanged(QLatin1String(c.choice));
+        EXPECT_EQ(value("fenkit_mode"), QLatin1String(c.choice)) << c.choice;
+        EXPECT_EQ(video().selectorText(), QLatin1String(c.choice));
+        for (const auto& [name, expected] : c.expected) {
+            EXPECT_EQ(value(name), QLatin1String(expected))
+                << c.game << " " << c.choice << " " << name;
+            ASSERT_TRUE(has(name));
+            EXPECT_EQ(program().cvars.find(QLatin1String(name))->kind, QStringLiteral("set"));
+        }
+    }
+}
+
+TEST_F(VideoSettingsTest, GameCvarsFromAConfigurationShowTheMatchingEntry) {
+    struct Case {
+        const char* game;
+        QStringList lines;
+        const char* shown;
+    };
+    const QList<Case> cases = {
+        {"quake3", {"r_fullscreen 1", "r_mode 6"}, "Fullscreen - 1024x768"},
+        {"quake3", {"r_mode 4"}, "Fullscreen - 800x600"}, // unset flag: full screen
+        {"quake3", {"r_fullscreen 0", "r_mode 2"}, "Windowed - 512x384"},
+        {"quake3", {"r_mode 5", "r_fullscreen 0"}, "Windowed - 960x720"},
+        {"quake3", {"r_mode 7", "r_fullscreen 2"}, "Fullscreen - 1152x864"},
+        {"quake3", {"r_fullscreen 0"}, "Windowed - 320x200"}, // unset mode reads as 0
+        {"quake3", {"r_mode 12"}, "Fullscreen - 640x480"},
+        {"quake3", {"r_mode 4.9"}, "Fullscreen - 800x600"},
+        {"quake2", {"vid_fullscreen 0", "gl_mode 6"}, "Windowed - 1024x768"},
+        {"quake2", {"vid_fullscreen 0", "sw_mode 1"}, "Windowed - 400x300"},
+        {"quake2", {"gl_mode 3", "vid_fullscreen 0"}, "Windowed - 640x480"},
+        {"quake2", {"gl_mode 8"}, "Fullscreen - 1280x960"},
+    };
+    for (const Case& c : cases) {
+        program().cvars.ClearCvars();
+        play(QLatin1String(c.game));
+        for (const QString& line : c.lines)
+            run(line);
+        EXPECT_EQ(value("fenkit_mode"), QLatin1String(c.shown)) << c.lines.join(u';').toStdString();
+        EXPECT_EQ(video().selectorText(), QLatin1String(c.shown));
+    }
+}
+
+TEST_F(VideoSettingsTest, CvarsOfOtherGamesAndOddValuesChangeNothing) {
+    struct Case {
+        const char* game;
+        const char* line;
+    };
+    const QList<Case> cases = {
+        {"quake1", "fenkit_mode \"Windowed - 800x600\""},
+        {"quake1", "r_mode 4"},
+        {"quake1", "vid_fullscreen 0"},
+        {"", "fenkit_mode \"Windowed - 800x600\""},
+        {"quake2", "r_mode 4"},
+        {"quake2", "r_fullscreen 0"},
+        {"quake3", "fenkit_mode 800x600"},
+        {"quake3", "fenkit_mode \"fullscreen - 800x600\""},
+        {"quake2", "fenkit_mode \"Window - 800x600\""},
+    };
+    const QSet<QString> videoCvars = {"fenkit_mode", "r_mode",  "r_fullscreen",
+                                      "sw_mode",     "gl_mode", "vid_fullscreen"};
+    for (const Case& c : cases) {
+        program().cvars.ClearCvars();
+        play(QLatin1String(c.game));
+        QSignalSpy spy(&video(), &VideoSettings::selectorTextChanged);
+        run(QLatin1String(c.line));
+        QStringList touched;
+        for (const CvarRecord& record : program().cvars.records()) {
+            if (videoCvars.contains(record.name))
+                touched.append(record.name);
+        }
+        // Only the cvar the line itself names exists afterwards.
+        EXPECT_EQ(touched.size(), 1)
+            << c.game << " " << c.line << ": " << touched.join(u',').toStdString();
+        EXPECT_EQ(spy.count(), 0) << c.game << " " << c.line;
+    }
+}
+
+TEST_F(VideoSettingsTest, TheSelectorsEchoEndsAtOnceAndSetsNothingNew) {
+    attachEchoingSelector();
+    play(QStringLiteral("quake3"));
+
+    // The user picks an entry: shown text equals the pick, so no echo.
+    video().selectorChanged(QStringLiteral("Windowed - 800x600"));
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(value("r_mode"), QStringLiteral("4"));
+
+    // A configuration line moves the selector; its echo must not rewrite a
+    // mode the table does not know, nor create the flag.
+    program().cvars.ClearCvars();
+    run(QStringLiteral("r_mode -1"));
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(video().selectorText(), QStringLiteral("Fullscreen - 640x480"));
+    EXPECT_EQ(value("r_mode"), QStringLiteral("-1"));
+    EXPECT_FALSE(has("r_fullscreen"));
+
+    // Showing the text it already shows raises nothing.
+    run(QStringLiteral("r_mode 3"));
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(VideoSettingsTest, TheRendererFollowsTheSettingsForQuake2) {
+    struct Case {
+        const char* oglMode;
+        const char* request;
+        const char* vidRefBefore; // nullptr: not set
+        const char* vidRef;
+        const char* glDriver; // nullptr: not set
+        Picture picture;
+    };
+    const QList<Case> cases = {
+        {"Default OpenGL", "gl", nullptr, "gl", "opengl32", Picture::OpenGL},
+        {"3dfx OpenGL", "gl", nullptr, "gl", "3dfxgl", Picture::OpenGL},
+        {"PowerVR OpenGL", "gl", nullptr, "gl", "pvrgl", Picture::OpenGL},
+        {"powervr opengl", "gl", nullptr, "gl", "pvrgl", Picture::OpenGL},
+        {"Software", "gl", nullptr, "gl", nullptr, Picture::OpenGL},
+        {"Default OpenGL", "soft", nullptr, "soft", nullptr, Picture::Software},
+        {"Software", "", nullptr, "soft", nullptr, Picture::Software},
+        {"3dfx OpenGL", "", nullptr, "gl", "3dfxgl", Picture::OpenGL},
+        {"Software", "", "gl", "gl", nullptr, Picture::OpenGL},
+        {"Default OpenGL", "", "soft", "soft", nullptr, Picture::Software},
+        {"Default OpenGL", "", "ref_gl", "gl", "opengl32", Picture::OpenGL},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.oglMode) + " / " + c.request;
+        program().cvars.ClearCvars();
+        play(QStringLiteral("quake2"));
+        video().SetRenderer(QStringLiteral("soft")); // start from a known picture
+        program().cvars.ClearCvars();
+        if (c.vidRefBefore)
+            run(QStringLiteral("vid_ref ") + QLatin1String(c.vidRefBefore));
+        program().settings.oglMode = QLatin1String(c.oglMode);
+        video().SetRenderer(QLatin1String(c.request));
+        EXPECT_EQ(value("vid_ref"), QLatin1String(c.vidRef)) << what;
+        if (c.glDriver)
+            EXPECT_EQ(value("gl_driver"), QLatin1String(c.glDriver)) << what;
+        else
+            EXPECT_FALSE(has("gl_driver")) << what;
+        EXPECT_EQ(video().rendererPicture(), c.picture) << what;
+    }
+}
+
+TEST_F(VideoSettingsTest, OtherGamesShowTheirPictureWithoutTouchingCvars) {
+    play(QStringLiteral("quake3"));
+    video().SetRenderer(QString());
+    EXPECT_EQ(video().rendererPicture(), Picture::OpenGL);
+    video().SetRenderer(QStringLiteral("soft"));
+    EXPECT_EQ(video().rendererPicture(), Picture::OpenGL);
+    video().rendererPictureClicked();
+    EXPECT_EQ(video().rendererPicture(), Picture::OpenGL);
+
+    QSignalSpy spy(&video(), &VideoSettings::rendererPictureChanged);
+    play(QStringLiteral("quake1"));
+    video().SetRenderer(QString());
+    EXPECT_EQ(video().rendererPicture(), Picture::None);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_FALSE(has("vid_ref"));
+    EXPECT_FALSE(has("gl_driver"));
+}
+
+TEST_F(VideoSettingsTest, ClickingThePictureTogglesQuake2sRenderer) {
+    play(QStringLiteral("quake2"));
+    program().settings.oglMode = QStringLiteral("3dfx OpenGL");
+    QSignalSpy spy(&video(), &VideoSettings::rendererPictureChanged);
+    const QList<std::pair<Picture, const char*>> expected = {
+        {Picture::OpenGL, "gl"}, {Picture::Software, "soft"}, {Picture::OpenGL, "gl"}};
+    for (const auto& [picture, vidRef] : expected) {
+        video().rendererPictureClicked();
+        EXPECT_EQ(video().rendererPicture(), picture);
+        EXPECT_EQ(value("vid_ref"), QLatin1String(vidRef));
+    }
+    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(value("gl_driver"), QStringLiteral("3dfxgl"));
+}
+
+} // namespace
+} // namespace fennick
