@@ -26,6 +26,7 @@ Program::Program(ProgramEnvironment environment)
                                     : platform::RandomSource::fromEntropy()),
       cvars(catalogue, game.currentGame), interpreter(*this), configs(*this) {
     cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
+    cvars.setChangedHandler([this] { commandBuilder.MakeCommandLine(false); });
     videoHook = [this](const QString& name, const QString& value) {
         video.VideoCvarChanged(name, value);
     };

@@ -5,16 +5,21 @@
 #include "app/program_settings.h"
 #include "app/status_line.h"
 #include "app/ui_host.h"
+#include "archive/bot_list.h"
+#include "buttons/fast_info.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
 #include "console/enum_table.h"
 #include "console/interpreter.h"
+#include "launch/command_line_builder.h"
 #include "launch/config_files.h"
+#include "launch/game_launcher.h"
 #include "launch/game_switcher.h"
 #include "launch/launch_preview.h"
 #include "launch/mod_list.h"
 #include "launch/video_settings.h"
 #include "platform/clock.h"
+#include "platform/process_launcher.h"
 #include "platform/random_source.h"
 
 #include <QString>
@@ -71,6 +76,15 @@ public:
     CvarStore cvars;
     Interpreter interpreter;
     ConfigFiles configs;
+
+    // The launch: the bot list it picks from, the fast-info entries it
+    // fills, the command-line rebuild (run after every SetCvar) and the
+    // start button with the process start behind it.
+    BotList BotNames;
+    FastInfo fastInfo;
+    platform::ProcessLauncher processes;
+    CommandLineBuilder commandBuilder{*this};
+    GameLauncher launcher{*this};
     GameSwitcher switcher{*this};
 
     // The video settings hook: called after a video cvar is set through the

@@ -2,6 +2,8 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace fennick {
 
@@ -18,7 +20,62 @@ public:
     // of a ".fkc" file are skipped. A missing file does nothing at all.
     void LoadConfigFile(const QString& path);
 
+    // Where the configuration of the current mod named `name` lives: the
+    // first ".fkc" file in folder-listing order whose second line is the
+    // name, else the path a new one gets (one more than the highest number
+    // in use; gaps are never filled).
+    struct FoundConfiguration {
+        QString path;
+        bool exists = false;
+    };
+    FoundConfiguration FindConfigurationFile(const QString& name) const;
+
+    // Writes the configuration named by `configurationName`, the game's
+    // general file and, while fenkit_player is set, the player profile;
+    // each file is replaced whole or not at all. False when a file could
+    // not be written (a console line says which and why).
+    bool SaveConfiguration();
+
+    // The configuration combo's choice: unless the combo is being refilled
+    // ("NoLoad"), clears the store and loads the general file and then the
+    // named configuration, when a file has that name. An unknown name is
+    // only remembered for the next save.
+    void SelectConfiguration(const QString& name);
+
+    // Clears the store and loads the general file, then the named
+    // configuration when it exists; the name is kept for the next save.
+    // For callers that want the general settings even for a new name.
+    void openConfiguration(const QString& name);
+
+    // What a click on a mod does, by key: clears the store, loads the
+    // general file, takes the mod's description from its descriptor (else
+    // the key) and loads its first configuration.
+    void selectModKey(const QString& key);
+
+    // The names (line 2) of a mod's configurations 0 to 9, in number order.
+    QStringList ListConfigurations(const QString& modKey) const;
+    // The first line of a mod's configuration 0, its descriptor.
+    std::optional<QString> modDescriptor(const QString& modKey) const;
+
+    QString configFolder() const;
+    // prefix + "_general.cfg" of the current game in the config folder.
+    QString generalFilePath() const;
+
+    // The configuration panel of the main window, kept here so that the
+    // window only shows it: the description field, the configuration
+    // combo's text and its marker ("NoLoad" while refilling, empty, or the
+    // path of the loaded configuration).
+    static const QString kNoLoad;
+    QString description = QStringLiteral("Mod Name");
+    QString configurationName = QStringLiteral("Default Configuration");
+    QString marker;
+
 private:
+    QString configurationPath(const QString& modKey, int number) const;
+    bool saveLines(const QString& path, const QStringList& lines);
+    QStringList linesOfScope(qint32 scope) const;
+    bool saveProfile();
+
     Program& program_;
     // Files being executed right now: a profile that names itself (or two
     // that name each other) is not run again while it runs.

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "console/cvar_record.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace fennick {
+
+class Program;
+
+// Turns the cvar store into what the game gets: its command line and the
+// lines of the start-up script "fenkit.cfg". Rebuilt after every change of a
+// cvar, so the console window always shows what a launch would do; the
+// results go to the program's launch preview. Only a rebuild with writing on
+// touches the disk.
+class CommandLineBuilder {
+public:
+    explicit CommandLineBuilder(Program& program);
+
+    // Rebuilds the command line, the script lines and the fast-info entries.
+    // With write on it also replaces the script file; false when that write
+    // was refused or failed (a console line says why).
+    bool MakeCommandLine(bool write);
+
+    // True when a record with this mode mask counts for the current fenkit_mp.
+    bool ModeMatches(qint16 mask) const;
+
+    // The last rebuild's command line as the system gets it: the executable
+    // and the same tokens as the text, unquoted.
+    const QString& executable() const { return executable_; }
+    const QStringList& arguments() const { return arguments_; }
+
+private:
+    struct Build;
+
+    void applyBotDefaults(const Build& build);
+    void firstPass(Build& build);
+    void addBots(Build& build, const CvarRecord& record);
+    void addToCommandLine(Build& build, const CvarRecord& record);
+    void scriptPass(Build& build, qint32 placement);
+    void extraPass(Build& build, qint32 placement);
+    void mapPass(Build& build);
+    QString scriptPathFor(const QString& game) const;
+    bool writeScript(const QString& path, const QStringList& lines);
+    const QString& cachedLine(qsizetype index, const CvarRecord& record);
+
+    // One script line per store slot, reused while the record's kind, name
+    // and value stay the same: a configuration load rebuilds after every line.
+    struct CachedLine {
+        QString kind;
+        QString name;
+        QString value;
+        QString line;
+    };
+
+    Program& program_;
+    bool building_ = false;
+    QVector<CachedLine> lineCache_;
+    QString executable_;
+    QStringList arguments_;
+};
+
+} // namespace fennick

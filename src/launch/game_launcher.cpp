@@ -1,0 +1,67 @@
+#include "launch/game_launcher.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+#include "platform/process_launcher.h"
+
+namespace fennick {
+
+namespace {
+
+// How long the status line holds a launch failure.
+constexpr int kFailureSeconds = 3;
+
+} // namespace
+
+GameLauncher::GameLauncher(Program& program) : program_(program) {}
+
+QString GameLauncher::workingDirectory() const {
+    if (!program_.game.gameDirectory.isEmpty())
+        return program_.game.gameDirectory;
+    return program_.settings.directoryOf(program_.game.currentGame);
+}
+
+bool GameLauncher::refuse(const QString& text) {
+    program_.console.ConsolePrint(text);
+    program_.status.queue(text, kFailureSeconds);
+    return false;
+}
+
+bool GameLauncher::writeLaunchFiles() {
+    const bool written = program_.commandBuilder.MakeCommandLine(true);
+    program_.configs.SaveConfiguration();
+    return written;
+}
+
+bool GameLauncher::Launch() {
+    if (beforeLaunch)
+        beforeLaunch();
+    const QString& game = program_.game.currentGame;
+    if (!isGameId(game))
+        return refuse(QStringLiteral("Cannot launch: no game is selected"));
+
+    // Check the executable before anything is written: a game that is
+    // plainly missing leaves every file as it was.
+    const GameState& state = program_.game;
+    const QString& executable = game == kQuake1   ? state.quakeExe
+                                : game == kQuake2 ? state.quake2Exe
+                                                  : state.quake3Exe;
+    if (std::optional<QString> why = platform::ProcessLauncher::whyNotStartable(executable))
+        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+                      QStringLiteral(": ") + *why);
+
+    if (!writeLaunchFiles())
+        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+                      QStringLiteral(": fenkit.cfg could not be written"));
+
+    program_.ui.yieldOnce();
+    const platform::ProcessLauncher::Result started =
+        program_.processes.startDetached(program_.commandBuilder.executable(),
+                                         program_.commandBuilder.arguments(), workingDirectory());
+    if (!started.started)
+        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+                      QStringLiteral(": ") + started.error);
+    return true;
+}
+
+} // namespace fennick

@@ -1,0 +1,67 @@
+#include "launch/launch_rules.h"
+
+#include "common/game_ids.h"
+#include "console/cvar_record.h"
+
+namespace fennick {
+
+bool modeMatches(qint16 mask, double mp) {
+    if (mask == 0 || mp == 0.0)
+        return true;
+    if (mp == double(mask))
+        return true;
+    return mask == 4 && (mp == 1.0 || mp == 2.0);
+}
+
+bool isOwnRecord(const QString& name) {
+    return name.startsWith(QLatin1String("fenkit_"), Qt::CaseInsensitive);
+}
+
+QString quotedValue(const QString& value) {
+    if (needsQuotes(value))
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
+bool isPlainGameKey(const QString& modKey) {
+    return modKey.isEmpty() || isGameId(modKey);
+}
+
+QString baseFolderOf(const QString& game) {
+    if (game == kQuake1)
+        return QStringLiteral("id1");
+    if (game == kQuake2)
+        return QStringLiteral("baseq2");
+    if (game == kQuake3)
+        return QStringLiteral("baseq3");
+    return {};
+}
+
+QString commandMarkOf(const QString& game) {
+    return game == kQuake1 ? QStringLiteral("-") : QStringLiteral("+");
+}
+
+QStringList modArgumentsOf(const QString& game, const QString& modKey) {
+    if (isPlainGameKey(modKey))
+        return {};
+    if (game == kQuake1)
+        return {QStringLiteral("-game"), modKey};
+    if (game == kQuake2)
+        return {QStringLiteral("+game"), modKey};
+    if (game == kQuake3)
+        return {QStringLiteral("+set"), QStringLiteral("fs_game"), modKey};
+    return {};
+}
+
+bool isSafeNamePart(const QString& text) {
+    if (text.isEmpty() || text.contains(QLatin1String("..")))
+        return false;
+    for (QChar c : text) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('\n') ||
+            c == QLatin1Char('\r') || c == QChar(0))
+            return false;
+    }
+    return true;
+}
+
+} // namespace fennick

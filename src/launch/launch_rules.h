@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// The small rules the launch shares with the configuration files and the
+// command-line tool: which records are the program's own, how values are
+// quoted, where the start-up script goes and how each game spells its
+// arguments.
+namespace fennick {
+
+// True when a record with this mode mask counts for the game mode `mp`
+// (the numeric value of fenkit_mp): mask 0 and mode 0 always count; mask 4
+// stands for a local game, single player (1) or server (2).
+bool modeMatches(qint16 mask, double mp);
+
+// The program's own settings ("fenkit_" in any letter case) never go into
+// the start-up script.
+bool isOwnRecord(const QString& name);
+
+// The value as the script and command-line text show it: in double quotes
+// when it holds a space that is not its first character.
+QString quotedValue(const QString& value);
+
+// True for the plain game: a game identifier, or no mod chosen at all.
+bool isPlainGameKey(const QString& modKey);
+
+// The data folder of a game ("id1", "baseq2", "baseq3"), else empty.
+QString baseFolderOf(const QString& game);
+
+// "-" for Quake, "+" for Quake II and Quake III: what starts a command on
+// the game's command line.
+QString commandMarkOf(const QString& game);
+
+// The arguments that choose a mod: "-game M", "+game M", "+set fs_game M";
+// none for the plain game.
+QStringList modArgumentsOf(const QString& game, const QString& modKey);
+
+// True when the text can stand as one component of a file name: not empty,
+// no "/" or "\", no "..", no line breaks. Player names and mod keys end up in
+// file names; anything else could reach outside its folder.
+bool isSafeNamePart(const QString& text);
+
+} // namespace fennick

@@ -1,0 +1,47 @@
+#include "platform/process_launcher.h"
+
+#include "platform/file_system.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace fennick::platform {
+
+std::optional<QString> ProcessLauncher::whyNotStartable(const QString& executable) {
+    if (executable.isEmpty())
+        return QStringLiteral("no game executable is set");
+    const std::optional<QString> found = resolvePath(executable);
+    if (!found)
+        return executable + QStringLiteral(" does not exist");
+    const QFileInfo info(*found);
+    if (!info.isFile())
+        return *found + QStringLiteral(" is not a file");
+    if (!info.isExecutable())
+        return *found + QStringLiteral(" is not an executable file");
+    return std::nullopt;
+}
+
+ProcessLauncher::Result ProcessLauncher::startDetached(const QString& executable,
+                                                       const QStringList& arguments,
+                                                       const QString& workingDirectory) const {
+    if (std::optional<QString> why = whyNotStartable(executable))
+        return {false, *why};
+    const QString program = resolvePath(executable).value_or(executable);
+    QString folder;
+    if (!workingDirectory.isEmpty()) {
+        const std::optional<QString> dir = resolvePath(workingDirectory);
+        if (!dir || !QFileInfo(*dir).isDir())
+            return {false, QStringLiteral("the folder ") + workingDirectory +
+                               QStringLiteral(" does not exist")};
+        folder = *dir;
+    }
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(folder);
+    if (!process.startDetached())
+        return {false, program + QStringLiteral(" could not be started: ") + process.errorString()};
+    return {true, {}};
+}
+
+} // namespace fennick::platform
