@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/startup.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+namespace fennick {
+
+class SplashWindow;
+
+// How the start-up sequence shows itself on the desktop: the splash
+// window, the main window, and waits that keep the windows alive.
+class DesktopStartupView : public StartupView {
+public:
+    explicit DesktopStartupView(QWidget& mainWindow);
+    ~DesktopStartupView() override;
+
+    void showSplash() override;
+    void showMainWindow() override;
+    void closeSplash() override;
+    // Waits in a nested event loop woken by a timer: windows stay live and
+    // an idle wait costs nothing.
+    void waitMilliseconds(int ms) override;
+
+    bool splashShown() const;
+
+private:
+    QPointer<QWidget> mainWindow_;
+    std::unique_ptr<SplashWindow> splash_;
+};
+
+} // namespace fennick

@@ -1,0 +1,164 @@
+#include "app/widgets/form1.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace fennick {
+
+namespace {
+
+constexpr int kWidth = 500;
+constexpr int kHeight = 420;
+
+QFont stripFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
+    : QWidget(parent), program_(program), setupDialog_(setupDialog),
+      painter_(StripPictures::draw()),
+      strip_(kWidth, TitleStripPainter::kHeight, QImage::Format_RGB32) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Fennick"));
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(24, 22, 20));
+    setPalette(dark);
+
+    // Measures status texts in the strip's own font; never shown.
+    tmpLabel_ = new QLabel(this);
+    tmpLabel_->setObjectName(QStringLiteral("tmpLabel"));
+    tmpLabel_->setFont(stripFont());
+    tmpLabel_->hide();
+
+    panelArea_ = new QWidget(this);
+    panelArea_->setObjectName(QStringLiteral("panelArea"));
+    panelArea_->setGeometry(0, TitleStripPainter::kHeight, kWidth,
+                            kHeight - TitleStripPainter::kHeight);
+
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setObjectName(QStringLiteral("statusTimer"));
+    statusTimer_->setInterval(kStatusTickMs);
+    connect(statusTimer_, &QTimer::timeout, this, &Form1::tickStatus);
+    statusTimer_->start();
+
+    program_.switcher.redrawForm = [this] { RedrawForm(); };
+    RedrawForm();
+}
+
+Form1::~Form1() {
+    program_.switcher.redrawForm = nullptr;
+}
+
+int Form1::measure(const QString& text) const {
+    return tmpLabel_->fontMetrics().horizontalAdvance(text);
+}
+
+void Form1::tickStatus() {
+    const int now = StatusLine::wholeSeconds(program_.clock.secondsSinceMidnight());
+    program_.status.tick(now, [this](const QString& text) { return measure(text); });
+    RedrawForm();
+}
+
+void Form1::RedrawForm() {
+    StripState state;
+    state.game = program_.game.currentGame;
+    state.statusText =
+        program_.status.visibleText([this](const QString& text) { return measure(text); });
+    state.statusWidth = measure(state.statusText);
+    state.statusFading = program_.status.aboutToChange(program_.clock.secondsSinceMidnight());
+    state.lit = mayLight(hovered_) ? hovered_ : StripArea::None;
+    painter_.paint(strip_, state, tmpLabel_->font());
+    update(strip_.rect());
+}
+
+// Icons light up only for a game that can be started; "Setup" always.
+bool Form1::mayLight(StripArea area) const {
+    switch (area) {
+    case StripArea::Quake1Icon:
+        return !program_.game.quakeExe.isEmpty();
+    case StripArea::Quake2Icon:
+        return !program_.game.quake2Exe.isEmpty();
+    case StripArea::Quake3Icon:
+        return !program_.game.quake3Exe.isEmpty();
+    case StripArea::Setup:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Form1::currentExecutable() const {
+    const QString& game = program_.game.currentGame;
+    if (game == kQuake1)
+        return program_.game.quakeExe;
+    if (game == kQuake2)
+        return program_.game.quake2Exe;
+    if (game == kQuake3)
+        return program_.game.quake3Exe;
+    return {};
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), strip_);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    hovered_ = stripAreaAt(event->position().toPoint());
+    if (hovered_ == StripArea::ExecutablePath)
+        program_.status.queue(currentExecutable(), 1);
+    RedrawForm();
+}
+
+void Form1::leaveEvent(QEvent*) {
+    hovered_ = StripArea::None;
+    RedrawForm();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    clickArea(stripAreaAt(event->position().toPoint()));
+    RedrawForm();
+}
+
+void Form1::clickArea(StripArea area) {
+    const StripHitArea* row = stripHitArea(area);
+    if (!row)
+        return;
+    if (!row->game.isEmpty()) {
+        program_.switcher.SwitchGame(row->game);
+    } else if (area == StripArea::Setup) {
+        setupDialog_.show();
+        setupDialog_.raise();
+        setupDialog_.activateWindow();
+    } else if (area == StripArea::Corner) {
+        program_.ui.openConsole();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        statusTimer_->stop();
+        if (onClosing)
+            onClosing();
+    }
+    event->accept();
+}
+
+} // namespace fennick

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/widgets/strip_hit_areas.h"
+#include "app/widgets/title_strip_painter.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+namespace fennick {
+
+class Program;
+
+// The main window. Its top strip shows the current game, the game icons,
+// "Setup" and the status line; the area below it (panelArea) holds the
+// mod, configuration and button panels. Closing it ends the program.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kStatusTickMs = 500;
+
+    Form1(Program& program, QWidget& setupDialog, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Draws the title strip from the program's state.
+    void RedrawForm();
+
+    // The place below the strip for the window's panels.
+    QWidget* panelArea() const { return panelArea_; }
+
+    // Runs once when the window is asked to close, by any means, before it
+    // goes: the program writes its settings and closes its other windows.
+    std::function<void()> onClosing;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    int measure(const QString& text) const;
+    void tickStatus();
+    bool mayLight(StripArea area) const;
+    void clickArea(StripArea area);
+    QString currentExecutable() const;
+
+    Program& program_;
+    QWidget& setupDialog_;
+    TitleStripPainter painter_;
+    QImage strip_;
+    StripArea hovered_ = StripArea::None;
+    QLabel* tmpLabel_ = nullptr;
+    QWidget* panelArea_ = nullptr;
+    QTimer* statusTimer_ = nullptr;
+    bool closing_ = false;
+};
+
+} // namespace fennick

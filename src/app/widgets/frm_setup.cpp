@@ -1,0 +1,229 @@
+#include "app/widgets/frm_setup.h"
+
+#include "app/program_settings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace fennick {
+
+namespace {
+
+const QColor kValidColour(0, 127, 0);
+const QColor kInvalidColour(127, 0, 0);
+const QRect kFrameGeometry(8, 72, 424, 170);
+
+template <typename Widget> Widget* named(Widget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void colourLabel(QLabel* label, bool valid) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, valid ? kValidColour : kInvalidColour);
+    label->setPalette(palette);
+}
+
+void setTextIfChanged(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+QString systemFolderPicker(QWidget* owner, const QString& title) {
+    return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+} // namespace
+
+frmSetup::frmSetup(ProgramSettings& settings, QWidget* parent)
+    : QWidget(parent), folderPicker(systemFolderPicker), settings_(settings) {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Fennick Setup"));
+    setFixedSize(440, 284);
+    buildHeader();
+    buildGeneralFrame();
+    buildServersFrame();
+    buildDeveloperFrame();
+    okButton_ =
+        named(new QPushButton(QStringLiteral("OK"), this), "Command4", QRect(352, 250, 80, 26));
+    connectFields();
+    showTab(0);
+    refreshFields();
+}
+
+void frmSetup::buildHeader() {
+    header_ = named(new QLabel(QStringLiteral("Fennick Setup. Configure game directories and "
+                                              "other Fennick settings here."),
+                               this),
+                    "Label4", QRect(8, 6, 424, 34));
+    header_->setWordWrap(true);
+    tabs_ = named(new QTabBar(this), "TabStrip1", QRect(8, 44, 424, 28));
+    tabs_->setExpanding(false);
+    for (const char* caption : {"General", "Server Browser", "Developer"})
+        tabs_->addTab(QLatin1String(caption));
+}
+
+void frmSetup::buildGeneralFrame() {
+    auto* frame = named(new QGroupBox(this), "frameGeneral", kFrameGeometry);
+    frames_[0] = frame;
+    struct RowText {
+        const char *label, *edit, *browse, *caption, *title;
+    };
+    static const RowText texts[] = {
+        {"Label1", "txtQ1Dir", "Command1",
+         "Quake 1 directory :", "Please locate your Quake 1 directory"},
+        {"Label2", "txtQ2Dir", "Command2",
+         "Quake 2 directory :", "Please locate your Quake 2 directory"},
+        {"Label3", "txtQ3Dir", "Command3",
+         "Quake 3 Arena dir :", "Please locate your Quake 3 Arena directory"},
+    };
+    rows_[0].get = &ProgramSettings::quakeDir;
+    rows_[0].set = &ProgramSettings::setQuakeDir;
+    rows_[0].valid = &ProgramSettings::quakeDirValid;
+    rows_[1].get = &ProgramSettings::quake2Dir;
+    rows_[1].set = &ProgramSettings::setQuake2Dir;
+    rows_[1].valid = &ProgramSettings::quake2DirValid;
+    rows_[2].get = &ProgramSettings::quake3Dir;
+    rows_[2].set = &ProgramSettings::setQuake3Dir;
+    rows_[2].valid = &ProgramSettings::quake3DirValid;
+    for (int i = 0; i < 3; ++i) {
+        const int y = 18 + i * 34;
+        DirectoryRow& row = rows_[i];
+        row.label = named(new QLabel(QLatin1String(texts[i].caption), frame), texts[i].label,
+                          QRect(10, y + 3, 118, 20));
+        row.edit = named(new QLineEdit(frame), texts[i].edit, QRect(130, y, 196, 24));
+        row.browse = named(new QPushButton(QStringLiteral("Browse..."), frame), texts[i].browse,
+                           QRect(332, y, 82, 24));
+        row.pickerTitle = QLatin1String(texts[i].title);
+    }
+    oglLabel_ =
+        named(new QLabel(QStringLiteral("OpenGL Mode"), frame), "Label6", QRect(10, 127, 118, 20));
+    oglLabel_->installEventFilter(this);
+    oglMode_ = named(new QComboBox(frame), "cmbOGL", QRect(130, 124, 196, 24));
+    oglMode_->addItems(ProgramSettings::oglModes());
+}
+
+void frmSetup::buildServersFrame() {
+    auto* frame = named(new QGroupBox(QStringLiteral("Server Browser"), this), "frameServers",
+                        kFrameGeometry);
+    frames_[1] = frame;
+    named(new QLabel(QStringLiteral("Update up to x servers at once"), frame), "Label7",
+          QRect(10, 30, 300, 20));
+    maxServers_ = named(new QLineEdit(frame), "txtMaxServers", QRect(330, 27, 70, 24));
+    auto* frequencyLabel = named(
+        new QLabel(QStringLiteral("Auto-Update Server Stats of selected server every x seconds"),
+                   frame),
+        "Label5", QRect(10, 66, 310, 36));
+    frequencyLabel->setWordWrap(true);
+    updateFrequency_ = named(new QLineEdit(frame), "txtUpdateFrequency", QRect(330, 72, 70, 24));
+    updateFrequency_->setToolTip(QStringLiteral("Number of seconds between refresh"));
+}
+
+void frmSetup::buildDeveloperFrame() {
+    auto* frame =
+        named(new QGroupBox(QStringLiteral("Developer options"), this), "frameDev", kFrameGeometry);
+    frames_[2] = frame;
+    createDescription_ =
+        named(new QCheckBox(QStringLiteral("Autocreate description.txt (Quake 3)"), frame),
+              "chkCreateDescription", QRect(10, 28, 400, 22));
+    showMapFiles_ = named(
+        new QCheckBox(QStringLiteral("Show uncompiled .map files also in the map browser"), frame),
+        "chkShowMapFiles", QRect(10, 56, 400, 22));
+    q3MapLabel_ =
+        named(new QLabel(QStringLiteral("q3map.exe"), frame), "lblQ3Map", QRect(10, 99, 70, 20));
+    q3MapPath_ = named(new QLineEdit(frame), "txtQ3Map", QRect(84, 96, 330, 24));
+}
+
+void frmSetup::connectFields() {
+    for (const DirectoryRow& row : rows_) {
+        const auto set = row.set;
+        connect(row.edit, &QLineEdit::textEdited, this,
+                [this, set](const QString& text) { (settings_.*set)(text); });
+        connect(row.browse, &QPushButton::clicked, this, [this, &row] { browseFor(row); });
+    }
+    connect(q3MapPath_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { settings_.setQ3MapPath(text); });
+    connect(oglMode_, &QComboBox::activated, this, [this](int) {
+        settings_.oglMode = oglMode_->currentText();
+        settings_.notifyChanged();
+    });
+    connect(maxServers_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        settings_.maxServers = text;
+        settings_.notifyChanged();
+    });
+    connect(updateFrequency_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        settings_.updateFrequency = text;
+        settings_.notifyChanged();
+    });
+    connect(createDescription_, &QCheckBox::clicked, this, [this](bool checked) {
+        settings_.createDescription = checked;
+        settings_.notifyChanged();
+    });
+    connect(showMapFiles_, &QCheckBox::clicked, this, [this](bool checked) {
+        settings_.showMapFiles = checked;
+        settings_.notifyChanged();
+    });
+    connect(tabs_, &QTabBar::currentChanged, this, &frmSetup::showTab);
+    connect(okButton_, &QPushButton::clicked, this, &frmSetup::acceptSettings);
+    connect(&settings_, &ProgramSettings::changed, this, &frmSetup::refreshFields);
+}
+
+// A cancelled picker gives an empty text, which empties the field.
+void frmSetup::browseFor(const DirectoryRow& row) {
+    const QString folder = folderPicker ? folderPicker(this, row.pickerTitle) : QString();
+    (settings_.*row.set)(folder);
+}
+
+void frmSetup::showTab(int index) {
+    for (QGroupBox* frame : frames_)
+        frame->hide();
+    if (index >= 0 && index < int(frames_.size()))
+        frames_[index]->show();
+}
+
+// Brings every field in line with the model. Only texts that differ are
+// assigned, so the caret of a field being typed into stays where it is.
+void frmSetup::refreshFields() {
+    for (const DirectoryRow& row : rows_) {
+        setTextIfChanged(row.edit, (settings_.*row.get)());
+        colourLabel(row.label, (settings_.*row.valid)());
+    }
+    setTextIfChanged(q3MapPath_, settings_.q3MapPath());
+    colourLabel(q3MapLabel_, settings_.q3MapValid());
+    const int oglIndex = oglMode_->findText(settings_.oglMode);
+    if (oglMode_->currentIndex() != oglIndex)
+        oglMode_->setCurrentIndex(oglIndex);
+    setTextIfChanged(maxServers_, settings_.maxServers);
+    setTextIfChanged(updateFrequency_, settings_.updateFrequency);
+    createDescription_->setChecked(settings_.createDescription);
+    showMapFiles_->setChecked(settings_.showMapFiles);
+}
+
+void frmSetup::acceptSettings() {
+    settings_.trimTrailingSeparators();
+    hide();
+}
+
+bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == oglLabel_ &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+        header_->setText(QStringLiteral("If you have a 3D Card, select Default OpenGL, else select "
+                                        "Software. 3dfx owners should select 3dfx OpenGL."));
+    return QWidget::eventFilter(watched, event);
+}
+
+// The close box only hides the dialog: it lives as long as the program.
+void frmSetup::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+}
+
+} // namespace fennick

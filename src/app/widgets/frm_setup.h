@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+
+namespace fennick {
+
+class ProgramSettings;
+
+// The setup dialog: a view of the program settings. Typing into a field
+// hands the text to the settings model, which validates it; changes made by
+// code (loading, the first-start search) come back through the model's
+// changed signal and refresh the fields. Created once and only hidden.
+class frmSetup : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSetup(ProgramSettings& settings, QWidget* parent = nullptr);
+
+    // Asks the user for a folder; an empty text means cancelled. Replaced
+    // in tests; the default is the system's folder picker.
+    std::function<QString(QWidget* owner, const QString& title)> folderPicker;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // One game directory row: its field, label, browse button and how it
+    // reaches the model.
+    struct DirectoryRow {
+        QLineEdit* edit = nullptr;
+        QLabel* label = nullptr;
+        QPushButton* browse = nullptr;
+        QString pickerTitle;
+        const QString& (ProgramSettings::*get)() const = nullptr;
+        void (ProgramSettings::*set)(const QString&) = nullptr;
+        bool (ProgramSettings::*valid)() const = nullptr;
+    };
+
+    void buildHeader();
+    void buildGeneralFrame();
+    void buildServersFrame();
+    void buildDeveloperFrame();
+    void connectFields();
+    void browseFor(const DirectoryRow& row);
+    void showTab(int index);
+    void refreshFields();
+    void acceptSettings();
+
+    ProgramSettings& settings_;
+    QLabel* header_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    std::array<QGroupBox*, 3> frames_{};
+    std::array<DirectoryRow, 3> rows_;
+    QLabel* oglLabel_ = nullptr;
+    QComboBox* oglMode_ = nullptr;
+    QLineEdit* maxServers_ = nullptr;
+    QLineEdit* updateFrequency_ = nullptr;
+    QCheckBox* createDescription_ = nullptr;
+    QCheckBox* showMapFiles_ = nullptr;
+    QLabel* q3MapLabel_ = nullptr;
+    QLineEdit* q3MapPath_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+};
+
+} // namespace fennick

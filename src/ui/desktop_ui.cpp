@@ -1,0 +1,43 @@
+#include "ui/desktop_ui.h"
+
+#include "app/console_log.h"
+
+#include <QCoreApplication>
+
+namespace fennick {
+
+void DesktopUi::attach(ConsoleLog& console, QWidget* consoleWindow) {
+    console_ = &console;
+    consoleWindow_ = consoleWindow;
+}
+
+void DesktopUi::openConsole() {
+    if (!consoleWindow_)
+        return;
+    consoleWindow_->show();
+    consoleWindow_->raise();
+    consoleWindow_->activateWindow();
+}
+
+void DesktopUi::openMapBrowser() {
+    notAvailable(QStringLiteral("The map browser"));
+}
+
+void DesktopUi::openServerBrowser() {
+    notAvailable(QStringLiteral("The server browser"));
+}
+
+void DesktopUi::loadForm(const QString& path) {
+    notAvailable(QStringLiteral("The custom window ") + path);
+}
+
+void DesktopUi::yieldOnce() {
+    QCoreApplication::processEvents();
+}
+
+void DesktopUi::notAvailable(const QString& window) {
+    if (console_)
+        console_->ConsolePrint(window + QStringLiteral(" is not available yet."));
+}
+
+} // namespace fennick

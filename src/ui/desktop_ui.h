@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/ui_host.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace fennick {
+
+class ConsoleLog;
+
+// The desktop program's way for the core to reach its windows. Built before
+// the Program (which keeps a reference to it) and attached to the console
+// log and the console window once those exist.
+class DesktopUi : public UiHost {
+public:
+    void attach(ConsoleLog& console, QWidget* consoleWindow);
+
+    void openConsole() override;
+    void openMapBrowser() override;
+    void openServerBrowser() override;
+    void loadForm(const QString& path) override;
+    void yieldOnce() override;
+
+private:
+    void notAvailable(const QString& window);
+
+    ConsoleLog* console_ = nullptr;
+    QPointer<QWidget> consoleWindow_;
+};
+
+} // namespace fennick

@@ -1,0 +1,214 @@
+#include "app/widgets/desktop_fixture.h"
+#include "app/widgets/frm_setup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace fennick {
+namespace {
+
+const QColor kGreen(0, 127, 0);
+const QColor kRed(127, 0, 0);
+
+QColor textColour(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+class SetupDialogTest : public ::testing::Test {
+protected:
+    template <typename T> T* child(const char* name) {
+        T* widget = dialog.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Types a text into an emptied field, key by key, as a user does.
+    void typeInto(const char* name, const QString& text) {
+        QLineEdit* edit = child<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    test::DesktopFixture fixture;
+    Program& program = *fixture.program;
+    frmSetup dialog{program.settings};
+};
+
+TEST_F(SetupDialogTest, TypedQuakeFolderPicksThePreferredExecutable) {
+    struct Case {
+        QStringList files;
+        const char* expected; // empty: folder not valid
+    };
+    const Case cases[] = {
+        {{"glquake.exe", "quake.exe"}, "glquake.exe"},
+        {{"winquake.exe"}, "winquake.exe"},
+        {{"quake.exe", "vquake.exe", "glquake.exe"}, "vquake.exe"},
+        {{"readme.txt"}, ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString dir = fixture.path(QStringLiteral("q1_%1").arg(++n));
+        QDir().mkpath(dir);
+        for (const QString& file : c.files)
+            fixture.touch(QStringLiteral("q1_%1/").arg(n) + file);
+        typeInto("txtQ1Dir", dir);
+
+        const bool valid = *c.expected != 0;
+        EXPECT_EQ(program.settings.quakeDir(), dir);
+        EXPECT_EQ(QFileInfo(program.game.quakeExe).fileName(), QLatin1String(c.expected)) << n;
+        EXPECT_EQ(textColour(child<QLabel>("Label1")), valid ? kGreen : kRed) << n;
+    }
+    // The field keeps what was typed, caret and all: no echo from the model.
+    EXPECT_EQ(child<QLineEdit>("txtQ1Dir")->cursorPosition(),
+              child<QLineEdit>("txtQ1Dir")->text().size());
+}
+
+TEST_F(SetupDialogTest, QuakeThreeFolderBringsItsMapCompilerOnce) {
+    fixture.touch(QStringLiteral("first/quake3.exe"));
+    fixture.touch(QStringLiteral("first/Tools/q3map.exe"));
+    fixture.touch(QStringLiteral("second/quake3.exe"));
+    fixture.touch(QStringLiteral("second/Tools/q3map.exe"));
+
+    typeInto("txtQ3Dir", fixture.path(QStringLiteral("first")));
+    const QString firstMap = child<QLineEdit>("txtQ3Map")->text();
+    EXPECT_TRUE(firstMap.startsWith(fixture.path(QStringLiteral("first"))));
+    EXPECT_EQ(textColour(child<QLabel>("Label3")), kGreen);
+    EXPECT_EQ(textColour(child<QLabel>("lblQ3Map")), kGreen);
+
+    // A valid compiler path is kept when another game folder is typed.
+    typeInto("txtQ3Dir", fixture.path(QStringLiteral("second")));
+    EXPECT_EQ(child<QLineEdit>("txtQ3Map")->text(), firstMap);
+
+    // Typing the compiler path itself validates it, capitals and all.
+    fixture.touch(QStringLiteral("tools/Q3MAP.EXE"));
+    typeInto("txtQ3Map", fixture.path(QStringLiteral("tools/Q3MAP.EXE")));
+    EXPECT_TRUE(program.settings.q3MapValid());
+    typeInto("txtQ3Map", fixture.path(QStringLiteral("tools/bspc.exe")));
+    EXPECT_EQ(textColour(child<QLabel>("lblQ3Map")), kRed);
+}
+
+TEST_F(SetupDialogTest, ChangesMadeByCodeShowInTheFields) {
+    fixture.touch(QStringLiteral("q2/quake2.exe"));
+    program.settings.setQuake2Dir(fixture.path(QStringLiteral("q2")));
+    program.settings.maxServers = QStringLiteral("25");
+    program.settings.oglMode = QStringLiteral("3dfx OpenGL");
+    program.settings.showMapFiles = true;
+    program.settings.notifyChanged();
+
+    EXPECT_EQ(child<QLineEdit>("txtQ2Dir")->text(), fixture.path(QStringLiteral("q2")));
+    EXPECT_EQ(textColour(child<QLabel>("Label2")), kGreen);
+    EXPECT_EQ(child<QLineEdit>("txtMaxServers")->text(), QStringLiteral("25"));
+    EXPECT_EQ(child<QComboBox>("cmbOGL")->currentText(), QStringLiteral("3dfx OpenGL"));
+    EXPECT_TRUE(child<QCheckBox>("chkShowMapFiles")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkCreateDescription")->isChecked());
+
+    program.settings.setQuake2Dir(QStringLiteral("/no/such/folder"));
+    EXPECT_EQ(textColour(child<QLabel>("Label2")), kRed);
+    EXPECT_TRUE(program.game.quake2Exe.isEmpty());
+}
+
+TEST_F(SetupDialogTest, EditedFieldsReachTheModel) {
+    EXPECT_EQ(child<QLineEdit>("txtMaxServers")->text(), QStringLiteral("10"));
+    EXPECT_EQ(child<QLineEdit>("txtUpdateFrequency")->text(), QStringLiteral("5"));
+    EXPECT_EQ(child<QComboBox>("cmbOGL")->currentText(), QStringLiteral("Default OpenGL"));
+
+    typeInto("txtMaxServers", QStringLiteral("32"));
+    typeInto("txtUpdateFrequency", QStringLiteral("9"));
+    child<QCheckBox>("chkCreateDescription")->click();
+    QComboBox* ogl = child<QComboBox>("cmbOGL");
+    ogl->setCurrentIndex(0);
+    Q_EMIT ogl->activated(0);
+
+    EXPECT_EQ(program.settings.maxServers, QStringLiteral("32"));
+    EXPECT_EQ(program.settings.updateFrequency, QStringLiteral("9"));
+    EXPECT_TRUE(program.settings.createDescription);
+    EXPECT_EQ(program.settings.oglMode, QStringLiteral("Software"));
+}
+
+TEST_F(SetupDialogTest, OkDropsOneTrailingBackslashAndHides) {
+    fixture.touch(QStringLiteral("q1/quake.exe"));
+    const QString dir = fixture.path(QStringLiteral("q1"));
+    dialog.show();
+    typeInto("txtQ1Dir", dir + QStringLiteral("\\\\"));
+    typeInto("txtQ2Dir", QStringLiteral("c:\\quake2\\"));
+
+    QTest::mouseClick(child<QPushButton>("Command4"), Qt::LeftButton);
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(child<QLineEdit>("txtQ1Dir")->text(), dir + QStringLiteral("\\"));
+    EXPECT_EQ(child<QLineEdit>("txtQ2Dir")->text(), QStringLiteral("c:\\quake2"));
+    EXPECT_EQ(program.settings.quake2Dir(), QStringLiteral("c:\\quake2"));
+    EXPECT_EQ(textColour(child<QLabel>("Label1")), kGreen);
+}
+
+TEST_F(SetupDialogTest, CloseBoxOnlyHides) {
+    QPointer<QWidget> guard(&dialog);
+    dialog.show();
+    EXPECT_FALSE(dialog.close());
+    EXPECT_TRUE(guard);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.show();
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(SetupDialogTest, BrowseAsksWithTheGamesTitleAndCancelEmpties) {
+    fixture.touch(QStringLiteral("q3/quake3.exe"));
+    QStringList titles;
+    QString answer = fixture.path(QStringLiteral("q3"));
+    dialog.folderPicker = [&](QWidget* owner, const QString& title) {
+        EXPECT_EQ(owner, &dialog);
+        titles.append(title);
+        return answer;
+    };
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>("txtQ3Dir")->text(), answer);
+    EXPECT_FALSE(program.game.quake3Exe.isEmpty());
+
+    answer.clear(); // the user cancels
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(child<QLineEdit>("txtQ3Dir")->text().isEmpty());
+    EXPECT_TRUE(program.game.quake3Exe.isEmpty());
+    EXPECT_EQ(textColour(child<QLabel>("Label3")), kRed);
+    EXPECT_EQ(titles, QStringList({"Please locate your Quake 3 Arena directory",
+                                   "Please locate your Quake 3 Arena directory",
+                                   "Please locate your Quake 1 directory",
+                                   "Please locate your Quake 2 directory"}));
+}
+
+TEST_F(SetupDialogTest, EachTabShowsItsFrameInOnePlace) {
+    dialog.show();
+    QTabBar* tabs = child<QTabBar>("TabStrip1");
+    ASSERT_EQ(tabs->count(), 3);
+    const char* frames[] = {"frameGeneral", "frameServers", "frameDev"};
+    for (int index : {1, 2, 0}) {
+        tabs->setCurrentIndex(index);
+        for (int f = 0; f < 3; ++f)
+            EXPECT_EQ(child<QGroupBox>(frames[f])->isVisible(), f == index)
+                << tabs->tabText(index).toStdString() << " " << frames[f];
+    }
+    EXPECT_EQ(child<QGroupBox>("frameServers")->pos(), child<QGroupBox>("frameGeneral")->pos());
+    EXPECT_EQ(child<QGroupBox>("frameDev")->pos(), child<QGroupBox>("frameGeneral")->pos());
+}
+
+TEST_F(SetupDialogTest, OpenGlLabelShowsItsHintInTheHeader) {
+    QLabel* header = child<QLabel>("Label4");
+    EXPECT_TRUE(header->text().startsWith(QStringLiteral("Fennick Setup.")));
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(child<QLabel>("Label6"), &enter);
+    EXPECT_EQ(header->text(),
+              QStringLiteral("If you have a 3D Card, select Default OpenGL, else select Software. "
+                             "3dfx owners should select 3dfx OpenGL."));
+}
+
+} // namespace
+} // namespace fennick

@@ -1,0 +1,163 @@
+#include "app/widgets/desktop_fixture.h"
+#include "console/widgets/frm_console.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace fennick {
+namespace {
+
+QStringList itemsOf(QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+class ConsoleWindowTest : public ::testing::Test {
+protected:
+    ConsoleWindowTest() {
+        program.console.ConsolePrint(QStringLiteral("=== Fennick"));
+        program.console.ConsolePrint(QStringLiteral("early line"));
+        window = std::make_unique<frmConsole>(program);
+        fixture.ui.attach(program.console, window.get());
+        program.game.currentGame = QStringLiteral("quake3");
+        program.catalogue.loadText(
+            QStringLiteral("\"quake3\",\"sv_hostname\",1,2,0,0,\"\",\"Name of the server\"\n"
+                           "\"quake3\",\"sv_maxclients\",1,2,0,0,\"\",\"Player slots\"\n"
+                           "\"quake2\",\"sv_hostile\",1,2,0,0,\"\",\"Other game\"\n"));
+    }
+
+    template <typename T> T* child(const char* name) {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Lines of the output list added since the last call.
+    QStringList newOutput() {
+        const QStringList all = itemsOf(child<QListWidget>("List1"));
+        const QStringList fresh = all.mid(seen_);
+        seen_ = int(all.size());
+        return fresh;
+    }
+
+    test::DesktopFixture fixture;
+    Program& program = *fixture.program;
+    std::unique_ptr<frmConsole> window;
+
+private:
+    int seen_ = 0;
+};
+
+TEST_F(ConsoleWindowTest, OutputListShowsEarlierAndNewLinesWithTheNewestSelected) {
+    QListWidget* output = child<QListWidget>("List1");
+    EXPECT_EQ(itemsOf(output), QStringList({"=== Fennick", "early line"}));
+    EXPECT_EQ(output->currentRow(), 1);
+    program.console.ConsolePrint(QStringLiteral("later line"));
+    EXPECT_EQ(output->count(), 3);
+    EXPECT_EQ(output->currentItem()->text(), QStringLiteral("later line"));
+}
+
+TEST_F(ConsoleWindowTest, F1CompletesFromTheCurrentGamesCatalogue) {
+    QLineEdit* input = child<QLineEdit>("Text1");
+    newOutput();
+    struct Step {
+        const char* typed; // nullptr: press F1 on what the line holds
+        const char* line;
+        QStringList printed;
+    };
+    const Step steps[] = {
+        {"sv_host", "sv_hostname", {"\\sv_hostname"}},
+        {nullptr, "sv_hostname", {"\\sv_hostname - Name of the server", "\\sv_hostname"}},
+        {"SV_M", "SV_M", {}},
+        {"sv_hosti", "sv_hosti", {}}, // a Quake II name only
+        {"", "", {}},
+    };
+    for (const Step& step : steps) {
+        if (step.typed) {
+            input->clear();
+            QTest::keyClicks(input, QLatin1String(step.typed));
+        }
+        QTest::keyClick(input, Qt::Key_F1);
+        EXPECT_EQ(input->text(), QLatin1String(step.line));
+        EXPECT_EQ(newOutput(), step.printed) << step.line;
+    }
+    input->setText(QStringLiteral("sv_max"));
+    input->setCursorPosition(0);
+    QTest::keyClick(input, Qt::Key_F1);
+    EXPECT_EQ(input->text(), QStringLiteral("sv_maxclients"));
+    EXPECT_EQ(input->cursorPosition(), input->text().size());
+}
+
+TEST_F(ConsoleWindowTest, EnterExecutesWithEchoAndClears) {
+    QLineEdit* input = child<QLineEdit>("Text1");
+    newOutput();
+    QTest::keyClicks(input, QStringLiteral("set fraglimit 20"));
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("fraglimit")), QStringLiteral("20"));
+    EXPECT_TRUE(input->text().isEmpty());
+    const QStringList printed = newOutput();
+    ASSERT_FALSE(printed.isEmpty());
+    EXPECT_EQ(printed.first(), QStringLiteral(">set fraglimit 20"));
+
+    // The keypad's Enter does the same; an empty line runs nothing.
+    QTest::keyClicks(input, QStringLiteral("timelimit 15"));
+    QTest::keyClick(input, Qt::Key_Enter);
+    EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("timelimit")), QStringLiteral("15"));
+    newOutput();
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_TRUE(newOutput().isEmpty());
+}
+
+TEST_F(ConsoleWindowTest, HiddenWindowReopensWithItsOutput) {
+    program.interpreter.ExecuteLine(QStringLiteral("openconsole"), false);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->close()); // the close box only hides
+    EXPECT_FALSE(window->isVisible());
+
+    program.console.ConsolePrint(QStringLiteral("while hidden"));
+    program.interpreter.ExecuteLine(QStringLiteral("openconsole"), false);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(itemsOf(child<QListWidget>("List1")),
+              QStringList({"=== Fennick", "early line", "while hidden"}));
+
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ConsoleWindowTest, PreviewChangesShowInTheScriptListAndLabels) {
+    QLabel* commandLine = child<QLabel>("Label1");
+    EXPECT_EQ(commandLine->toolTip(), commandLine->text());
+
+    program.preview.scriptLines = QStringList({"set g_gametype 0", "map q3dm17"});
+    program.preview.commandLine = QStringLiteral("c:\\games\\quake3\\quake3.exe +exec fenkit.cfg");
+    program.preview.makeTimeText = QStringLiteral("0.02");
+    program.preview.notifyChanged();
+
+    EXPECT_EQ(itemsOf(child<QListWidget>("List2")), program.preview.scriptLines);
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("0.02"));
+    EXPECT_EQ(commandLine->text(), program.preview.commandLine);
+    EXPECT_EQ(commandLine->toolTip(), program.preview.commandLine);
+
+    program.preview.scriptLines.clear();
+    program.preview.notifyChanged();
+    EXPECT_EQ(child<QListWidget>("List2")->count(), 0);
+}
+
+TEST(DesktopUi, WindowsNotBuiltYetSayNotAvailable) {
+    test::DesktopFixture fixture;
+    Program& program = *fixture.program;
+    fixture.ui.attach(program.console, nullptr);
+    program.interpreter.ExecuteLine(QStringLiteral("openmapbrowser"), false);
+    program.interpreter.ExecuteLine(QStringLiteral("openconsole"), false); // no window: quiet
+    ASSERT_FALSE(program.console.lines().isEmpty());
+    EXPECT_TRUE(program.console.lines().last().contains(QStringLiteral("not available")));
+}
+
+} // namespace
+} // namespace fennick
