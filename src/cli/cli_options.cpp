@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "common/game_ids.h"
+#include "launch/launch_rules.h"
 
 #include <QHash>
 #include <functional>
@@ -15,6 +16,13 @@ struct OptionSpec {
     bool takesValue;
     OptionHandler apply;
 };
+
+OptionHandler flag(bool RunOptions::*member) {
+    return [member](RunOptions& o, const QString&) -> std::optional<QString> {
+        o.*member = true;
+        return std::nullopt;
+    };
+}
 
 const QHash<QString, OptionSpec>& runOptionTable() {
     static const QHash<QString, OptionSpec> table = {
@@ -44,11 +52,37 @@ const QHash<QString, OptionSpec>& runOptionTable() {
               o.json = true;
               return std::nullopt;
           }}},
+        {QStringLiteral("--mod"),
+         {true,
+          [](RunOptions& o, const QString& v) -> std::optional<QString> {
+              // The key names a folder inside the game directory.
+              if (!isSafeNamePart(v))
+                  return QStringLiteral("--mod takes a mod folder name, not '%1'").arg(v);
+              o.mod = v.toLower();
+              return std::nullopt;
+          }}},
+        {QStringLiteral("--config"),
+         {true,
+          [](RunOptions& o, const QString& v) -> std::optional<QString> {
+              o.config = v;
+              return std::nullopt;
+          }}},
+        {QStringLiteral("--preview"), {false, flag(&RunOptions::preview)}},
+        {QStringLiteral("--write"), {false, flag(&RunOptions::write)}},
+        {QStringLiteral("--launch"), {false, flag(&RunOptions::launch)}},
+        {QStringLiteral("--stdin"), {false, flag(&RunOptions::readStdin)}},
     };
     return table;
 }
 
 } // namespace
+
+bool readsStandardInput(const RunOptions& options) {
+    if (options.readStdin)
+        return true;
+    return options.lines.isEmpty() && !options.config && !options.preview && !options.write &&
+           !options.launch;
+}
 
 std::variant<ParsedCommand, ParseError> parseArguments(const QStringList& arguments) {
     ParsedCommand parsed;
@@ -106,13 +140,30 @@ QString usageText() {
         "  --program-folder DIR  the program folder holding cmds.lst, enums.lst and\n"
         "                        config/ (default: the folder of this executable)\n"
         "  --game GAME           the current game: quake1, quake2 or quake3\n"
-        "  -e LINE               execute LINE (repeatable, in order); without any -e,\n"
-        "                        lines are read from standard input, one per line\n"
+        "  --mod KEY             the mod: its folder name, or the game identifier for\n"
+        "                        the plain game; loads the game's general file and the\n"
+        "                        mod's first configuration, as a click on the mod does\n"
+        "  --config NAME         load the mod's configuration NAME (after the general\n"
+        "                        file); an unknown NAME is created by the next save\n"
+        "  -e LINE               execute LINE (repeatable, in order, after --mod and\n"
+        "                        --config)\n"
+        "  --stdin               also read lines from standard input, after the -e lines\n"
+        "  --preview             print the command line and the start-up script lines\n"
+        "  --write               write fenkit.cfg and save the configuration, the general\n"
+        "                        file and the player profile, without starting the game\n"
+        "  --launch              write as --write does and start the game\n"
         "  --json                print one JSON document at the end instead of the\n"
-        "                        console lines: {\"console\": [...], \"cvars\": [...]}\n"
+        "                        console lines: {\"console\": [...], \"cvars\": [...],\n"
+        "                        \"commandLine\": ..., \"scriptLines\": [...], ...}\n"
         "  -h, --help            show this text\n"
         "\n"
-        "Exit status: 0 on success, 2 on a wrong command line.\n");
+        "Standard input is read, one line each, when there is no -e line and none of\n"
+        "--config, --preview, --write or --launch is given, or when --stdin is given.\n"
+        "So a desktop shortcut can launch a saved configuration without input:\n"
+        "  fennick-cli run --game quake3 --mod cpma --config \"Duel practice\" --launch\n"
+        "\n"
+        "Exit status: 0 on success, 1 when the game could not be written or started,\n"
+        "2 on a wrong command line.\n");
 }
 
 } // namespace fennick::cli

@@ -22,6 +22,10 @@ QJsonObject jsonReport(const Program& program, const QStringList& consoleLines,
     report.insert(QStringLiteral("console"), QJsonArray::fromStringList(consoleLines));
     report.insert(QStringLiteral("cvars"), cvars);
     report.insert(QStringLiteral("ui"), QJsonArray::fromStringList(uiReports));
+    report.insert(QStringLiteral("commandLine"), program.preview.commandLine);
+    report.insert(QStringLiteral("scriptLines"),
+                  QJsonArray::fromStringList(program.preview.scriptLines));
+    report.insert(QStringLiteral("scriptPath"), program.preview.scriptPath);
     return report;
 }
 

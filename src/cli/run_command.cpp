@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "cli/json_report.h"
+#include "cli/launch_steps.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -35,7 +36,6 @@ void chooseGame(Program& program, const QString& game) {
 
 int runCommand(const RunOptions& options, QTextStream& input, QTextStream& output,
                QTextStream& errors) {
-    (void)errors;
     HeadlessUi ui([&](const QString& report) {
         if (!options.json) {
             output << "[ui] " << report << '\n';
@@ -57,22 +57,24 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
 
     headlessStartup(program);
     chooseGame(program, options.game);
+    if (!loadModAndConfiguration(program, options, errors))
+        return 1;
 
-    if (!options.lines.isEmpty()) {
-        for (const QString& line : options.lines)
-            program.interpreter.ExecuteLine(line, true);
-    } else {
+    for (const QString& line : options.lines)
+        program.interpreter.ExecuteLine(line, true);
+    if (readsStandardInput(options)) {
         QString line;
         while (input.readLineInto(&line))
             program.interpreter.ExecuteLine(line, true);
     }
+    const int status = finishLaunch(program, options, output);
 
     if (options.json) {
         const QJsonObject report = jsonReport(program, program.console.lines(), ui.reports());
         output << QJsonDocument(report).toJson(QJsonDocument::Indented);
         output.flush();
     }
-    return 0;
+    return status;
 }
 
 } // namespace fennick::cli

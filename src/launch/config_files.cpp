@@ -209,17 +209,20 @@ void ConfigFiles::selectModKey(const QString& key) {
     marker = kNoLoad;
     program_.cvars.ClearCvars();
     LoadConfigFile(generalFilePath());
-    program_.game.currentModKey = key;
-    const std::optional<QString> descriptor = modDescriptor(key);
-    description = descriptor.value_or(key);
+    setMod(key);
     configurationName = QStringLiteral("Default Configuration");
     marker.clear();
-    if (descriptor) {
+    if (modDescriptor(key)) {
         const QStringList names = ListConfigurations(key);
         if (!names.isEmpty())
             SelectConfiguration(names.first());
     }
     program_.commandBuilder.MakeCommandLine(false);
+}
+
+void ConfigFiles::setMod(const QString& key) {
+    program_.game.currentModKey = key;
+    description = modDescriptor(key).value_or(key);
 }
 
 QStringList ConfigFiles::ListConfigurations(const QString& modKey) const {

@@ -1,0 +1,171 @@
+#include "cli/cli_options.h"
+#include "cli/run_command.h"
+#include "launch_fixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <gmock/gmock.h>
+
+namespace fennick::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class CliLaunchTest : public LaunchFixture {
+protected:
+    void SetUp() override {
+        LaunchFixture::SetUp();
+        const auto field = [this](const QString& game) {
+            return QStringLiteral("\"") + gameDir(game) + QStringLiteral("\",0");
+        };
+        temp.writeFile(QStringLiteral("config.cfg"),
+                       {field(QStringLiteral("quake1")), field(QStringLiteral("quake2")),
+                        field(QStringLiteral("quake3")), "\"4\"", "\"10\"", "\"5\"",
+                        "\"Default OpenGL\"", "0,\"\"", "0"});
+        temp.writeFile(QStringLiteral("config/q3_general.cfg"), {"set com_hunkmegs 256"});
+        QStringList duel{"CPMA", "Duel practice"};
+        for (int i = 0; i < 8; ++i)
+            duel.append(QStringLiteral("Reserved"));
+        duel << "set r_mode 4"
+             << "map q3dm17";
+        temp.writeFile(QStringLiteral("config/q3_cpma_0.fkc"), duel);
+        QDir().mkpath(gameDir(QStringLiteral("quake3")) + "/cpma");
+    }
+
+    cli::RunOptions options(const QStringList& arguments) {
+        QStringList all{"run", "--program-folder", temp.path(QString())};
+        const auto parsed = cli::parseArguments(all + arguments);
+        EXPECT_TRUE(std::holds_alternative<cli::ParsedCommand>(parsed));
+        return std::get<cli::ParsedCommand>(parsed).run;
+    }
+    QString run(const QStringList& arguments, QString input = {}) {
+        QString out;
+        err.clear();
+        QTextStream in(&input);
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        status = cli::runCommand(options(arguments), in, outStream, errStream);
+        outStream.flush();
+        errStream.flush();
+        return out;
+    }
+    void fakeGame() {
+        const QString out = temp.path(QStringLiteral("launched.txt"));
+        temp.writeBytes(folderOf(QStringLiteral("quake3")) + "/quake3.exe",
+                        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + out.toUtf8() +
+                            ".part'; done\nmv '" + out.toUtf8() + ".part' '" + out.toUtf8() +
+                            "'\n");
+        const QString exe = gameDir(QStringLiteral("quake3")) + "/quake3.exe";
+        QFile::setPermissions(exe, QFile::permissions(exe) | QFile::ExeOwner);
+    }
+
+    QString err;
+    int status = -1;
+};
+
+TEST_F(CliLaunchTest, AShortcutLaunchesASavedConfigurationWithoutReadingInput) {
+    fakeGame();
+    const QString out =
+        run({"--game", "quake3", "--mod", "CPMA", "--config", "Duel practice", "--launch"},
+            QStringLiteral("set fraglimit 99\n"));
+    EXPECT_EQ(status, 0) << err.toStdString();
+    EXPECT_THAT(out.toStdString(), HasSubstr("Started "));
+    const QString launched = temp.path(QStringLiteral("launched.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(launched); }, 10000));
+    EXPECT_EQ(QString::fromUtf8(temp.readBytes(QStringLiteral("launched.txt"))),
+              "+set\nfs_game\ncpma\n+set\ncom_hunkmegs\n256\n+set\nr_mode\n4\n+exec\nfenkit.cfg\n");
+    // The input was not read: its fraglimit is nowhere.
+    EXPECT_EQ(textOf(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")),
+              "set sp_skill 3|set bot_enable 1|map q3dm17|");
+    const QString saved = textOf(QStringLiteral("config/q3_cpma_0.fkc"));
+    EXPECT_TRUE(saved.startsWith("CPMA|Duel practice|Reserved|")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("|set r_mode 4|")) << saved.toStdString();
+    EXPECT_FALSE(saved.contains("fraglimit")) << saved.toStdString();
+    EXPECT_EQ(textOf(QStringLiteral("config/q3_general.cfg")), "set com_hunkmegs 256|");
+}
+
+TEST_F(CliLaunchTest, PreviewAndJsonShowTheCommandLineAndScript) {
+    const QString out =
+        run({"--game", "quake3", "--mod", "cpma", "-e", "set g_gametype 1", "--preview"});
+    EXPECT_EQ(status, 0);
+    const QString exe = gameDir(QStringLiteral("quake3")) + "/quake3.exe";
+    const QStringList printed = out.split(QLatin1Char('\n'));
+    const QString commandLine = exe + " +set fs_game cpma +set com_hunkmegs 256 +set r_mode 4"
+                                      " +exec fenkit.cfg";
+    EXPECT_THAT(printed, Contains("Command line: " + commandLine));
+    EXPECT_THAT(printed,
+                Contains("Script: " + gameDir(QStringLiteral("quake3")) + "/cpma/fenkit.cfg"));
+    EXPECT_THAT(printed, Contains("  set g_gametype 1"));
+    EXPECT_THAT(printed, Contains("  map q3dm17"));
+    EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")));
+
+    const QJsonObject report =
+        QJsonDocument::fromJson(
+            run({"--game", "quake3", "--mod", "cpma", "--json", "--write"}).toUtf8())
+            .object();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(report.value("commandLine").toString(), commandLine);
+    EXPECT_EQ(report.value("scriptLines").toVariant().toStringList(),
+              QStringList({"set sp_skill 3", "set bot_enable 1", "map q3dm17"}));
+    EXPECT_EQ(report.value("scriptPath").toString(),
+              gameDir(QStringLiteral("quake3")) + "/cpma/fenkit.cfg");
+    EXPECT_EQ(textOf(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")),
+              "set sp_skill 3|set bot_enable 1|map q3dm17|");
+}
+
+TEST_F(CliLaunchTest, ANewConfigurationKeepsTheGeneralSettings) {
+    run({"--game", "quake3", "--mod", "cpma", "--config", "Fresh", "-e", "set fraglimit 3",
+         "--write"});
+    EXPECT_EQ(status, 0);
+    EXPECT_THAT(err.toStdString(), HasSubstr("no configuration named 'Fresh'"));
+    EXPECT_EQ(textOf(QStringLiteral("config/q3_general.cfg")), "set com_hunkmegs 256|");
+    EXPECT_EQ(textOf(QStringLiteral("config/q3_cpma_1.fkc")),
+              "CPMA|Fresh|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|"
+              "Reserved|set fraglimit 3|");
+}
+
+TEST_F(CliLaunchTest, FailuresGiveAnExitStatusAndWriteNothing) {
+    // quake3.exe exists but is not executable.
+    run({"--game", "quake3", "--mod", "cpma", "--launch"});
+    EXPECT_EQ(status, 1);
+    EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")));
+
+    run({"--write"});
+    EXPECT_EQ(status, 1);
+    EXPECT_THAT(err.toStdString(), HasSubstr("need a game"));
+    EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/baseq3/fenkit.cfg")));
+}
+
+TEST_F(CliLaunchTest, OptionsAndWhenStandardInputIsRead) {
+    struct Case {
+        QStringList arguments;
+        bool readsInput;
+    };
+    const Case cases[] = {
+        {{}, true},
+        {{"--mod", "cpma"}, true},
+        {{"-e", "set a 1"}, false},
+        {{"--config", "x"}, false},
+        {{"--preview"}, false},
+        {{"--write"}, false},
+        {{"--launch"}, false},
+        {{"--launch", "--stdin"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(cli::readsStandardInput(options(c.arguments)), c.readsInput);
+    }
+    EXPECT_EQ(options({"--mod", "CPMA"}).mod, "cpma");
+    for (const char* bad : {"../x", "a/b", "a\\b", ".."}) {
+        const auto parsed = cli::parseArguments({"run", "--mod", bad});
+        ASSERT_TRUE(std::holds_alternative<cli::ParseError>(parsed)) << bad;
+    }
+    EXPECT_THAT(cli::usageText().toStdString(), HasSubstr("--launch"));
+}
+
+} // namespace
+} // namespace fennick::test
