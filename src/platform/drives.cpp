@@ -23,7 +23,7 @@ QStringList fixedDrives() {
         if (buffer[i] != L':')
             continue;
         const QString root = QString(QChar(buffer[i - 1])) + QStringLiteral(":\\");
-        if (GetDriveTypeW(reinterpret_cast<const wchar_t*>(root.utf16())) == DRIVE_FIXED)
+        if (GetDriveTypeW(root.toStdWString().c_str()) == DRIVE_FIXED)
             drives.append(root);
     }
     return drives;
