@@ -17,7 +17,6 @@ namespace {
 const QString kBots = QStringLiteral("fenkit_bots");
 const QString kRedBots = QStringLiteral("fenkit_redbots");
 const QString kBlueBots = QStringLiteral("fenkit_bluebots");
-const QString kMapKind = QStringLiteral("map");
 
 // More bots than a Quake III server has client slots make no sense, and a
 // stray huge value must not stall the rebuild.
@@ -34,19 +33,46 @@ bool isBotRecord(const QString& name) {
     return name == kBots || name == kRedBots || name == kBlueBots;
 }
 
+bool isMapKind(const QString& kind) {
+    return kind.size() == 3 && kind[0] == QLatin1Char('m') && kind[1] == QLatin1Char('a') &&
+           kind[2] == QLatin1Char('p');
+}
+
+// The cache holds a copy of each text it saw; a record whose text was not
+// changed still shares that copy's data, which settles most checks without
+// comparing characters.
+bool sameText(const QString& cached, const QString& current) {
+    if (cached.constData() == current.constData() && cached.size() == current.size())
+        return true;
+    return cached == current;
+}
+
 } // namespace
 
-// What one rebuild collects before it is published.
+// What one rebuild collects before it is published. The script is sorted
+// into its three parts in one walk over the store; each part keeps store
+// order, so the result is the same as one pass per part.
 struct CommandLineBuilder::Build {
     QString game;
     bool hasGame = false;
+    bool quake3 = false;
     double mp = 0.0;
     QString mark;
     QString botEnable;
     QString skill;
     QString text;
     QStringList arguments;
-    QStringList lines;
+    // Store slots of the script lines before and after the map line; their
+    // texts are in the line cache.
+    QVector<qsizetype> beforeMap;
+    QStringList mapLines;
+    QVector<qsizetype> afterMap;
+    // Store slots of the records that show in the fast-info panel, in the
+    // order the panel gets them: bot records, then the script's three parts.
+    QVector<qsizetype> botInfo;
+    QVector<qsizetype> beforeInfo;
+    QVector<qsizetype> mapInfo;
+    QVector<qsizetype> afterInfo;
 };
 
 CommandLineBuilder::CommandLineBuilder(Program& program) : program_(program) {}
@@ -70,6 +96,7 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
     Build build;
     build.game = program_.game.currentGame;
     build.hasGame = isGameId(build.game);
+    build.quake3 = build.game == kQuake3;
     build.mp = leadingNumber(cvars.GetCvar(QStringLiteral("fenkit_mp")));
     build.mark = commandMarkOf(build.game);
     applyBotDefaults(build);
@@ -87,15 +114,9 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
         build.text += QLatin1Char(' ') + build.arguments.join(QLatin1Char(' '));
 
     cvars.clearExtraCommands();
-    build.lines.reserve(cvars.size() + 8);
-    if (lineCache_.size() != cvars.size())
-        lineCache_.resize(cvars.size());
-    firstPass(build);
-    scriptPass(build, kPlacementBeforeMap);
-    extraPass(build, kPlacementBeforeMap);
-    mapPass(build);
-    scriptPass(build, kPlacementAfterMap);
-    extraPass(build, kPlacementAfterMap);
+    sortRecords(build);
+    QStringList lines = assembleScript(build);
+    addFastInfo(build);
     program_.fastInfo.redraw();
 
     QString scriptPath;
@@ -104,7 +125,7 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
         build.arguments << build.mark + QStringLiteral("exec") << QStringLiteral("fenkit.cfg");
         scriptPath = scriptPathFor(build.game);
     }
-    const bool written = !write || writeScript(scriptPath, build.lines);
+    const bool written = !write || writeScript(scriptPath, lines);
 
     LaunchPreview& preview = program_.preview;
     // Without a game there is no command line to show: the last one stays.
@@ -112,7 +133,7 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
         preview.commandLine = build.text;
     executable_ = build.hasGame ? executable : QString();
     arguments_ = build.hasGame ? build.arguments : QStringList();
-    preview.scriptLines = std::move(build.lines);
+    preview.scriptLines = std::move(lines);
     preview.scriptPath = scriptPath;
     preview.makeTimeText = QStringLiteral("mc : ") +
                            formatSeconds(program_.clock.elapsedSince(start)) +
@@ -125,7 +146,7 @@ void CommandLineBuilder::applyBotDefaults(const Build& build) {
     // Quake III bots need a skill and the bot switch. These temporary
     // defaults are set before the passes, so the passes see a store that no
     // longer changes under them.
-    if (build.game != kQuake3)
+    if (!build.quake3)
         return;
     bool wanted = false;
     for (const CvarRecord& record : program_.cvars.records()) {
@@ -145,16 +166,78 @@ void CommandLineBuilder::applyBotDefaults(const Build& build) {
                       QStringLiteral("set"));
 }
 
-void CommandLineBuilder::firstPass(Build& build) {
-    const bool quake3 = build.game == kQuake3;
-    for (const CvarRecord& record : program_.cvars.records()) {
-        if (quake3 && isBotRecord(record.name) && modeMatches(record.mode, build.mp)) {
-            addBots(build, record);
-            if (!record.info.isEmpty())
-                program_.fastInfo.addEntry(record);
-        }
+void CommandLineBuilder::sortRecords(Build& build) {
+    const QVector<CvarRecord>& records = program_.cvars.records();
+    if (lineCache_.size() != records.size())
+        lineCache_.resize(records.size());
+    build.beforeMap.reserve(records.size());
+    build.afterMap.reserve(records.size());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const CvarRecord& record = records[i];
+        // The command line takes every record placed there, whatever its
+        // name, kind or mode.
         if (record.placement == kPlacementCommandLine)
             addToCommandLine(build, record);
+        if (!modeMatches(record.mode, build.mp))
+            continue;
+        const bool hasInfo = !record.info.isEmpty();
+        if (isOwnRecord(record.name)) {
+            // The program's own records never go into the script; the bot
+            // counts among them add their bots instead.
+            if (build.quake3 && isBotRecord(record.name)) {
+                addBots(build, record);
+                if (hasInfo)
+                    build.botInfo.append(i);
+            }
+        } else if (isMapKind(record.kind)) {
+            build.mapLines.append(record.name + QLatin1Char(' ') + record.value);
+            if (hasInfo)
+                build.mapInfo.append(i);
+        } else if (record.placement == kPlacementBeforeMap) {
+            refreshLine(i, record);
+            build.beforeMap.append(i);
+            if (hasInfo)
+                build.beforeInfo.append(i);
+        } else if (record.placement == kPlacementAfterMap) {
+            refreshLine(i, record);
+            build.afterMap.append(i);
+            if (hasInfo)
+                build.afterInfo.append(i);
+        }
+    }
+}
+
+QStringList CommandLineBuilder::assembleScript(const Build& build) const {
+    QStringList lines;
+    lines.reserve(build.beforeMap.size() + build.mapLines.size() + build.afterMap.size() +
+                  program_.cvars.extraCommands().size());
+    for (qsizetype slot : build.beforeMap)
+        lines.append(lineCache_[slot].line);
+    appendExtraCommands(build, kPlacementBeforeMap, lines);
+    lines += build.mapLines;
+    for (qsizetype slot : build.afterMap)
+        lines.append(lineCache_[slot].line);
+    // The bots land here, after the map line, where the game accepts them.
+    appendExtraCommands(build, kPlacementAfterMap, lines);
+    return lines;
+}
+
+void CommandLineBuilder::appendExtraCommands(const Build& build, qint32 placement,
+                                             QStringList& lines) const {
+    for (const CvarRecord& entry : program_.cvars.extraCommands()) {
+        if (entry.placement != placement || isMapKind(entry.kind) || isOwnRecord(entry.name) ||
+            !modeMatches(entry.mode, build.mp))
+            continue;
+        lines.append(entry.name + QLatin1Char(' ') + entry.value);
+    }
+}
+
+void CommandLineBuilder::addFastInfo(const Build& build) {
+    const QVector<CvarRecord>& records = program_.cvars.records();
+    for (const QVector<qsizetype>* part :
+         {&build.botInfo, &build.beforeInfo, &build.mapInfo, &build.afterInfo}) {
+        for (qsizetype slot : *part)
+            program_.fastInfo.addEntry(records[slot]);
     }
 }
 
@@ -186,49 +269,15 @@ void CommandLineBuilder::addToCommandLine(Build& build, const CvarRecord& record
     build.arguments << word << record.name << record.value;
 }
 
-void CommandLineBuilder::scriptPass(Build& build, qint32 placement) {
-    const QVector<CvarRecord>& records = program_.cvars.records();
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const CvarRecord& record = records[i];
-        if (record.placement != placement || record.kind == kMapKind || isOwnRecord(record.name) ||
-            !modeMatches(record.mode, build.mp))
-            continue;
-        build.lines.append(cachedLine(i, record));
-        if (!record.info.isEmpty())
-            program_.fastInfo.addEntry(record);
-    }
-}
-
-void CommandLineBuilder::extraPass(Build& build, qint32 placement) {
-    for (const CvarRecord& entry : program_.cvars.extraCommands()) {
-        if (entry.placement != placement || entry.kind == kMapKind || isOwnRecord(entry.name) ||
-            !modeMatches(entry.mode, build.mp))
-            continue;
-        build.lines.append(entry.name + QLatin1Char(' ') + entry.value);
-    }
-}
-
-void CommandLineBuilder::mapPass(Build& build) {
-    for (const CvarRecord& record : program_.cvars.records()) {
-        if (record.kind != kMapKind || isOwnRecord(record.name) ||
-            !modeMatches(record.mode, build.mp))
-            continue;
-        build.lines.append(record.name + QLatin1Char(' ') + record.value);
-        if (!record.info.isEmpty())
-            program_.fastInfo.addEntry(record);
-    }
-}
-
-const QString& CommandLineBuilder::cachedLine(qsizetype index, const CvarRecord& record) {
+void CommandLineBuilder::refreshLine(qsizetype index, const CvarRecord& record) {
     CachedLine& cached = lineCache_[index];
-    if (cached.line.isNull() || cached.value != record.value || cached.name != record.name ||
-        cached.kind != record.kind) {
+    if (cached.line.isNull() || !sameText(cached.value, record.value) ||
+        !sameText(cached.name, record.name) || !sameText(cached.kind, record.kind)) {
         cached.kind = record.kind;
         cached.name = record.name;
         cached.value = record.value;
         cached.line = cvarLine(record);
     }
-    return cached.line;
 }
 
 QString CommandLineBuilder::scriptPathFor(const QString& game) const {

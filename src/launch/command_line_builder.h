@@ -36,15 +36,16 @@ private:
     struct Build;
 
     void applyBotDefaults(const Build& build);
-    void firstPass(Build& build);
+    void sortRecords(Build& build);
+    QStringList assembleScript(const Build& build) const;
+    void appendExtraCommands(const Build& build, qint32 placement, QStringList& lines) const;
+    void addFastInfo(const Build& build);
     void addBots(Build& build, const CvarRecord& record);
     void addToCommandLine(Build& build, const CvarRecord& record);
-    void scriptPass(Build& build, qint32 placement);
-    void extraPass(Build& build, qint32 placement);
-    void mapPass(Build& build);
     QString scriptPathFor(const QString& game) const;
     bool writeScript(const QString& path, const QStringList& lines);
-    const QString& cachedLine(qsizetype index, const CvarRecord& record);
+    // Brings the cached script line of a store slot up to date.
+    void refreshLine(qsizetype index, const CvarRecord& record);
 
     // One script line per store slot, reused while the record's kind, name
     // and value stay the same: a configuration load rebuilds after every line.
