@@ -48,6 +48,9 @@ bool loadModAndConfiguration(Program& program, const RunOptions& options, QTextS
 }
 
 int finishLaunch(Program& program, const RunOptions& options, QTextStream& output) {
+    // A run that set nothing has not rebuilt the preview since the game was
+    // chosen; the preview always shows the current state.
+    program.commandBuilder.MakeCommandLine(false);
     int status = 0;
     if (options.launch) {
         if (program.launcher.Launch()) {

@@ -103,6 +103,10 @@ TEST_F(CliLaunchTest, PreviewAndJsonShowTheCommandLineAndScript) {
     EXPECT_THAT(printed, Contains("  map q3dm17"));
     EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")));
 
+    // Choosing the game alone shows its command line and general settings.
+    EXPECT_THAT(run({"--game", "quake3", "--preview"}).split(QLatin1Char('\n')),
+                Contains("Command line: " + exe + " +set com_hunkmegs 256 +exec fenkit.cfg"));
+
     const QJsonObject report =
         QJsonDocument::fromJson(
             run({"--game", "quake3", "--mod", "cpma", "--json", "--write"}).toUtf8())
