@@ -58,6 +58,7 @@ struct CommandLineBuilder::Build {
     bool quake3 = false;
     double mp = 0.0;
     QString mark;
+    QString executable;
     QString botEnable;
     QString skill;
     QString text;
@@ -91,29 +92,8 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
 
     const double start = program_.clock.secondsSinceMidnight();
     program_.fastInfo.clear();
-    CvarStore& cvars = program_.cvars;
-
-    Build build;
-    build.game = program_.game.currentGame;
-    build.hasGame = isGameId(build.game);
-    build.quake3 = build.game == kQuake3;
-    build.mp = leadingNumber(cvars.GetCvar(QStringLiteral("fenkit_mp")));
-    build.mark = commandMarkOf(build.game);
-    applyBotDefaults(build);
-    build.botEnable = cvars.GetCvar(QStringLiteral("bot_enable"));
-    build.skill = cvars.GetCvar(QStringLiteral("sp_skill"));
-
-    const GameState& game = program_.game;
-    const QString executable = build.game == kQuake1   ? game.quakeExe
-                               : build.game == kQuake2 ? game.quake2Exe
-                               : build.game == kQuake3 ? game.quake3Exe
-                                                       : QString();
-    build.text = executable;
-    build.arguments = modArgumentsOf(build.game, game.currentModKey);
-    if (!build.arguments.isEmpty())
-        build.text += QLatin1Char(' ') + build.arguments.join(QLatin1Char(' '));
-
-    cvars.clearExtraCommands();
+    Build build = startBuild();
+    program_.cvars.clearExtraCommands();
     sortRecords(build);
     QStringList lines = assembleScript(build);
     addFastInfo(build);
@@ -126,12 +106,41 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
         scriptPath = scriptPathFor(build.game);
     }
     const bool written = !write || writeScript(scriptPath, lines);
+    publish(build, std::move(lines), scriptPath, start);
+    return written;
+}
 
+CommandLineBuilder::Build CommandLineBuilder::startBuild() {
+    CvarStore& cvars = program_.cvars;
+    const GameState& game = program_.game;
+    Build build;
+    build.game = game.currentGame;
+    build.hasGame = isGameId(build.game);
+    build.quake3 = build.game == kQuake3;
+    build.mp = leadingNumber(cvars.GetCvar(QStringLiteral("fenkit_mp")));
+    build.mark = commandMarkOf(build.game);
+    applyBotDefaults(build);
+    build.botEnable = cvars.GetCvar(QStringLiteral("bot_enable"));
+    build.skill = cvars.GetCvar(QStringLiteral("sp_skill"));
+
+    build.executable = build.game == kQuake1   ? game.quakeExe
+                       : build.game == kQuake2 ? game.quake2Exe
+                       : build.game == kQuake3 ? game.quake3Exe
+                                               : QString();
+    build.text = build.executable;
+    build.arguments = modArgumentsOf(build.game, game.currentModKey);
+    if (!build.arguments.isEmpty())
+        build.text += QLatin1Char(' ') + build.arguments.join(QLatin1Char(' '));
+    return build;
+}
+
+void CommandLineBuilder::publish(const Build& build, QStringList lines, const QString& scriptPath,
+                                 double start) {
     LaunchPreview& preview = program_.preview;
     // Without a game there is no command line to show: the last one stays.
     if (build.hasGame)
         preview.commandLine = build.text;
-    executable_ = build.hasGame ? executable : QString();
+    executable_ = build.hasGame ? build.executable : QString();
     arguments_ = build.hasGame ? build.arguments : QStringList();
     preview.scriptLines = std::move(lines);
     preview.scriptPath = scriptPath;
@@ -139,7 +148,6 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
                            formatSeconds(program_.clock.elapsedSince(start)) +
                            QStringLiteral(" seconds");
     preview.notifyChanged();
-    return written;
 }
 
 void CommandLineBuilder::applyBotDefaults(const Build& build) {

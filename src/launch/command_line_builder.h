@@ -35,6 +35,8 @@ public:
 private:
     struct Build;
 
+    Build startBuild();
+    void publish(const Build& build, QStringList lines, const QString& scriptPath, double start);
     void applyBotDefaults(const Build& build);
     void sortRecords(Build& build);
     QStringList assembleScript(const Build& build) const;
