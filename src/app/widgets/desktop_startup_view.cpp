@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_startup_view.h"
 
+#include "app/widgets/form1.h"
 #include "app/widgets/splash_window.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,7 @@
 
 namespace fennick {
 
-DesktopStartupView::DesktopStartupView(QWidget& mainWindow) : mainWindow_(&mainWindow) {}
+DesktopStartupView::DesktopStartupView(Form1& mainWindow) : mainWindow_(&mainWindow) {}
 
 DesktopStartupView::~DesktopStartupView() = default;
 
@@ -24,6 +25,7 @@ void DesktopStartupView::showSplash() {
 void DesktopStartupView::showMainWindow() {
     if (!mainWindow_)
         return;
+    mainWindow_->RedrawForm();
     mainWindow_->show();
     mainWindow_->raise();
     mainWindow_->activateWindow();

@@ -3,18 +3,18 @@
 #include "app/startup.h"
 
 #include <QPointer>
-#include <QWidget>
 #include <memory>
 
 namespace fennick {
 
+class Form1;
 class SplashWindow;
 
 // How the start-up sequence shows itself on the desktop: the splash
 // window, the main window, and waits that keep the windows alive.
 class DesktopStartupView : public StartupView {
 public:
-    explicit DesktopStartupView(QWidget& mainWindow);
+    explicit DesktopStartupView(Form1& mainWindow);
     ~DesktopStartupView() override;
 
     void showSplash() override;
@@ -27,7 +27,7 @@ public:
     bool splashShown() const;
 
 private:
-    QPointer<QWidget> mainWindow_;
+    QPointer<Form1> mainWindow_;
     std::unique_ptr<SplashWindow> splash_;
 };
 

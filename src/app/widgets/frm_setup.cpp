@@ -1,6 +1,7 @@
 #include "app/widgets/frm_setup.h"
 
 #include "app/program_settings.h"
+#include "common/game_ids.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,25 +76,16 @@ void frmSetup::buildGeneralFrame() {
     auto* frame = named(new QGroupBox(this), "frameGeneral", kFrameGeometry);
     frames_[0] = frame;
     struct RowText {
-        const char *label, *edit, *browse, *caption, *title;
+        const char *game, *label, *edit, *browse, *caption, *title;
     };
     static const RowText texts[] = {
-        {"Label1", "txtQ1Dir", "Command1",
+        {"quake1", "Label1", "txtQ1Dir", "Command1",
          "Quake 1 directory :", "Please locate your Quake 1 directory"},
-        {"Label2", "txtQ2Dir", "Command2",
+        {"quake2", "Label2", "txtQ2Dir", "Command2",
          "Quake 2 directory :", "Please locate your Quake 2 directory"},
-        {"Label3", "txtQ3Dir", "Command3",
+        {"quake3", "Label3", "txtQ3Dir", "Command3",
          "Quake 3 Arena dir :", "Please locate your Quake 3 Arena directory"},
     };
-    rows_[0].get = &ProgramSettings::quakeDir;
-    rows_[0].set = &ProgramSettings::setQuakeDir;
-    rows_[0].valid = &ProgramSettings::quakeDirValid;
-    rows_[1].get = &ProgramSettings::quake2Dir;
-    rows_[1].set = &ProgramSettings::setQuake2Dir;
-    rows_[1].valid = &ProgramSettings::quake2DirValid;
-    rows_[2].get = &ProgramSettings::quake3Dir;
-    rows_[2].set = &ProgramSettings::setQuake3Dir;
-    rows_[2].valid = &ProgramSettings::quake3DirValid;
     for (int i = 0; i < 3; ++i) {
         const int y = 18 + i * 34;
         DirectoryRow& row = rows_[i];
@@ -103,6 +95,7 @@ void frmSetup::buildGeneralFrame() {
         row.browse = named(new QPushButton(QStringLiteral("Browse..."), frame), texts[i].browse,
                            QRect(332, y, 82, 24));
         row.pickerTitle = QLatin1String(texts[i].title);
+        row.game = QLatin1String(texts[i].game);
     }
     oglLabel_ =
         named(new QLabel(QStringLiteral("OpenGL Mode"), frame), "Label6", QRect(10, 127, 118, 20));
@@ -144,9 +137,9 @@ void frmSetup::buildDeveloperFrame() {
 
 void frmSetup::connectFields() {
     for (const DirectoryRow& row : rows_) {
-        const auto set = row.set;
+        const QString game = row.game;
         connect(row.edit, &QLineEdit::textEdited, this,
-                [this, set](const QString& text) { (settings_.*set)(text); });
+                [this, game](const QString& text) { settings_.setDirectoryOf(game, text); });
         connect(row.browse, &QPushButton::clicked, this, [this, &row] { browseFor(row); });
     }
     connect(q3MapPath_, &QLineEdit::textEdited, this,
@@ -179,7 +172,7 @@ void frmSetup::connectFields() {
 // A cancelled picker gives an empty text, which empties the field.
 void frmSetup::browseFor(const DirectoryRow& row) {
     const QString folder = folderPicker ? folderPicker(this, row.pickerTitle) : QString();
-    (settings_.*row.set)(folder);
+    settings_.setDirectoryOf(row.game, folder);
 }
 
 void frmSetup::showTab(int index) {
@@ -193,8 +186,8 @@ void frmSetup::showTab(int index) {
 // assigned, so the caret of a field being typed into stays where it is.
 void frmSetup::refreshFields() {
     for (const DirectoryRow& row : rows_) {
-        setTextIfChanged(row.edit, (settings_.*row.get)());
-        colourLabel(row.label, (settings_.*row.valid)());
+        setTextIfChanged(row.edit, settings_.directoryOf(row.game));
+        colourLabel(row.label, directoryValid(row.game));
     }
     setTextIfChanged(q3MapPath_, settings_.q3MapPath());
     colourLabel(q3MapLabel_, settings_.q3MapValid());
@@ -205,6 +198,14 @@ void frmSetup::refreshFields() {
     setTextIfChanged(updateFrequency_, settings_.updateFrequency);
     createDescription_->setChecked(settings_.createDescription);
     showMapFiles_->setChecked(settings_.showMapFiles);
+}
+
+bool frmSetup::directoryValid(const QString& game) const {
+    if (game == kQuake1)
+        return settings_.quakeDirValid();
+    if (game == kQuake2)
+        return settings_.quake2DirValid();
+    return settings_.quake3DirValid();
 }
 
 void frmSetup::acceptSettings() {

@@ -34,16 +34,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // One game directory row: its field, label, browse button and how it
-    // reaches the model.
+    // One game directory row: its field, label and browse button, and the
+    // game whose folder it holds.
     struct DirectoryRow {
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
         QPushButton* browse = nullptr;
+        QString game;
         QString pickerTitle;
-        const QString& (ProgramSettings::*get)() const = nullptr;
-        void (ProgramSettings::*set)(const QString&) = nullptr;
-        bool (ProgramSettings::*valid)() const = nullptr;
     };
 
     void buildHeader();
@@ -52,6 +50,7 @@ private:
     void buildDeveloperFrame();
     void connectFields();
     void browseFor(const DirectoryRow& row);
+    bool directoryValid(const QString& game) const;
     void showTab(int index);
     void refreshFields();
     void acceptSettings();

@@ -67,15 +67,15 @@ void frmConsole::buildControls() {
     input_->installEventFilter(this);
 
     loadTimeLabel_ = makeLabel(this, "Label3", QStringLiteral("Window load time"),
-                               QStringLiteral("Time to load a form (.frm)"), QRect(8, 338, 96, 21));
+                               QStringLiteral("Time to load a form (.frm)"), QRect(8, 338, 112, 21));
     makeTimeLabel_ = makeLabel(
         this, "Label2", QStringLiteral("MC Time"),
         QStringLiteral(
             "Time to create the config file and command line (and draw fastinfo and map pic)"),
-        QRect(108, 338, 96, 21));
+        QRect(124, 338, 84, 21));
     const QString exampleLine = QStringLiteral("c:\\quake\\quake.exe");
     commandLineLabel_ =
-        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(208, 338, 256, 21));
+        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(212, 338, 252, 21));
 
     hideButton_ = new QPushButton(QStringLiteral("Hide"), this);
     hideButton_->setObjectName(QStringLiteral("Command1"));

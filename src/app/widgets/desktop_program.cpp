@@ -1,0 +1,38 @@
+#include "app/widgets/desktop_program.h"
+
+#include "ui/window_closing.h"
+
+namespace fennick {
+
+namespace {
+
+ProgramEnvironment environmentFor(const QString& folder, platform::Clock* clock, UiHost* ui) {
+    ProgramEnvironment environment;
+    environment.programFolder = folder;
+    environment.clock = clock;
+    environment.ui = ui;
+    return environment;
+}
+
+} // namespace
+
+DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* clock)
+    : program_(environmentFor(programFolder, clock, &ui_)), console_(program_),
+      setup_(program_.settings), form_(program_, setup_), view_(form_), startup_(program_, &view_) {
+    ui_.attach(program_.console, &console_);
+    form_.onClosing = [this] { shutDown(); };
+}
+
+bool DesktopProgram::start() {
+    startup_.run();
+    return form_.isVisible();
+}
+
+// The console and the setup dialog only hide when asked to close, so the
+// main window is left as the last one and the program ends with it.
+void DesktopProgram::shutDown() {
+    startup_.shutdown();
+    closeOtherWindows(form_);
+}
+
+} // namespace fennick

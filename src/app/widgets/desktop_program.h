@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/program.h"
+#include "app/startup.h"
+#include "app/widgets/desktop_startup_view.h"
+#include "app/widgets/form1.h"
+#include "app/widgets/frm_setup.h"
+#include "console/widgets/frm_console.h"
+#include "ui/desktop_ui.h"
+
+namespace fennick {
+
+// The desktop program put together: the program-wide state over a program
+// folder, the windows that live for the whole run, and the start-up that
+// brings them up. Closing the main window saves the program settings and
+// closes every other window.
+class DesktopProgram {
+public:
+    // The clock is the system's unless one is given (tests give theirs).
+    explicit DesktopProgram(const QString& programFolder, platform::Clock* clock = nullptr);
+
+    // Runs the start-up sequence. False when the main window was closed
+    // while the program was still starting.
+    bool start();
+
+    Program& program() { return program_; }
+    Startup& startup() { return startup_; }
+    Form1& mainWindow() { return form_; }
+    frmSetup& setupDialog() { return setup_; }
+    frmConsole& consoleWindow() { return console_; }
+
+private:
+    void shutDown();
+
+    DesktopUi ui_;
+    Program program_;
+    frmConsole console_;
+    frmSetup setup_;
+    Form1 form_;
+    DesktopStartupView view_;
+    Startup startup_;
+};
+
+} // namespace fennick
