@@ -7,7 +7,8 @@ QString GetKeyValue(const QString& text, const QString& key) {
     const qsizetype at = text.indexOf(needle, 0, Qt::CaseInsensitive);
     if (at < 0)
         return {};
-    const qsizetype separator = text.indexOf(QLatin1Char('\\'), at + 1);
+    // The value starts after the backslash that follows the key.
+    const qsizetype separator = text.indexOf(QLatin1Char('\\'), at + needle.size());
     if (separator < 0)
         return {};
     const qsizetype start = separator + 1;

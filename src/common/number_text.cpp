@@ -7,7 +7,9 @@ namespace fennick {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 } // namespace
 
@@ -39,7 +41,7 @@ double leadingNumber(QStringView text) {
         if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
             ++j;
         qsizetype expDigits = 0;
-        while (j < n && isDigit(text[j]) && expDigits < 6) {
+        while (j < n && isDigit(text[j])) {
             ++j;
             ++expDigits;
         }

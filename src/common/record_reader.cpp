@@ -4,8 +4,12 @@ namespace fennick {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
 
 } // namespace
 
@@ -18,10 +22,20 @@ void RecordReader::skipBlanks() {
 }
 
 bool RecordReader::atEnd() {
-    if (midLine_)
+    if (!midLine_) {
+        skipBlanks();
+        return pos_ >= text_.size();
+    }
+    // After a comma: only blanks up to the end of the text is the end too
+    // (a trailing comma must not yield endless empty records).
+    qsizetype p = pos_;
+    while (p < text_.size() && isBlank(text_[p]))
+        ++p;
+    if (p < text_.size())
         return false;
-    skipBlanks();
-    return pos_ >= text_.size();
+    pos_ = p;
+    midLine_ = false;
+    return true;
 }
 
 void RecordReader::finishField() {
@@ -52,8 +66,10 @@ std::optional<QString> RecordReader::nextField() {
         skipBlanks();
     while (pos_ < text_.size() && isBlank(text_[pos_]))
         ++pos_;
-    if (pos_ >= text_.size())
+    if (pos_ >= text_.size()) {
+        midLine_ = false;
         return std::nullopt;
+    }
 
     if (text_[pos_] == QLatin1Char('"')) {
         const qsizetype start = pos_ + 1;
@@ -92,6 +108,8 @@ std::optional<QStringList> RecordReader::nextRecord(int count) {
     return fields;
 }
 
-QString quotedField(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+QString quotedField(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 
 } // namespace fennick

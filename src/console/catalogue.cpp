@@ -9,14 +9,6 @@
 
 namespace fennick {
 
-namespace {
-
-QString indexKey(const QString& game, const QString& name) {
-    return game + QLatin1Char('\n') + name;
-}
-
-} // namespace
-
 void Catalogue::clear() {
     entries_.clear();
     index_.clear();
@@ -33,7 +25,7 @@ void Catalogue::loadText(const QString& text) {
         entry.mode = parseInt16Field(fields->at(5));
         entry.info = fields->at(6);
         entry.help = fields->at(7);
-        const QString key = indexKey(entry.game, entry.name);
+        const std::pair<QString, QString> key{entry.game, entry.name};
         auto it = index_.find(key);
         if (it != index_.end()) {
             PredefinedCommand& existing = entries_[*it];
@@ -64,7 +56,7 @@ void Catalogue::LoadCommands(const QString& programFolder, ConsoleLog& console,
 }
 
 const PredefinedCommand* Catalogue::find(const QString& game, const QString& name) const {
-    auto it = index_.constFind(indexKey(game, name));
+    auto it = index_.constFind(std::pair<QString, QString>{game, name});
     return it == index_.constEnd() ? nullptr : &entries_[*it];
 }
 

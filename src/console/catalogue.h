@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QVector>
+#include <utility>
 
 namespace fennick {
 
@@ -29,7 +30,8 @@ public:
     // catalogue empty. Prints the count and time to the console.
     void LoadCommands(const QString& programFolder, ConsoleLog& console,
                       const platform::Clock& clock);
-    // Loads records from text (the file format); returns the entry count.
+    // Loads records from text (the file format): a record whose game and
+    // name are already known overwrites that entry's attributes.
     void loadText(const QString& text);
     void clear();
 
@@ -38,7 +40,7 @@ public:
 
 private:
     QVector<PredefinedCommand> entries_;
-    QHash<QString, qsizetype> index_; // game + '\n' + name -> entry
+    QHash<std::pair<QString, QString>, qsizetype> index_; // (game, name) -> entry
 };
 
 } // namespace fennick

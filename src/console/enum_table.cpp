@@ -15,11 +15,9 @@ void EnumTable::clear() {
 }
 
 void EnumTable::add(const EnumEntry& entry) {
-    const QChar sep(0x1f);
-    const QString key = entry.game + sep + entry.cvar + sep + entry.display + sep + entry.value;
-    if (seen_.contains(key))
+    if (seen_.contains(entry))
         return;
-    seen_.insert(key);
+    seen_.insert(entry);
     entries_.append(entry);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -18,14 +19,19 @@ struct EnumEntry {
     QString cvar;
     QString display;
     QString value;
+
+    friend bool operator==(const EnumEntry&, const EnumEntry&) = default;
 };
+
+inline size_t qHash(const EnumEntry& e, size_t seed = 0) {
+    return qHashMulti(seed, e.game, e.cvar, e.display, e.value);
+}
 
 // The enumeration table, plus one `fenkit_player` entry per saved player
 // profile. Lookups are exact and case-sensitive, for the current game.
 class EnumTable {
 public:
-    void LoadEnums(const QString& programFolder, ConsoleLog& console,
-                   const platform::Clock& clock);
+    void LoadEnums(const QString& programFolder, ConsoleLog& console, const platform::Clock& clock);
     void loadText(const QString& text);
     void addProfiles(const QStringList& profileFileNames);
     void clear();
@@ -45,7 +51,7 @@ private:
     void add(const EnumEntry& entry);
 
     QVector<EnumEntry> entries_;
-    QSet<QString> seen_;
+    QSet<EnumEntry> seen_; // all four fields: an entry is stored once
 };
 
 } // namespace fennick

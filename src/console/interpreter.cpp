@@ -23,18 +23,17 @@ QString trimSpaces(const QString& text) {
 
 // Cvars written back as plain game commands ("map q3dm17").
 bool isMapCommand(const QString& name) {
-    static const QSet<QString> kNames = {
-        QStringLiteral("demo"),    QStringLiteral("map"),   QStringLiteral("connect"),
-        QStringLiteral("demomap"), QStringLiteral("arena"), QStringLiteral("devmap")};
+    static const QSet<QString> kNames = {QStringLiteral("demo"),    QStringLiteral("map"),
+                                         QStringLiteral("connect"), QStringLiteral("demomap"),
+                                         QStringLiteral("arena"),   QStringLiteral("devmap")};
     return kNames.contains(name);
 }
 
 // Cvars that the video settings keep in step with the resolution selector.
 bool isVideoCvar(const QString& name) {
     static const QSet<QString> kNames = {
-        QStringLiteral("sw_mode"),        QStringLiteral("fenkit_mode"),
-        QStringLiteral("gl_mode"),        QStringLiteral("vid_fullscreen"),
-        QStringLiteral("r_fullscreen"),   QStringLiteral("r_mode")};
+        QStringLiteral("sw_mode"),        QStringLiteral("fenkit_mode"),  QStringLiteral("gl_mode"),
+        QStringLiteral("vid_fullscreen"), QStringLiteral("r_fullscreen"), QStringLiteral("r_mode")};
     return kNames.contains(name);
 }
 
@@ -60,12 +59,15 @@ void Interpreter::ExecuteLine(const QString& line, bool echo) {
         return;
     // Each command before a "|" runs on its own; nothing is trimmed, so a
     // space after the "|" becomes part of the next command.
-    QString rest = line;
+    // The remainder is not copied per "|", so a line of many bars stays
+    // linear in its length.
+    qsizetype start = 0;
     qsizetype bar;
-    while ((bar = rest.indexOf(QLatin1Char('|'))) >= 0) {
-        ExecuteLine(rest.left(bar), echo);
-        rest = rest.mid(bar + 1);
+    while ((bar = line.indexOf(QLatin1Char('|'), start)) >= 0) {
+        ExecuteLine(line.mid(start, bar - start), echo);
+        start = bar + 1;
     }
+    const QString rest = start == 0 ? line : line.mid(start);
     if (echo)
         program_.console.ConsolePrint(QLatin1Char('>') + rest);
 
@@ -143,13 +145,14 @@ void Interpreter::doDelete(const QString&, const WordList& words, bool) {
     program_.cvars.DeleteCvar(words[1]);
 }
 
-void Interpreter::doClear(const QString&, const WordList&, bool) { program_.cvars.ClearCvars(); }
+void Interpreter::doClear(const QString&, const WordList&, bool) {
+    program_.cvars.ClearCvars();
+}
 
 void Interpreter::runPlayerProfile(const QString& player) {
     const QString prefix = gamePrefix(program_.game.currentGame);
-    program_.configs.LoadConfigFile(
-        program_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') + player +
-                             QStringLiteral(".fkp")));
+    program_.configs.LoadConfigFile(program_.programPath(
+        QStringLiteral("config\\") + prefix + QLatin1Char('_') + player + QStringLiteral(".fkp")));
 }
 
 } // namespace fennick

@@ -86,7 +86,18 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
             *error = file.errorString();
         return false;
     }
-    file.write(encodeLines(lines));
+    // QSaveFile reports a short write (a full disk, a file-size limit) only
+    // through the count, and would then commit the cut-off file: check it
+    // and keep the old file instead.
+    const QByteArray bytes = encodeLines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.error() != QFileDevice::NoError
+                         ? file.errorString()
+                         : QStringLiteral("could not write all of %1").arg(file.fileName());
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

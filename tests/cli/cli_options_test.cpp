@@ -1,0 +1,104 @@
+#include "cli/cli_options.h"
+#include "support/qt_print.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace fennick::cli {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+ParsedCommand parsedOk(const QStringList& arguments) {
+    const auto result = parseArguments(arguments);
+    const auto* parsed = std::get_if<ParsedCommand>(&result);
+    EXPECT_NE(parsed, nullptr) << arguments.join(QLatin1Char(' ')).toStdString() << ": "
+                               << std::get<ParseError>(result).message.toStdString();
+    return parsed ? *parsed : ParsedCommand{};
+}
+
+QString parseError(const QStringList& arguments) {
+    const auto result = parseArguments(arguments);
+    const auto* error = std::get_if<ParseError>(&result);
+    EXPECT_NE(error, nullptr) << arguments.join(QLatin1Char(' ')).toStdString();
+    return error ? error->message : QString();
+}
+
+TEST(ParseArguments, HelpIsTheDefault) {
+    for (const QStringList& args : {QStringList{}, QStringList{"--help"}, QStringList{"-h"},
+                                    QStringList{"help"}, QStringList{"run", "-e", "x", "--help"}}) {
+        EXPECT_EQ(parsedOk(args).kind, ParsedCommand::Kind::Help);
+    }
+    EXPECT_THAT(usageText().toStdString(), HasSubstr("Usage: fennick-cli run"));
+}
+
+TEST(ParseArguments, RunTakesItsOptions) {
+    const ParsedCommand plain = parsedOk({"run"});
+    EXPECT_EQ(plain.kind, ParsedCommand::Kind::Run);
+    EXPECT_TRUE(plain.run.lines.isEmpty());
+    EXPECT_FALSE(plain.run.json);
+    EXPECT_TRUE(plain.run.programFolder.isEmpty());
+    EXPECT_TRUE(plain.run.game.isEmpty());
+
+    const ParsedCommand full = parsedOk({"run", "--program-folder", "/p f", "--game", "quake2",
+                                         "-e", "set a 1", "--json", "-e", "-e", "-e", ""});
+    EXPECT_EQ(full.kind, ParsedCommand::Kind::Run);
+    EXPECT_EQ(full.run.programFolder, QStringLiteral("/p f"));
+    EXPECT_EQ(full.run.game, QStringLiteral("quake2"));
+    EXPECT_TRUE(full.run.json);
+    // -e repeats, in order, and takes the next argument whatever it is.
+    EXPECT_THAT(full.run.lines, ElementsAre("set a 1", "-e", ""));
+}
+
+TEST(ParseArguments, LongOptionsTakeTheirValueAfterAnEqualsSign) {
+    const ParsedCommand p =
+        parsedOk({"run", "--game=quake3", "--program-folder=/a=b", "--program-folder="});
+    EXPECT_EQ(p.run.game, QStringLiteral("quake3"));
+    EXPECT_EQ(p.run.programFolder, QString()); // the last one wins
+    EXPECT_EQ(parsedOk({"run", "--program-folder=/a=b"}).run.programFolder, QStringLiteral("/a=b"));
+}
+
+TEST(ParseArguments, WrongCommandLinesSayWhatIsWrong) {
+    EXPECT_THAT(parseError({"run", "--bogus"}).toStdString(),
+                HasSubstr("unknown option '--bogus'"));
+    EXPECT_THAT(parseError({"run", "--bogus=1"}).toStdString(),
+                HasSubstr("unknown option '--bogus=1'"));
+    EXPECT_THAT(parseError({"run", "-x"}).toStdString(), HasSubstr("unknown option '-x'"));
+    EXPECT_THAT(parseError({"run", "-e=set"}).toStdString(), HasSubstr("unknown option"));
+    EXPECT_THAT(parseError({"run", "stray"}).toStdString(), HasSubstr("unknown option 'stray'"));
+    EXPECT_THAT(parseError({"frobnicate"}).toStdString(),
+                HasSubstr("unknown command 'frobnicate'"));
+    EXPECT_THAT(parseError({"run", "-e"}).toStdString(), HasSubstr("needs a value"));
+    EXPECT_THAT(parseError({"run", "--game"}).toStdString(), HasSubstr("needs a value"));
+    EXPECT_THAT(parseError({"run", "--json=yes"}).toStdString(), HasSubstr("takes no value"));
+    EXPECT_THAT(parseError({"run", "--game", "doom"}).toStdString(),
+                HasSubstr("quake1, quake2 or quake3"));
+    EXPECT_THAT(parseError({"run", "--game=Quake3"}).toStdString(),
+                HasSubstr("quake1, quake2 or quake3"));
+}
+
+TEST(FennickCli, AWrongCommandLineExitsWithStatusTwo) {
+    const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/fennick-cli");
+    if (!QFileInfo(cli).isExecutable())
+        GTEST_SKIP() << "fennick-cli is not built beside the tests";
+    QProcess process;
+    process.start(cli, {QStringLiteral("run"), QStringLiteral("--bogus")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_THAT(process.readAllStandardError().toStdString(),
+                HasSubstr("unknown option '--bogus'"));
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+
+    process.start(cli, {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_THAT(process.readAllStandardOutput().toStdString(), HasSubstr("Usage: fennick-cli run"));
+}
+
+} // namespace
+} // namespace fennick::cli

@@ -1,0 +1,151 @@
+#include "cli/run_command.h"
+#include "support/qt_print.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace fennick::cli {
+namespace {
+
+using ::testing::ElementsAre;
+
+class RunCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        write(QStringLiteral("cmds.lst"),
+              "\"quake3\",\"g_gametype\",1,2,0,2,\"\\\\Type\\\\x\",\"Game type\"\r\n");
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(dir.filePath(name)).absolutePath());
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    RunOptions options(QStringList lines = {}) {
+        RunOptions o;
+        o.programFolder = dir.path();
+        o.game = QStringLiteral("quake3");
+        o.lines = std::move(lines);
+        return o;
+    }
+    // Runs and returns what was written to the output.
+    QString run(const RunOptions& o, QString input = {}) {
+        QString out;
+        QString err;
+        QTextStream in(&input);
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        status = runCommand(o, in, outStream, errStream);
+        outStream.flush();
+        return out;
+    }
+    // The output lines, with the load times made fixed.
+    static QStringList lines(const QString& out) {
+        QStringList result = out.split(QLatin1Char('\n'));
+        if (!result.isEmpty() && result.last().isEmpty())
+            result.removeLast();
+        static const QRegularExpression time(QStringLiteral("\\(\\d+\\.\\d\\d sec\\)$"));
+        for (QString& line : result)
+            line.replace(time, QStringLiteral("(T sec)"));
+        return result;
+    }
+
+    QTemporaryDir dir;
+    int status = -1;
+};
+
+// The start-up before the lines (catalogue, program settings, game switch)
+// prints lines of its own; the lines of the run come last, in order.
+QStringList tail(const QStringList& all, qsizetype count) {
+    return all.mid(all.size() - count);
+}
+
+TEST_F(RunCommandTest, ConsoleLinesAreStreamedInOrder) {
+    const QString out = run(
+        options({"set g_gametype 4", "g_gametype", "openconsole", "set", "MAP q3dm17|set a 1"}));
+    EXPECT_EQ(status, 0);
+    const QStringList printed = lines(out);
+    ASSERT_FALSE(printed.isEmpty());
+    EXPECT_EQ(printed.first(),
+              QStringLiteral("1 pre-defined commands loaded from cmds.lst (T sec)"));
+    EXPECT_THAT(tail(printed, 12),
+                ElementsAre(">set g_gametype 4", "CVar Set. (set g_gametype 4)", ">g_gametype",
+                            "g_gametype = 4", ">openconsole", "[ui] would open the console window",
+                            ">set", "Usage: set cvarname cvarvalue", ">MAP q3dm17",
+                            "CVar Set. (map map q3dm17)", ">set a 1", "CVar Set. (set a 1)"));
+}
+
+TEST_F(RunCommandTest, LinesComeFromStandardInputWithoutE) {
+    const QString out = run(options(), QStringLiteral("set a 1\r\nset b \"x y\"\n\nset c 3"));
+    EXPECT_EQ(status, 0);
+    EXPECT_THAT(tail(lines(out), 6),
+                ElementsAre(">set a 1", "CVar Set. (set a 1)", ">set b \"x y\"",
+                            "CVar Set. (set b x y)", ">set c 3", "CVar Set. (set c 3)"));
+    // With -e lines, standard input is not read.
+    const QString withE = run(options({"set d 4"}), QStringLiteral("set e 5\n"));
+    EXPECT_TRUE(withE.contains(QStringLiteral("CVar Set. (set d 4)")));
+    EXPECT_FALSE(withE.contains(QStringLiteral("set e 5")));
+}
+
+TEST_F(RunCommandTest, JsonReportHoldsConsoleAndCvarsInStoreOrder) {
+    RunOptions o =
+        options({"set z 1", "set g_gametype 4", "set a \"two words\"", "del z", "openconsole"});
+    o.json = true;
+    const QString out = run(o);
+    EXPECT_EQ(status, 0);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+    ASSERT_TRUE(document.isObject());
+    const QJsonObject report = document.object();
+
+    ASSERT_TRUE(report.value(QStringLiteral("console")).isArray());
+    QStringList console;
+    for (const QJsonValue& v : report.value(QStringLiteral("console")).toArray()) {
+        ASSERT_TRUE(v.isString());
+        console.append(v.toString());
+    }
+    EXPECT_THAT(tail(console, 8),
+                ElementsAre(">set z 1", "CVar Set. (set z 1)", ">set g_gametype 4",
+                            "CVar Set. (set g_gametype 4)", ">set a \"two words\"",
+                            "CVar Set. (set a two words)", ">del z", ">openconsole"));
+
+    ASSERT_TRUE(report.value(QStringLiteral("cvars")).isArray());
+    const QStringList keys = {"info", "kind", "mode", "name", "placement", "scope", "value"};
+    QList<QJsonObject> ours;
+    for (const QJsonValue& v : report.value(QStringLiteral("cvars")).toArray()) {
+        ASSERT_TRUE(v.isObject());
+        EXPECT_EQ(v.toObject().keys(), keys);
+        const QString name = v.toObject().value(QStringLiteral("name")).toString();
+        if (name == QLatin1String("a") || name == QLatin1String("z") ||
+            name == QLatin1String("g_gametype"))
+            ours.append(v.toObject());
+    }
+    // "del z" moved the last cvar ("a") into z's slot, before g_gametype.
+    ASSERT_EQ(ours.size(), 2);
+    const QJsonObject first = ours[0];
+    EXPECT_EQ(first.value(QStringLiteral("name")).toString(), QStringLiteral("a"));
+    EXPECT_EQ(first.value(QStringLiteral("value")).toString(), QStringLiteral("two words"));
+    EXPECT_EQ(first.value(QStringLiteral("kind")).toString(), QStringLiteral("set"));
+    const QJsonObject second = ours[1];
+    EXPECT_EQ(second.value(QStringLiteral("name")).toString(), QStringLiteral("g_gametype"));
+    EXPECT_EQ(second.value(QStringLiteral("value")).toString(), QStringLiteral("4"));
+    EXPECT_TRUE(second.value(QStringLiteral("scope")).isDouble());
+    EXPECT_EQ(second.value(QStringLiteral("scope")).toInt(), 1);
+    EXPECT_EQ(second.value(QStringLiteral("placement")).toInt(), 2);
+    EXPECT_EQ(second.value(QStringLiteral("mode")).toInt(), 2);
+    EXPECT_EQ(second.value(QStringLiteral("info")).toString(), QStringLiteral("\\\\Type\\\\x"));
+    // Nothing but the document is printed.
+    EXPECT_FALSE(out.contains(QStringLiteral("[ui]")));
+    EXPECT_TRUE(out.trimmed().startsWith(QLatin1Char('{')));
+}
+
+} // namespace
+} // namespace fennick::cli
