@@ -81,8 +81,14 @@ void Form1::RedrawForm() {
     state.statusWidth = measure(state.statusText);
     state.statusFading = program_.status.aboutToChange(program_.clock.secondsSinceMidnight());
     state.lit = mayLight(hovered_) ? hovered_ : StripArea::None;
+    // The strip is kept at the screen's pixel density so its text stays sharp.
+    const qreal ratio = devicePixelRatioF();
+    if (strip_.devicePixelRatio() != ratio) {
+        strip_ = QImage(QSize(kWidth, TitleStripPainter::kHeight) * ratio, QImage::Format_RGB32);
+        strip_.setDevicePixelRatio(ratio);
+    }
     painter_.paint(strip_, state, tmpLabel_->font());
-    update(strip_.rect());
+    update(0, 0, kWidth, TitleStripPainter::kHeight);
 }
 
 // Icons light up only for a game that can be started; "Setup" always.
