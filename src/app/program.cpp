@@ -27,10 +27,6 @@ Program::Program(ProgramEnvironment environment)
       cvars(catalogue, game.currentGame), interpreter(*this), configs(*this) {
     cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
     cvars.setChangedHandler([this] { commandBuilder.MakeCommandLine(false); });
-    // The game switch's own core steps: the new game's general file and the
-    // rebuilt preview. The main window adds its drawing steps.
-    switcher.loadGeneralFile = [this] { configs.LoadConfigFile(configs.generalFilePath()); };
-    switcher.makeCommandLine = [this] { commandBuilder.MakeCommandLine(false); };
     videoHook = [this](const QString& name, const QString& value) {
         video.VideoCvarChanged(name, value);
     };

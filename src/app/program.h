@@ -17,6 +17,7 @@
 #include "launch/game_switcher.h"
 #include "launch/launch_preview.h"
 #include "launch/mod_list.h"
+#include "launch/mod_panel.h"
 #include "launch/video_settings.h"
 #include "platform/clock.h"
 #include "platform/process_launcher.h"
@@ -92,9 +93,13 @@ public:
     std::function<void(const QString&, const QString&)> videoHook;
 
     // The models of the main window's panel: the resolution selector with
-    // the renderer picture (installed as the video hook), and the mod list.
+    // the renderer picture (installed as the video hook), the mod list and
+    // the chosen mod.
     VideoSettings video{*this};
     ModList mods{*this};
+    // What the panel shows for the chosen mod: its description, the
+    // configuration combo, its documents and icon.
+    ModPanel panel{*this};
 };
 
 } // namespace fennick

@@ -31,7 +31,18 @@ const GameEntry* entryOf(const QString& game) {
 
 } // namespace
 
-GameSwitcher::GameSwitcher(Program& program) : program_(program) {}
+GameSwitcher::GameSwitcher(Program& program) : program_(program) {
+    // The steps reach parts of the program built after the switcher; they
+    // run only once the program is complete.
+    fillModList = [&program] { program.mods.FillModList(); };
+    loadGeneralFile = [&program] {
+        if (isGameId(program.game.currentGame))
+            program.configs.LoadConfigFile(program.configs.generalFilePath());
+    };
+    selectPlainGame = [&program] { program.panel.selectPlainGame(); };
+    showFastInfoBackground = [&program] { program.panel.showFastInfoBackground(); };
+    makeCommandLine = [&program] { program.commandBuilder.MakeCommandLine(false); };
+}
 
 void GameSwitcher::run(const std::function<void()>& step) {
     if (step)

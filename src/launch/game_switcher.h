@@ -11,10 +11,12 @@ class Program;
 // start-up does at its end. A game whose folder is not valid is refused
 // with a status message and the game chosen before stays current.
 //
-// The main window's part of the switch (its title strip, the mod list and
-// the plain game's entry, the fast-info background) and the reloading of
-// the game's settings come in through the steps below, each run at its
-// place in the switch; a step left empty is skipped.
+// The switch runs its steps in a fixed order: the title strip is redrawn,
+// the mod list rebuilt, the general file loaded, the plain game's entry
+// chosen (which loads its first configuration), the fast-info background
+// shown and the command line rebuilt. Each step is a replaceable function,
+// set up with the program's own step; the main window adds the strip's
+// redraw. A step left empty is skipped.
 class GameSwitcher {
 public:
     explicit GameSwitcher(Program& program);

@@ -107,26 +107,34 @@ void ModList::addFolderItem(const QString& folder, const QString& path, const QS
     if (isDataFolder(key))
         return;
     if (const std::optional<QString> text = firstLine(descriptorPath(prefix, key))) {
-        items_.append({*text, 2});
+        items_.append({*text, 2, key});
         return;
     }
     if (!isReleaseFolder(folder))
-        items_.append({key, 1});
+        items_.append({key, 1, key});
 }
 
 // The plain game's descriptor may hold a whole record on its first line;
 // its first field is the text.
 void ModList::addPlainGameItem(const QString& game, const QString& prefix) {
     if (const std::optional<QString> line = firstLine(descriptorPath(prefix, game))) {
-        items_.append({RecordReader(*line).nextField().value_or(QString()), 2});
+        items_.append({RecordReader(*line).nextField().value_or(QString()), 2, game});
         return;
     }
-    items_.append({game, 1});
+    items_.append({game, 1, game});
 }
 
 int ModList::indexOfText(const QString& text) const {
     for (qsizetype i = 0; i < items_.size(); ++i) {
         if (items_[i].text.compare(text, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int ModList::indexOfKey(const QString& key) const {
+    for (qsizetype i = 0; i < items_.size(); ++i) {
+        if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     }
     return -1;

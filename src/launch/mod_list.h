@@ -16,6 +16,7 @@ class Program;
 struct ModItem {
     QString text; // the descriptor's text, else the folder's key
     int image;    // 2 for a mod with a descriptor, 1 for a bare folder
+    QString key;  // the folder's key, or the game identifier for the plain game
 };
 
 // The main window's mod list and the look-ups around it: which folder a
@@ -42,6 +43,8 @@ public:
     void FillModList();
     // The first item whose text equals the text ignoring case, or -1.
     int indexOfText(const QString& text) const;
+    // The first item whose key equals the key ignoring case, or -1.
+    int indexOfKey(const QString& key) const;
 
     // The key of a folder below the current game's directory: the game
     // identifier for the directory itself, else the folder's name in

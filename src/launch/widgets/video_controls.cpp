@@ -1,0 +1,86 @@
+#include "launch/widgets/video_controls.h"
+
+#include "app/program.h"
+#include "launch/widgets/panel_look.h"
+#include "launch/widgets/picture_box.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace fennick {
+
+namespace {
+
+const QRect kSelectorRect(0, 2, 184, 24);
+const QRect kPictureRect(QPoint(192, 2), PanelLook::kRendererSize);
+
+} // namespace
+
+VideoControls::VideoControls(Program& program, QWidget* parent)
+    : QWidget(parent), program_(program) {
+    setObjectName(QStringLiteral("videoControls"));
+    setFixedSize(kWidth, kHeight);
+    setPalette(PanelLook::palette());
+
+    selector_ = new QComboBox(this);
+    selector_->setObjectName(QStringLiteral("cmbResolution"));
+    selector_->setGeometry(kSelectorRect);
+    selector_->setEditable(true);
+    selector_->setInsertPolicy(QComboBox::NoInsert);
+    selector_->setCompleter(nullptr);
+    selector_->setToolTip(tr("Screen mode of the game"));
+
+    picture_ = new PictureBox(this);
+    picture_->setObjectName(QStringLiteral("pic3DMode"));
+    picture_->setGeometry(kPictureRect);
+    picture_->setToolTip(tr("Renderer: click to switch Quake II between software and OpenGL"));
+
+    VideoSettings& video = program_.video;
+    connect(&video, &VideoSettings::entriesChanged, this, &VideoControls::showEntries);
+    connect(&video, &VideoSettings::selectorTextChanged, this, &VideoControls::showText);
+    connect(&video, &VideoSettings::rendererPictureChanged, this, &VideoControls::showPicture);
+    connect(selector_, &QComboBox::textActivated, this, [this](const QString& text) {
+        if (!syncing_)
+            program_.video.selectorChanged(text);
+    });
+    connect(selector_->lineEdit(), &QLineEdit::editingFinished, this,
+            &VideoControls::selectorEdited);
+    connect(picture_, &PictureBox::clicked, &video, &VideoSettings::rendererPictureClicked);
+
+    showEntries();
+    showText(video.selectorText());
+    showPicture();
+}
+
+void VideoControls::showEntries() {
+    QScopedValueRollback<bool> guard(syncing_, true);
+    selector_->clear();
+    selector_->addItems(program_.video.entries());
+    selector_->setEditText(program_.video.selectorText());
+}
+
+void VideoControls::showText(const QString& text) {
+    QScopedValueRollback<bool> guard(syncing_, true);
+    const int entry = selector_->findText(text, Qt::MatchExactly);
+    if (entry >= 0)
+        selector_->setCurrentIndex(entry);
+    selector_->setEditText(text);
+}
+
+// A typed mode counts once the typing is done (Enter or leaving the field),
+// and only when it differs from what the selector shows already.
+void VideoControls::selectorEdited() {
+    if (syncing_)
+        return;
+    const QString text = selector_->currentText();
+    if (text != program_.video.selectorText())
+        program_.video.selectorChanged(text);
+}
+
+void VideoControls::showPicture() {
+    const QImage image = PanelLook::rendererImage(program_.video.rendererPicture());
+    picture_->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+}
+
+} // namespace fennick
