@@ -7,6 +7,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh" debug
 bin="$root/build/debug/bin"
 if [ -x "$bin/fennick" ]; then
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting Fennick inside a virtual X server (xvfb-run)." >&2
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "$bin/fennick" "$@"
+    fi
     exec "$bin/fennick" "$@"
 fi
 exec "$bin/fennick-cli" --help
