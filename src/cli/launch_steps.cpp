@@ -16,6 +16,29 @@ void printPreview(const LaunchPreview& preview, QTextStream& output) {
     output.flush();
 }
 
+void reportUnknownMod(const Program& program, const QString& mod, QTextStream& errors) {
+    QStringList keys;
+    for (const ModItem& item : program.mods.items())
+        keys.append(item.key);
+    errors << "fennick-cli: " << gameDisplayName(program.game.currentGame) << " has no mod '" << mod
+           << "' (its mods: " << keys.join(QStringLiteral(", ")) << ")\n";
+    errors.flush();
+}
+
+// A known name loads as a pick in the combo does. A new one starts from the
+// general settings alone rather than from the mod's first configuration:
+// asked for by name on a command line, it is a fresh configuration.
+void chooseConfiguration(Program& program, const QString& name, QTextStream& errors) {
+    if (program.configs.FindConfigurationFile(name).exists) {
+        program.panel.configurationChosen(name);
+        return;
+    }
+    errors << "fennick-cli: " << program.game.currentModKey << " has no configuration named '"
+           << name << "' yet; the next save creates it\n";
+    errors.flush();
+    program.panel.newConfiguration(name);
+}
+
 } // namespace
 
 bool loadModAndConfiguration(Program& program, const RunOptions& options, QTextStream& errors) {
@@ -27,23 +50,23 @@ bool loadModAndConfiguration(Program& program, const RunOptions& options, QTextS
         errors.flush();
         return false;
     }
-    QString key = options.mod;
-    if (key.isEmpty())
-        key = program.game.currentModKey.isEmpty() ? game : program.game.currentModKey;
-
-    ConfigFiles& configs = program.configs;
-    if (!options.config) {
-        configs.selectModKey(key);
-        return true;
+    // A game without a valid folder was made current by hand; its list
+    // then holds the plain game alone.
+    if (program.mods.rowCount() == 0)
+        program.mods.FillModList();
+    ModPanel& panel = program.panel;
+    if (!options.mod.isEmpty()) {
+        const int row = panel.rowOfMod(options.mod);
+        if (row < 0) {
+            reportUnknownMod(program, options.mod, errors);
+            return false;
+        }
+        panel.SelectMod(row);
+    } else if (panel.selectedRow() < 0) {
+        panel.selectPlainGame();
     }
-    configs.setMod(key);
-    configs.openConfiguration(*options.config);
-    if (configs.marker.isEmpty()) {
-        errors << "fennick-cli: " << key << " has no configuration named '" << *options.config
-               << "' yet; the next save creates it\n";
-        errors.flush();
-    }
-    program.commandBuilder.MakeCommandLine(false);
+    if (options.config)
+        chooseConfiguration(program, *options.config, errors);
     return true;
 }
 

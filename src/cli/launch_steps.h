@@ -10,11 +10,13 @@ namespace fennick::cli {
 
 struct RunOptions;
 
-// Before the -e lines: chooses the mod (--mod, else the plain game or the mod
-// already chosen) and loads the general file with the mod's first
-// configuration, or the one --config names. Nothing happens unless --mod,
-// --config, --write or --launch asks for it, so a bare run keeps an empty
-// store. False, with a message on `errors`, when no game is chosen.
+// Before the -e lines: chooses the mod (--mod: its folder, the game
+// identifier or the text the mod list shows) through the main window's mod
+// panel, which loads the general file and the mod's first configuration,
+// then the configuration --config names. The game switch has already chosen
+// the plain game; without --mod, --config, --write or --launch nothing more
+// happens. False, with a message on `errors`, when no game is chosen or the
+// mod is not in the game's list.
 bool loadModAndConfiguration(Program& program, const RunOptions& options, QTextStream& errors);
 
 // After the lines: writes (--write) or launches (--launch), then prints the

@@ -205,26 +205,6 @@ void ConfigFiles::openConfiguration(const QString& name) {
     }
 }
 
-void ConfigFiles::selectModKey(const QString& key) {
-    marker = kNoLoad;
-    program_.cvars.ClearCvars();
-    LoadConfigFile(generalFilePath());
-    setMod(key);
-    configurationName = QStringLiteral("Default Configuration");
-    marker.clear();
-    if (modDescriptor(key)) {
-        const QStringList names = ListConfigurations(key);
-        if (!names.isEmpty())
-            SelectConfiguration(names.first());
-    }
-    program_.commandBuilder.MakeCommandLine(false);
-}
-
-void ConfigFiles::setMod(const QString& key) {
-    program_.game.currentModKey = key;
-    description = modDescriptor(key).value_or(key);
-}
-
 QStringList ConfigFiles::ListConfigurations(const QString& modKey) const {
     QStringList names;
     for (int number = 0; number < kListedConfigurations; ++number) {

@@ -47,14 +47,6 @@ public:
     // For callers that want the general settings even for a new name.
     void openConfiguration(const QString& name);
 
-    // What a click on a mod does, by key: clears the store, loads the
-    // general file, takes the mod's description from its descriptor (else
-    // the key) and loads its first configuration.
-    void selectModKey(const QString& key);
-    // Makes the mod current without loading anything: its key, and its
-    // description from the descriptor, else the key itself.
-    void setMod(const QString& key);
-
     // The names (line 2) of a mod's configurations 0 to 9, in number order.
     QStringList ListConfigurations(const QString& modKey) const;
     // The first line of a mod's configuration 0, its descriptor.

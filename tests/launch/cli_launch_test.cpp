@@ -36,6 +36,13 @@ protected:
         QDir().mkpath(gameDir(QStringLiteral("quake3")) + "/cpma");
     }
 
+    static QStringList configurationLines(const QString& description, const QString& name) {
+        QStringList lines{description, name};
+        for (int i = 0; i < 8; ++i)
+            lines.append(QStringLiteral("Reserved"));
+        return lines;
+    }
+
     cli::RunOptions options(const QStringList& arguments) {
         QStringList all{"run", "--program-folder", temp.path(QString())};
         const auto parsed = cli::parseArguments(all + arguments);
@@ -130,6 +137,44 @@ TEST_F(CliLaunchTest, ANewConfigurationKeepsTheGeneralSettings) {
     EXPECT_EQ(textOf(QStringLiteral("config/q3_cpma_1.fkc")),
               "CPMA|Fresh|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|"
               "Reserved|set fraglimit 3|");
+}
+
+TEST_F(CliLaunchTest, ModsAreNamedAsTheModListKnowsThem) {
+    QStringList osp = configurationLines("Orange Smoothie Pro", "Instagib");
+    osp << "set g_gametype 4";
+    temp.writeFile(QStringLiteral("config/q3_osp_0.fkc"), osp);
+    QDir().mkpath(gameDir(QStringLiteral("quake3")) + "/osp");
+    QDir().mkpath(gameDir(QStringLiteral("quake3")) + "/bare");
+    const QString exe = gameDir(QStringLiteral("quake3")) + "/quake3.exe";
+    struct Case {
+        const char* mod;
+        QString commandLine;
+    };
+    const Case cases[] = {
+        {"osp", exe + " +set fs_game osp +set com_hunkmegs 256 +exec fenkit.cfg"},
+        {"orange smoothie PRO", exe + " +set fs_game osp +set com_hunkmegs 256 +exec fenkit.cfg"},
+        {"bare", exe + " +set fs_game bare +set com_hunkmegs 256 +exec fenkit.cfg"},
+        {"quake3", exe + " +set com_hunkmegs 256 +exec fenkit.cfg"},
+    };
+    for (const Case& c : cases) {
+        const QString out = run({"--game", "quake3", "--mod", c.mod, "--preview"});
+        EXPECT_EQ(status, 0) << c.mod;
+        EXPECT_THAT(out.split(QLatin1Char('\n')), Contains("Command line: " + c.commandLine))
+            << c.mod;
+    }
+
+    // The description saved is the one the panel shows for the mod.
+    run({"--game", "quake3", "--mod", "Orange Smoothie Pro", "--write"});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(textOf(QStringLiteral("config/q3_osp_0.fkc"))
+                    .startsWith("Orange Smoothie Pro|Instagib|Reserved|"));
+
+    // A mod the list does not hold is refused, naming the ones it does.
+    run({"--game", "quake3", "--mod", "baseq3", "--write"});
+    EXPECT_EQ(status, 1);
+    EXPECT_THAT(err.toStdString(), HasSubstr("has no mod 'baseq3'"));
+    EXPECT_THAT(err.toStdString(), HasSubstr("bare, cpma, osp, quake3"));
+    EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/baseq3/fenkit.cfg")));
 }
 
 TEST_F(CliLaunchTest, FailuresGiveAnExitStatusAndWriteNothing) {

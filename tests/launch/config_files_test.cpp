@@ -187,27 +187,6 @@ TEST_F(ConfigFilesTest, ListingOffersConfigurationsZeroToNine) {
     EXPECT_TRUE(configs().FindConfigurationFile(QStringLiteral("Twelfth")).exists);
 }
 
-TEST_F(ConfigFilesTest, ChoosingAModByKeyLoadsItsFirstConfiguration) {
-    play(QStringLiteral("quake3"), QStringLiteral("quake3"));
-    temp.writeFile(QStringLiteral("config/q3_general.cfg"), {"set timelimit 7"});
-    temp.writeFile(QStringLiteral("config/q3_cpma_0.fkc"),
-                   header(QStringLiteral("CPMA"), QStringLiteral("Duel")) +
-                       QStringList{"set fraglimit 15"});
-
-    configs().selectModKey(QStringLiteral("cpma"));
-    EXPECT_EQ(program().game.currentModKey, "cpma");
-    EXPECT_EQ(configs().description, "CPMA");
-    EXPECT_EQ(configs().configurationName, "Duel");
-    EXPECT_EQ(program().cvars.GetCvar(QStringLiteral("fraglimit")), "15");
-    EXPECT_TRUE(program().preview.commandLine.contains(QLatin1String("+set fs_game cpma")));
-
-    configs().selectModKey(QStringLiteral("osp"));
-    EXPECT_EQ(configs().description, "osp");
-    EXPECT_EQ(configs().configurationName, "Default Configuration");
-    EXPECT_EQ(program().cvars.GetCvar(QStringLiteral("fraglimit")), "");
-    EXPECT_EQ(program().cvars.GetCvar(QStringLiteral("timelimit")), "7");
-}
-
 TEST_F(ConfigFilesTest, PlayerProfileIsWrittenOnlyForASafePlayerName) {
     play(QStringLiteral("quake3"), QStringLiteral("quake3"));
     run({R"(set name "Big Fish")"});
