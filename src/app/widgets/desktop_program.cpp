@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_program.h"
 
+#include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
 
 namespace fennick {
@@ -20,6 +21,9 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     : program_(environmentFor(programFolder, clock, &ui_)), console_(program_),
       setup_(program_.settings), form_(program_, setup_), view_(form_), startup_(program_, &view_) {
     ui_.attach(program_.console, &console_);
+    startup_.hooks.buildResolutionList = [this] {
+        program_.video.BuildResolutionList(QtDisplayModes());
+    };
     form_.onClosing = [this] { shutDown(); };
 }
 

@@ -2,6 +2,9 @@
 
 #include "app/program.h"
 #include "common/game_ids.h"
+#include "launch/widgets/launch_button.h"
+#include "launch/widgets/mod_panel_view.h"
+#include "launch/widgets/video_controls.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -48,6 +51,7 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
     panelArea_->setObjectName(QStringLiteral("panelArea"));
     panelArea_->setGeometry(0, TitleStripPainter::kHeight, kWidth,
                             kHeight - TitleStripPainter::kHeight);
+    buildPanel();
 
     statusTimer_ = new QTimer(this);
     statusTimer_->setObjectName(QStringLiteral("statusTimer"));
@@ -57,6 +61,18 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
 
     program_.switcher.redrawForm = [this] { RedrawForm(); };
     RedrawForm();
+}
+
+// Under the strip: the mod list with the mod's description, configuration,
+// documents and icon; below them the video controls and the launch button.
+// The rest of the panel area is kept for the button area and fast info.
+void Form1::buildPanel() {
+    new ModPanelView(program_, panelArea_);
+    const int row = ModPanelView::kHeight + 2;
+    auto* video = new VideoControls(program_, panelArea_);
+    video->move(8, row);
+    auto* launch = new LaunchButton(program_, panelArea_);
+    launch->setGeometry(kWidth - 128, row, 120, VideoControls::kHeight);
 }
 
 Form1::~Form1() {

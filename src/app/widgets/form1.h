@@ -16,7 +16,8 @@ class Program;
 
 // The main window. Its top strip shows the current game, the game icons,
 // "Setup" and the status line; the area below it (panelArea) holds the
-// mod, configuration and button panels. Closing it ends the program.
+// mod and configuration panel, the video controls, the launch button and,
+// further down, the button panels. Closing it ends the program.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildPanel();
     int measure(const QString& text) const;
     void tickStatus();
     bool mayLight(StripArea area) const;
