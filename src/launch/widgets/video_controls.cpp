@@ -30,6 +30,7 @@ VideoControls::VideoControls(Program& program, QWidget* parent)
     selector_->setInsertPolicy(QComboBox::NoInsert);
     selector_->setCompleter(nullptr);
     selector_->setToolTip(tr("Screen mode of the game"));
+    selector_->lineEdit()->setPlaceholderText(tr("Screen mode"));
 
     picture_ = new PictureBox(this);
     picture_->setObjectName(QStringLiteral("pic3DMode"));

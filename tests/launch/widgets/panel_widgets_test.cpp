@@ -2,6 +2,7 @@
 #include "launch/widgets/launch_button.h"
 #include "launch/widgets/mod_panel_view.h"
 #include "launch/widgets/video_controls.h"
+#include "platform/desktop_services.h"
 #include "platform/display_modes.h"
 
 #include <QBuffer>
@@ -26,6 +27,13 @@ QStringList configurationFile(const QString& description, const QString& name,
         lines.append(QStringLiteral("Reserved"));
     return lines + commands;
 }
+
+class RecordingDesktop : public platform::DesktopServices {
+public:
+    void openWithDefaultProgram(const QString& path) override { opened.append("default " + path); }
+    void openInTextEditor(const QString& path) override { opened.append("editor " + path); }
+    QStringList opened;
+};
 
 // The panel's widgets in one window over a program with the three fake
 // games; Quake III has the described mod "cpma" with two configurations.
@@ -142,6 +150,25 @@ TEST_F(PanelWidgetsTest, ClickingAModShowsItsConfigurationsAndLoadsTheFirst) {
     clickItem(list, 0);
     EXPECT_EQ(cvar("fraglimit"), "15");
     EXPECT_EQ(combo->currentText(), "Duel");
+
+    // Double-clicked documents open through the desktop.
+    RecordingDesktop desktop;
+    program().mods.setDesktopServices(&desktop);
+    const QPoint document = files->visualItemRect(files->item(0)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, document);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, document);
+    EXPECT_EQ(
+        desktop.opened,
+        QStringList{"default " + QDir::toNativeSeparators(gameDir("quake3") + "/cpma/readme.txt")});
+    program().mods.setDesktopServices(nullptr);
+
+    // Keys move through the list and choose as they go.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(program().game.currentModKey, "quake3");
+    EXPECT_FALSE(description->isEnabled());
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(program().game.currentModKey, "cpma");
 
     // The description typed is the one the next save writes.
     description->setFocus();
