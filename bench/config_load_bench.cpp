@@ -30,7 +30,9 @@ QString writeSettingsFile(const QTemporaryDir& dir, int lines) {
 }
 
 // withPreview false unhooks the command-line rebuild that follows every
-// SetCvar (Part 2.1 step 4), leaving the file, the interpreter and the store.
+// SetCvar, leaving the file, the interpreter and the store. With it, every
+// line rebuilds the command line and all script lines so far (each value
+// here has a space, so each line is quoted), as a load in the program does.
 void loadConfigFile(benchmark::State& state, bool withPreview) {
     const int lines = static_cast<int>(state.range(0));
     QTemporaryDir dir;
@@ -46,6 +48,7 @@ void loadConfigFile(benchmark::State& state, bool withPreview) {
         environment.randomSeed = 1;
         auto program = std::make_unique<Program>(environment);
         program->game.currentGame = QStringLiteral("quake3");
+        program->game.currentModKey = QStringLiteral("cpma");
         if (!withPreview)
             program->cvars.setChangedHandler({});
         state.ResumeTiming();
