@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
+#include "launch/launch_rules.h"
 #include "platform/file_system.h"
 
 #include <QSet>
@@ -150,6 +151,14 @@ void Interpreter::doClear(const QString&, const WordList&, bool) {
 }
 
 void Interpreter::runPlayerProfile(const QString& player) {
+    // The name becomes part of a file name in the config folder; a name that
+    // could reach outside it ("..", separators) runs nothing.
+    if (!isSafeNamePart(player)) {
+        program_.console.ConsolePrint(QStringLiteral("Player profile not loaded: the name \"") +
+                                      player +
+                                      QStringLiteral("\" cannot be used as a file name"));
+        return;
+    }
     const QString prefix = gamePrefix(program_.game.currentGame);
     program_.configs.LoadConfigFile(program_.programPath(
         QStringLiteral("config\\") + prefix + QLatin1Char('_') + player + QStringLiteral(".fkp")));

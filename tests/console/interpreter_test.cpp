@@ -226,6 +226,21 @@ TEST_F(InterpreterTest, SettingThePlayerRunsHisProfileQuietly) {
     EXPECT_EQ(value("name"), QStringLiteral("Quake1Bob"));
 }
 
+TEST_F(InterpreterTest, APlayerNameThatLeavesTheConfigFolderRunsNothing) {
+    // "config/q3_a/../../outside.fkp" would be the program folder's own file.
+    temp.writeFile(QStringLiteral("config/q3_a/keep.txt"), {});
+    temp.writeFile(QStringLiteral("outside.fkp"), {QStringLiteral("set stolen 1")});
+    program().game.currentGame = QStringLiteral("quake3");
+    for (const char* name : {"a/../../outside", "a\\..\\..\\outside"}) {
+        run(QString::fromUtf8("set fenkit_player ") + QString::fromUtf8(name), false);
+        EXPECT_EQ(value("fenkit_player"), QString::fromUtf8(name)) << name;
+        EXPECT_EQ(value("stolen"), QString()) << name;
+    }
+    const QStringList printed = temp.takeConsole();
+    ASSERT_EQ(printed.size(), 2);
+    EXPECT_TRUE(printed[0].startsWith(QStringLiteral("Player profile not loaded")));
+}
+
 TEST_F(InterpreterTest, AProfileThatLoadsItselfDoesNotRecurseForEver) {
     temp.writeFile(QStringLiteral("config/q3_loop.fkp"),
                    {QStringLiteral("set before 1"), QStringLiteral("set fenkit_player loop"),
