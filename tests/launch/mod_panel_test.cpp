@@ -275,17 +275,5 @@ TEST_F(ModPanelTest, IconsDocumentsAndTheFastInfoBackground) {
     EXPECT_TRUE(panel().fastInfoBackground().isEmpty());
 }
 
-TEST_F(ModPanelTest, ModsAreFoundByFolderIdentifierOrShownText) {
-    program().switcher.SwitchGame(QStringLiteral("quake3"));
-    struct Case {
-        const char* name;
-        int row;
-    };
-    const Case cases[] = {{"cpma", 0},    {"CPMA PRO", 0}, {"OSP", 1}, {"quake3", 2},
-                          {"baseq3", -1}, {"310", -1},     {"", -1}};
-    for (const Case& c : cases)
-        EXPECT_EQ(panel().rowOfMod(QLatin1String(c.name)), c.row) << c.name;
-}
-
 } // namespace
 } // namespace fennick::test
