@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/program.h"
+#include "platform/desktop_services.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -10,6 +11,28 @@
 #include <gtest/gtest.h>
 
 namespace fennick::test {
+
+// The lines of a configuration file: description, name, the eight reserved
+// header lines, then the commands.
+inline QStringList configurationFile(const QString& description, const QString& name,
+                                     const QStringList& commands = {}) {
+    QStringList lines{description, name};
+    for (int i = 0; i < 8; ++i)
+        lines.append(QStringLiteral("Reserved"));
+    return lines + commands;
+}
+
+// Records what would have been opened instead of opening it.
+class RecordingDesktop : public platform::DesktopServices {
+public:
+    void openWithDefaultProgram(const QString& path) override {
+        opened.append(QStringLiteral("default ") + path);
+    }
+    void openInTextEditor(const QString& path) override {
+        opened.append(QStringLiteral("editor ") + path);
+    }
+    QStringList opened;
+};
 
 // A program folder with a small catalogue of its own and fake game folders
 // (empty executables) for the three games: "games/Quake 1", "games/Quake 2"

@@ -1,4 +1,5 @@
 #include "launch/mod_list.h"
+#include "launch_fixture.h"
 #include "platform/desktop_services.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
@@ -11,20 +12,9 @@
 namespace fennick {
 namespace {
 
+using test::RecordingDesktop;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-// Records what would have been opened.
-class RecordingDesktop : public platform::DesktopServices {
-public:
-    void openWithDefaultProgram(const QString& path) override {
-        opened.append(QStringLiteral("default ") + path);
-    }
-    void openInTextEditor(const QString& path) override {
-        opened.append(QStringLiteral("editor ") + path);
-    }
-    QStringList opened;
-};
 
 class ModListTest : public ::testing::Test {
 protected:

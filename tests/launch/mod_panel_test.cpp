@@ -9,21 +9,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-QStringList configurationFile(const QString& description, const QString& name,
-                              const QStringList& commands = {}) {
-    QStringList lines{description, name};
-    for (int i = 0; i < 8; ++i)
-        lines.append(QStringLiteral("Reserved"));
-    return lines + commands;
-}
-
-class RecordingDesktop : public platform::DesktopServices {
-public:
-    void openWithDefaultProgram(const QString& path) override { opened.append("default " + path); }
-    void openInTextEditor(const QString& path) override { opened.append("editor " + path); }
-    QStringList opened;
-};
-
 // A Quake III folder with a described mod "cpma" (configurations 0, 1 and
 // 12, documents and two icons), an undescribed "osp", the data folder and
 // a point-release folder; Quake and Quake III are usable, Quake II is not.

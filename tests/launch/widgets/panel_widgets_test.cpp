@@ -20,21 +20,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-QStringList configurationFile(const QString& description, const QString& name,
-                              const QStringList& commands) {
-    QStringList lines{description, name};
-    for (int i = 0; i < 8; ++i)
-        lines.append(QStringLiteral("Reserved"));
-    return lines + commands;
-}
-
-class RecordingDesktop : public platform::DesktopServices {
-public:
-    void openWithDefaultProgram(const QString& path) override { opened.append("default " + path); }
-    void openInTextEditor(const QString& path) override { opened.append("editor " + path); }
-    QStringList opened;
-};
-
 // The panel's widgets in one window over a program with the three fake
 // games; Quake III has the described mod "cpma" with two configurations.
 class PanelWidgetsTest : public LaunchFixture {
