@@ -8,11 +8,17 @@ void HeadlessUi::report(const QString& text) {
         sink_(text);
 }
 
-void HeadlessUi::openConsole() { report(QStringLiteral("would open the console window")); }
+void HeadlessUi::openConsole() {
+    report(QStringLiteral("would open the console window"));
+}
 
-void HeadlessUi::openMapBrowser() { report(QStringLiteral("would open the map browser")); }
+void HeadlessUi::openMapBrowser() {
+    report(QStringLiteral("would open the map browser"));
+}
 
-void HeadlessUi::openServerBrowser() { report(QStringLiteral("would open the server browser")); }
+void HeadlessUi::openServerBrowser() {
+    report(QStringLiteral("would open the server browser"));
+}
 
 void HeadlessUi::loadForm(const QString& path) {
     report(QStringLiteral("would open the custom window ") + path);

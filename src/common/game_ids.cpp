@@ -22,6 +22,8 @@ QString gameDisplayName(const QString& game) {
     return {};
 }
 
-bool isGameId(const QString& text) { return text == kQuake1 || text == kQuake2 || text == kQuake3; }
+bool isGameId(const QString& text) {
+    return text == kQuake1 || text == kQuake2 || text == kQuake3;
+}
 
 } // namespace fennick

@@ -2,7 +2,9 @@
 
 namespace fennick {
 
-bool needsQuotes(const QString& value) { return value.indexOf(QLatin1Char(' ')) > 0; }
+bool needsQuotes(const QString& value) {
+    return value.indexOf(QLatin1Char(' ')) > 0;
+}
 
 QString cvarLine(const CvarRecord& record) {
     QString line = record.kind + QLatin1Char(' ') + record.name + QLatin1Char(' ');

@@ -155,8 +155,7 @@ void Interpreter::runPlayerProfile(const QString& player) {
     // could reach outside it ("..", separators) runs nothing.
     if (!isSafeNamePart(player)) {
         program_.console.ConsolePrint(QStringLiteral("Player profile not loaded: the name \"") +
-                                      player +
-                                      QStringLiteral("\" cannot be used as a file name"));
+                                      player + QStringLiteral("\" cannot be used as a file name"));
         return;
     }
     const QString prefix = gamePrefix(program_.game.currentGame);

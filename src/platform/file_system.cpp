@@ -9,7 +9,9 @@ namespace fennick::platform {
 
 namespace {
 
-bool isSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); }
+bool isSeparator(QChar c) {
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
 
 QStringList sortedIgnoringCase(QStringList names) {
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -24,7 +26,8 @@ std::optional<QString> findEntry(const QString& folder, const QString& name) {
     auto inFolder = [&folder](const QString& entry) {
         if (folder.isEmpty())
             return entry;
-        return folder.endsWith(QLatin1Char('/')) ? folder + entry : folder + QLatin1Char('/') + entry;
+        return folder.endsWith(QLatin1Char('/')) ? folder + entry
+                                                 : folder + QLatin1Char('/') + entry;
     };
     const QString exact = inFolder(name);
     if (QFileInfo::exists(exact))

@@ -8,7 +8,9 @@ namespace fennick::test {
 
 TempProgram::TempProgram() = default;
 
-QString TempProgram::path(const QString& relative) const { return dir_.filePath(relative); }
+QString TempProgram::path(const QString& relative) const {
+    return dir_.filePath(relative);
+}
 
 QString TempProgram::writeBytes(const QString& relative, const QByteArray& bytes) {
     const QString full = path(relative);

@@ -66,8 +66,9 @@ void frmConsole::buildControls() {
         "Pressing F1 will do the same as pressing TAB in the Quake2 or Q3A console."));
     input_->installEventFilter(this);
 
-    loadTimeLabel_ = makeLabel(this, "Label3", QStringLiteral("Window load time"),
-                               QStringLiteral("Time to load a form (.frm)"), QRect(8, 338, 112, 21));
+    loadTimeLabel_ =
+        makeLabel(this, "Label3", QStringLiteral("Window load time"),
+                  QStringLiteral("Time to load a form (.frm)"), QRect(8, 338, 112, 21));
     makeTimeLabel_ = makeLabel(
         this, "Label2", QStringLiteral("MC Time"),
         QStringLiteral(
