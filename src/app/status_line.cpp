@@ -28,13 +28,13 @@ double StatusLine::secondsLeft(double nowSecondsOfDay) const {
     return left;
 }
 
-void StatusLine::tick(int nowWholeSeconds, const Measure& measure) {
+void StatusLine::tick(double nowSecondsOfDay, const Measure& measure) {
     if (!statusText.isEmpty() && measure && measure(statusText) > kMaxWidth)
         statusText.remove(0, 1);
-    if (secondsLeft(nowWholeSeconds) < 0 && !queuedText.isEmpty()) {
+    if (secondsLeft(nowSecondsOfDay) < 0 && !queuedText.isEmpty()) {
         statusText = queuedText;
         queuedText.clear();
-        holdUntil = nowWholeSeconds + queuedSeconds;
+        holdUntil = wholeSeconds(nowSecondsOfDay + queuedSeconds);
     }
 }
 

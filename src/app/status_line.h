@@ -33,8 +33,9 @@ public:
 
     // One timer tick: a text too wide loses its first character (so it
     // scrolls left by one character per tick), and once the hold time has
-    // passed a queued message takes its place and is held for its seconds.
-    void tick(int nowWholeSeconds, const Measure& measure);
+    // passed a queued message takes its place and is held for its seconds
+    // (counted from now and rounded to whole seconds).
+    void tick(double nowSecondsOfDay, const Measure& measure);
 
     // The shown text cut from its end until it fits the width; the status
     // text itself is left as it is.

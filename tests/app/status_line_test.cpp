@@ -60,9 +60,16 @@ TEST(StatusLine, QueuedMessagesWaitForTheHoldAndAreHeldForTheirSeconds) {
     EXPECT_EQ(status.statusText, "next");
     EXPECT_EQ(status.holdUntil, kEightPm + 11);
 
+    // A hold ends as soon as its second has passed, not at the next whole
+    // second; the new hold counts from that moment.
+    status.queue(QStringLiteral("half past"), 2);
+    status.tick(kEightPm + 11.4, tenPerCharacter);
+    EXPECT_EQ(status.statusText, "half past");
+    EXPECT_EQ(status.holdUntil, kEightPm + 13);
+
     // With nothing queued the text simply stays.
     status.tick(kEightPm + 30, tenPerCharacter);
-    EXPECT_EQ(status.statusText, "next");
+    EXPECT_EQ(status.statusText, "half past");
 }
 
 TEST(StatusLine, TextDimsWhenFewerThanTwoSecondsRemain) {

@@ -84,7 +84,7 @@ int Form1::measure(const QString& text) const {
 }
 
 void Form1::tickStatus() {
-    const int now = StatusLine::wholeSeconds(program_.clock.secondsSinceMidnight());
+    const double now = program_.clock.secondsSinceMidnight();
     program_.status.tick(now, [this](const QString& text) { return measure(text); });
     RedrawForm();
 }
