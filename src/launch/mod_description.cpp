@@ -23,8 +23,8 @@ bool isFolderName(const QString& key) {
            !key.contains(QLatin1Char('/')) && !key.contains(QLatin1Char('\\'));
 }
 
-// The first line of the Quake III mod's own description file. An empty
-// file describes nothing, so the next source is asked.
+// The first line of the Quake III mod's own description file; an empty
+// file gives an empty name, as the mod's author left it.
 std::optional<QString> descriptionFile(const Program& program, const QString& key) {
     if (program.game.currentGame != kQuake3 || !isFolderName(key) ||
         program.settings.quake3Dir().isEmpty())
@@ -32,9 +32,9 @@ std::optional<QString> descriptionFile(const Program& program, const QString& ke
     const QString path =
         platform::joinPath(program.settings.quake3Dir(), key + QStringLiteral("\\description.txt"));
     const std::optional<QStringList> lines = platform::readTextLines(path);
-    if (!lines || lines->isEmpty())
+    if (!lines)
         return std::nullopt;
-    return lines->first();
+    return lines->isEmpty() ? QString() : lines->first();
 }
 
 std::optional<QString> modsListEntry(const Program& program, const QString& key) {

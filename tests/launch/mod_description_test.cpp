@@ -45,7 +45,7 @@ TEST_F(ModDescriptionTest, TheModsOwnFileThenTheListThenTheKey) {
         {"quake3", "ctf", "Quake III CTF"},
         {"quake2", "ctf", "Capture The Flag"},
         {"quake2", "osp", "osp"},
-        {"quake3", "empty", "empty"},
+        {"quake3", "empty", ""},
         {"quake3", "mixed", "mixed"},
         {"quake3", "Mixed", "Mixed Case Key"},
         {"quake3", "short", ""},
