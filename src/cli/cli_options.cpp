@@ -80,8 +80,10 @@ const QHash<QString, OptionSpec>& runOptionTable() {
 bool readsStandardInput(const RunOptions& options) {
     if (options.readStdin)
         return true;
-    return options.lines.isEmpty() && !options.config && !options.preview && !options.write &&
-           !options.launch;
+    if (!options.lines.isEmpty())
+        return false;
+    const bool acts = options.config || options.preview || options.write || options.launch;
+    return !acts || !options.inputIsTerminal;
 }
 
 std::variant<ParsedCommand, ParseError> parseArguments(const QStringList& arguments) {
@@ -145,8 +147,8 @@ QString usageText() {
         "                        loads the game's general file and the mod's first\n"
         "                        configuration, as a click on the mod does\n"
         "  --config NAME         load the mod's configuration NAME (after the general\n"
-        "                        file); an unknown NAME starts from the general file\n"
-        "                        alone and is created by the next save\n"
+        "                        file); an unknown NAME loads nothing, and the next\n"
+        "                        save writes the settings loaded so far under it\n"
         "  -e LINE               execute LINE (repeatable, in order, after --mod and\n"
         "                        --config)\n"
         "  --stdin               also read lines from standard input, after the -e lines\n"
@@ -156,12 +158,16 @@ QString usageText() {
         "  --launch              write as --write does and start the game\n"
         "  --json                print one JSON document at the end instead of the\n"
         "                        console lines: {\"console\": [...], \"cvars\": [...],\n"
-        "                        \"commandLine\": ..., \"scriptLines\": [...], ...}\n"
+        "                        \"enumerations\": [...], \"commandLine\": ...,\n"
+        "                        \"scriptLines\": [...], ...}; each cvar carries its\n"
+        "                        scope, placement, kind, info, mode and the display\n"
+        "                        text its enumeration gives\n"
         "  -h, --help            show this text\n"
         "\n"
-        "Standard input is read, one line each, when there is no -e line and none of\n"
-        "--config, --preview, --write or --launch is given, or when --stdin is given.\n"
-        "So a desktop shortcut can launch a saved configuration without input:\n"
+        "Standard input is read, one line each, when there is no -e line, or when\n"
+        "--stdin is given. When standard input is a terminal and one of --config,\n"
+        "--preview, --write or --launch is given, it is not waited for, so a\n"
+        "shortcut can launch a saved configuration without input:\n"
         "  fennick-cli run --game quake3 --mod cpma --config \"Duel practice\" --launch\n"
         "\n"
         "Exit status: 0 on success, 1 when the game could not be written or started,\n"

@@ -21,12 +21,17 @@ struct RunOptions {
     bool preview = false;          // print the command line and script lines
     bool write = false;            // write fenkit.cfg and the settings files
     bool launch = false;           // write and start the game
-    bool readStdin = false;        // --stdin: read lines even with -e or actions
+    bool readStdin = false;        // --stdin: read lines even with -e lines
+
+    // Not an option: whether standard input is an interactive terminal.
+    bool inputIsTerminal = false;
 };
 
-// Standard input is read when asked with --stdin, or when the run has
-// neither -e lines nor a configuration or launch action to do: a shortcut
-// that only launches must not wait for input that never comes.
+// Standard input is read when asked with --stdin, and whenever no -e line is
+// given: piped lines reach the run whatever else it does. The one exception
+// is a terminal on a run with a configuration or launch action, so a
+// shortcut typed in a shell that only launches does not sit waiting for
+// input nobody means to give.
 bool readsStandardInput(const RunOptions& options);
 
 struct ParsedCommand {

@@ -8,19 +8,34 @@ namespace fennick::cli {
 
 QJsonObject jsonReport(const Program& program, const QStringList& consoleLines,
                        const QStringList& uiReports) {
+    const QString& game = program.game.currentGame;
     QJsonArray cvars;
     for (const CvarRecord& record : program.cvars.records()) {
-        cvars.append(QJsonObject{{QStringLiteral("name"), record.name},
-                                 {QStringLiteral("value"), record.value},
-                                 {QStringLiteral("scope"), record.scope},
-                                 {QStringLiteral("placement"), record.placement},
-                                 {QStringLiteral("kind"), record.kind},
-                                 {QStringLiteral("info"), record.info},
-                                 {QStringLiteral("mode"), record.mode}});
+        // "display" is what a combo box bound to the cvar would show.
+        cvars.append(QJsonObject{
+            {QStringLiteral("name"), record.name},
+            {QStringLiteral("value"), record.value},
+            {QStringLiteral("display"), program.enums.EnumDisplay(game, record.name, record.value)},
+            {QStringLiteral("scope"), record.scope},
+            {QStringLiteral("placement"), record.placement},
+            {QStringLiteral("kind"), record.kind},
+            {QStringLiteral("info"), record.info},
+            {QStringLiteral("mode"), record.mode}});
+    }
+    // The current game's enumerations in table order, player profiles
+    // included.
+    QJsonArray enumerations;
+    for (const EnumEntry& entry : program.enums.entries()) {
+        if (entry.game != game)
+            continue;
+        enumerations.append(QJsonObject{{QStringLiteral("cvar"), entry.cvar},
+                                        {QStringLiteral("display"), entry.display},
+                                        {QStringLiteral("value"), entry.value}});
     }
     QJsonObject report;
     report.insert(QStringLiteral("console"), QJsonArray::fromStringList(consoleLines));
     report.insert(QStringLiteral("cvars"), cvars);
+    report.insert(QStringLiteral("enumerations"), enumerations);
     report.insert(QStringLiteral("ui"), QJsonArray::fromStringList(uiReports));
     report.insert(QStringLiteral("commandLine"), program.preview.commandLine);
     report.insert(QStringLiteral("scriptLines"),

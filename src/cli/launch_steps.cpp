@@ -25,18 +25,16 @@ void reportUnknownMod(const Program& program, const QString& mod, QTextStream& e
     errors.flush();
 }
 
-// A known name loads as a pick in the combo does. A new one starts from the
-// general settings alone rather than from the mod's first configuration:
-// asked for by name on a command line, it is a fresh configuration.
+// The name goes to the configuration combo as a pick does: a known name
+// loads the general file and that configuration; an unknown one loads
+// nothing, and the next save writes the settings loaded so far under it.
 void chooseConfiguration(Program& program, const QString& name, QTextStream& errors) {
-    if (program.configs.FindConfigurationFile(name).exists) {
-        program.panel.configurationChosen(name);
-        return;
+    if (!program.configs.FindConfigurationFile(name).exists) {
+        errors << "fennick-cli: " << program.game.currentModKey << " has no configuration named '"
+               << name << "' yet; the next save creates it\n";
+        errors.flush();
     }
-    errors << "fennick-cli: " << program.game.currentModKey << " has no configuration named '"
-           << name << "' yet; the next save creates it\n";
-    errors.flush();
-    program.panel.newConfiguration(name);
+    program.panel.configurationChosen(name);
 }
 
 } // namespace

@@ -4,6 +4,23 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool standardInputIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdin)) != 0;
+#else
+    return isatty(fileno(stdin)) != 0;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -24,5 +41,7 @@ int main(int argc, char** argv) {
         out << fennick::cli::usageText();
         return 0;
     }
-    return fennick::cli::runCommand(command.run, in, out, err);
+    fennick::cli::RunOptions options = command.run;
+    options.inputIsTerminal = standardInputIsTerminal();
+    return fennick::cli::runCommand(options, in, out, err);
 }

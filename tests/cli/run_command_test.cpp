@@ -95,6 +95,13 @@ TEST_F(RunCommandTest, LinesComeFromStandardInputWithoutE) {
 }
 
 TEST_F(RunCommandTest, JsonReportHoldsConsoleAndCvarsInStoreOrder) {
+    // A repeated entry is kept once; another game's entries and the
+    // profile of another game are not this game's enumerations.
+    write(QStringLiteral("enums.lst"), "\"quake3\",\"g_gametype\",\"Team\",\"4\"\r\n"
+                                       "\"quake3\",\"g_gametype\",\"Team\",\"4\"\r\n"
+                                       "\"quake2\",\"g_gametype\",\"Deathmatch\",\"0\"\r\n");
+    write(QStringLiteral("config/q3_Big Fish.fkp"), "");
+    write(QStringLiteral("config/q2_Other.fkp"), "");
     RunOptions o =
         options({"set z 1", "set g_gametype 4", "set a \"two words\"", "del z", "openconsole"});
     o.json = true;
@@ -118,7 +125,8 @@ TEST_F(RunCommandTest, JsonReportHoldsConsoleAndCvarsInStoreOrder) {
                             "CVar Set. (set a two words)", ">del z", ">openconsole"));
 
     ASSERT_TRUE(report.value(QStringLiteral("cvars")).isArray());
-    const QStringList keys = {"info", "kind", "mode", "name", "placement", "scope", "value"};
+    const QStringList keys = {"display", "info",      "kind",  "mode",
+                              "name",    "placement", "scope", "value"};
     QList<QJsonObject> ours;
     for (const QJsonValue& v : report.value(QStringLiteral("cvars")).toArray()) {
         ASSERT_TRUE(v.isObject());
@@ -142,6 +150,17 @@ TEST_F(RunCommandTest, JsonReportHoldsConsoleAndCvarsInStoreOrder) {
     EXPECT_EQ(second.value(QStringLiteral("placement")).toInt(), 2);
     EXPECT_EQ(second.value(QStringLiteral("mode")).toInt(), 2);
     EXPECT_EQ(second.value(QStringLiteral("info")).toString(), QStringLiteral("\\\\Type\\\\x"));
+    EXPECT_EQ(second.value(QStringLiteral("display")).toString(), QStringLiteral("Team"));
+    EXPECT_EQ(first.value(QStringLiteral("display")).toString(), QStringLiteral("two words"));
+
+    QStringList enumerations;
+    for (const QJsonValue& v : report.value(QStringLiteral("enumerations")).toArray()) {
+        const QJsonObject e = v.toObject();
+        enumerations.append(e.value(QStringLiteral("cvar")).toString() + QLatin1Char('|') +
+                            e.value(QStringLiteral("display")).toString() + QLatin1Char('|') +
+                            e.value(QStringLiteral("value")).toString());
+    }
+    EXPECT_THAT(enumerations, ElementsAre("g_gametype|Team|4", "fenkit_player|Big Fish|Big Fish"));
     // Nothing but the document is printed.
     EXPECT_FALSE(out.contains(QStringLiteral("[ui]")));
     EXPECT_TRUE(out.trimmed().startsWith(QLatin1Char('{')));

@@ -49,13 +49,15 @@ protected:
         EXPECT_TRUE(std::holds_alternative<cli::ParsedCommand>(parsed));
         return std::get<cli::ParsedCommand>(parsed).run;
     }
-    QString run(const QStringList& arguments, QString input = {}) {
+    QString run(const QStringList& arguments, QString input = {}, bool terminal = false) {
         QString out;
         err.clear();
         QTextStream in(&input);
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        status = cli::runCommand(options(arguments), in, outStream, errStream);
+        cli::RunOptions o = options(arguments);
+        o.inputIsTerminal = terminal;
+        status = cli::runCommand(o, in, outStream, errStream);
         outStream.flush();
         errStream.flush();
         return out;
@@ -76,9 +78,10 @@ protected:
 
 TEST_F(CliLaunchTest, AShortcutLaunchesASavedConfigurationWithoutReadingInput) {
     fakeGame();
+    // Typed in a shell: the terminal is not waited for.
     const QString out =
         run({"--game", "quake3", "--mod", "CPMA", "--config", "Duel practice", "--launch"},
-            QStringLiteral("set fraglimit 99\n"));
+            QStringLiteral("set fraglimit 99\n"), true);
     EXPECT_EQ(status, 0) << err.toStdString();
     EXPECT_THAT(out.toStdString(), HasSubstr("Started "));
     const QString launched = temp.path(QStringLiteral("launched.txt"));
@@ -108,6 +111,11 @@ TEST_F(CliLaunchTest, PreviewAndJsonShowTheCommandLineAndScript) {
                 Contains("Script: " + gameDir(QStringLiteral("quake3")) + "/cpma/fenkit.cfg"));
     EXPECT_THAT(printed, Contains("  set g_gametype 1"));
     EXPECT_THAT(printed, Contains("  map q3dm17"));
+    // Piped lines reach a preview that has no -e line.
+    EXPECT_THAT(run({"--game", "quake3", "--mod", "cpma", "--preview"},
+                    QStringLiteral("set g_gametype 4\n"))
+                    .split(QLatin1Char('\n')),
+                Contains("  set g_gametype 4"));
     EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/cpma/fenkit.cfg")));
 
     // Choosing the game alone shows its command line and general settings.
@@ -128,15 +136,21 @@ TEST_F(CliLaunchTest, PreviewAndJsonShowTheCommandLineAndScript) {
               "set sp_skill 3|set bot_enable 1|map q3dm17|");
 }
 
-TEST_F(CliLaunchTest, ANewConfigurationKeepsTheGeneralSettings) {
+TEST_F(CliLaunchTest, ANewConfigurationCopiesTheSettingsLoadedSoFar) {
+    // The new name loads nothing: the mod's first configuration stays loaded
+    // and is saved, with the new line, under the next number.
     run({"--game", "quake3", "--mod", "cpma", "--config", "Fresh", "-e", "set fraglimit 3",
          "--write"});
     EXPECT_EQ(status, 0);
     EXPECT_THAT(err.toStdString(), HasSubstr("no configuration named 'Fresh'"));
     EXPECT_EQ(textOf(QStringLiteral("config/q3_general.cfg")), "set com_hunkmegs 256|");
-    EXPECT_EQ(textOf(QStringLiteral("config/q3_cpma_1.fkc")),
-              "CPMA|Fresh|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|Reserved|"
-              "Reserved|set fraglimit 3|");
+    const QString fresh = textOf(QStringLiteral("config/q3_cpma_1.fkc"));
+    EXPECT_TRUE(fresh.startsWith("CPMA|Fresh|Reserved|Reserved|Reserved|Reserved|Reserved|"
+                                 "Reserved|Reserved|Reserved|set r_mode 4|"))
+        << fresh.toStdString();
+    EXPECT_TRUE(fresh.endsWith("|map q3dm17|set fraglimit 3|")) << fresh.toStdString();
+    // The first configuration is left as it was.
+    EXPECT_FALSE(textOf(QStringLiteral("config/q3_cpma_0.fkc")).contains("fraglimit"));
 }
 
 TEST_F(CliLaunchTest, ModsAreNamedAsTheModListKnowsThem) {
@@ -190,23 +204,31 @@ TEST_F(CliLaunchTest, FailuresGiveAnExitStatusAndWriteNothing) {
 }
 
 TEST_F(CliLaunchTest, OptionsAndWhenStandardInputIsRead) {
+    // Piped input is read whenever no -e line is given; only a terminal is
+    // not waited for on a run that acts by itself.
     struct Case {
         QStringList arguments;
-        bool readsInput;
+        bool readsPipe;
+        bool readsTerminal;
     };
     const Case cases[] = {
-        {{}, true},
-        {{"--mod", "cpma"}, true},
-        {{"-e", "set a 1"}, false},
-        {{"--config", "x"}, false},
-        {{"--preview"}, false},
-        {{"--write"}, false},
-        {{"--launch"}, false},
-        {{"--launch", "--stdin"}, true},
+        {{}, true, true},
+        {{"--mod", "cpma"}, true, true},
+        {{"--json"}, true, true},
+        {{"-e", "set a 1"}, false, false},
+        {{"--config", "x"}, true, false},
+        {{"--preview"}, true, false},
+        {{"--write"}, true, false},
+        {{"--launch"}, true, false},
+        {{"--launch", "--stdin"}, true, true},
+        {{"-e", "set a 1", "--stdin"}, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        EXPECT_EQ(cli::readsStandardInput(options(c.arguments)), c.readsInput);
+        cli::RunOptions o = options(c.arguments);
+        EXPECT_EQ(cli::readsStandardInput(o), c.readsPipe);
+        o.inputIsTerminal = true;
+        EXPECT_EQ(cli::readsStandardInput(o), c.readsTerminal);
     }
     EXPECT_EQ(options({"--mod", "CPMA"}).mod, "cpma");
     for (const char* bad : {"../x", "a/b", "a\\b", ".."}) {
