@@ -193,18 +193,6 @@ void ConfigFiles::SelectConfiguration(const QString& name) {
     marker = found.path;
 }
 
-void ConfigFiles::openConfiguration(const QString& name) {
-    configurationName = name;
-    program_.cvars.ClearCvars();
-    LoadConfigFile(generalFilePath());
-    const FoundConfiguration found = FindConfigurationFile(name);
-    marker.clear();
-    if (found.exists) {
-        LoadConfigFile(found.path);
-        marker = found.path;
-    }
-}
-
 QStringList ConfigFiles::ListConfigurations(const QString& modKey) const {
     QStringList names;
     for (int number = 0; number < kListedConfigurations; ++number) {

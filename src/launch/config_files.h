@@ -42,11 +42,6 @@ public:
     // only remembered for the next save.
     void SelectConfiguration(const QString& name);
 
-    // Clears the store and loads the general file, then the named
-    // configuration when it exists; the name is kept for the next save.
-    // For callers that want the general settings even for a new name.
-    void openConfiguration(const QString& name);
-
     // The names (line 2) of a mod's configurations 0 to 9, in number order.
     QStringList ListConfigurations(const QString& modKey) const;
     // The first line of a mod's configuration 0, its descriptor.

@@ -162,12 +162,6 @@ void ModPanel::configurationTyped(const QString& name) {
     program_.configs.configurationName = name;
 }
 
-void ModPanel::newConfiguration(const QString& name) {
-    program_.configs.openConfiguration(name);
-    Q_EMIT configurationsChanged();
-    program_.commandBuilder.MakeCommandLine(false);
-}
-
 void ModPanel::openDocument(const QString& fileName) {
     // Only a file the list offers: the name is joined onto the folder.
     if (documentFolder_.isEmpty() || !documentFiles_.contains(fileName))

@@ -57,9 +57,6 @@ public:
     // A name being typed: the name the next launch saves under, nothing
     // loaded yet.
     void configurationTyped(const QString& name);
-    // Starts a configuration of that name from the general settings alone
-    // (the command-line tool's way to begin a new one).
-    void newConfiguration(const QString& name);
 
     // The document list: its folder and the files it offers.
     const QString& documentFolder() const { return documentFolder_; }
