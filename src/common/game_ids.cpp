@@ -2,28 +2,55 @@
 
 namespace fennick {
 
+namespace {
+
+// What the program knows of each game, by identifier.
+struct GameInfo {
+    const QString& id;
+    const char* prefix;
+    const char* displayName;
+    const char* dataFolder;
+    const char* infoBackground;
+};
+
+const GameInfo* findGame(const QString& game) {
+    static const GameInfo kGames[] = {
+        {kQuake1, "q1", "Quake 1", "id1", "InfoBackQ1.gif"},
+        {kQuake2, "q2", "Quake 2", "baseq2", "InfoBackQ2.gif"},
+        {kQuake3, "q3", "Quake 3 Arena", "baseq3", "InfoBackQ3.gif"},
+    };
+    for (const GameInfo& info : kGames) {
+        if (info.id == game)
+            return &info;
+    }
+    return nullptr;
+}
+
+QString field(const QString& game, const char* GameInfo::*member) {
+    const GameInfo* info = findGame(game);
+    return info ? QLatin1String(info->*member) : QString();
+}
+
+} // namespace
+
 QString gamePrefix(const QString& game) {
-    if (game == kQuake1)
-        return QStringLiteral("q1");
-    if (game == kQuake2)
-        return QStringLiteral("q2");
-    if (game == kQuake3)
-        return QStringLiteral("q3");
-    return {};
+    return field(game, &GameInfo::prefix);
 }
 
 QString gameDisplayName(const QString& game) {
-    if (game == kQuake1)
-        return QStringLiteral("Quake 1");
-    if (game == kQuake2)
-        return QStringLiteral("Quake 2");
-    if (game == kQuake3)
-        return QStringLiteral("Quake 3 Arena");
-    return {};
+    return field(game, &GameInfo::displayName);
+}
+
+QString gameDataFolder(const QString& game) {
+    return field(game, &GameInfo::dataFolder);
+}
+
+QString gameInfoBackground(const QString& game) {
+    return field(game, &GameInfo::infoBackground);
 }
 
 bool isGameId(const QString& text) {
-    return text == kQuake1 || text == kQuake2 || text == kQuake3;
+    return findGame(text) != nullptr;
 }
 
 } // namespace fennick

@@ -15,6 +15,13 @@ QString gamePrefix(const QString& game);
 // "Quake 1", "Quake 2", "Quake 3 Arena" for the games, else the empty text.
 QString gameDisplayName(const QString& game);
 
+// The game's own data folder: "id1", "baseq2", "baseq3"; else empty.
+QString gameDataFolder(const QString& game);
+
+// The fast-info panel's background picture in the program folder:
+// "InfoBackQ1.gif", "InfoBackQ2.gif", "InfoBackQ3.gif"; else empty.
+QString gameInfoBackground(const QString& game);
+
 bool isGameId(const QString& text);
 
 } // namespace fennick

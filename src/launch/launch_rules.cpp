@@ -31,13 +31,7 @@ bool isPlainGameKey(const QString& modKey) {
 }
 
 QString baseFolderOf(const QString& game) {
-    if (game == kQuake1)
-        return QStringLiteral("id1");
-    if (game == kQuake2)
-        return QStringLiteral("baseq2");
-    if (game == kQuake3)
-        return QStringLiteral("baseq3");
-    return {};
+    return gameDataFolder(game);
 }
 
 QString commandMarkOf(const QString& game) {

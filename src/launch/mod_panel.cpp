@@ -13,17 +13,6 @@ namespace {
 
 const QString kDefaultConfiguration = QStringLiteral("Default Configuration");
 
-// The picture behind the fast-info panel, per game, in the program folder.
-QString backgroundFileOf(const QString& game) {
-    if (game == kQuake1)
-        return QStringLiteral("InfoBackQ1.gif");
-    if (game == kQuake2)
-        return QStringLiteral("InfoBackQ2.gif");
-    if (game == kQuake3)
-        return QStringLiteral("InfoBackQ3.gif");
-    return {};
-}
-
 } // namespace
 
 const QString ModPanel::kDocumentPattern = QStringLiteral("*.cfg;*.txt;*.bat;*.htm;*.html");
@@ -180,7 +169,7 @@ void ModPanel::pickIcon() {
 }
 
 void ModPanel::showFastInfoBackground() {
-    const QString file = backgroundFileOf(program_.game.currentGame);
+    const QString file = gameInfoBackground(program_.game.currentGame);
     const std::optional<QString> found =
         file.isEmpty() ? std::nullopt : platform::resolvePath(program_.programPath(file));
     fastInfoBackground_ = found && platform::fileExists(*found) ? *found : QString();
