@@ -35,15 +35,19 @@ QByteArray TempProgram::readBytes(const QString& relative) const {
     return file.readAll();
 }
 
+std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock,
+                                         UiHost& ui) {
+    ProgramEnvironment environment;
+    environment.programFolder = folder;
+    environment.clock = &clock;
+    environment.ui = &ui;
+    environment.randomSeed = 1234;
+    return std::make_unique<Program>(environment);
+}
+
 Program& TempProgram::program() {
-    if (!program_) {
-        ProgramEnvironment environment;
-        environment.programFolder = dir_.path();
-        environment.clock = &clock;
-        environment.ui = &ui;
-        environment.randomSeed = 1234;
-        program_ = std::make_unique<Program>(environment);
-    }
+    if (!program_)
+        program_ = makeTestProgram(dir_.path(), clock, ui);
     return *program_;
 }
 

@@ -10,6 +10,10 @@
 
 namespace fennick::test {
 
+// A Program as the tests build it: the given folder, clock and user
+// interface, and a fixed random seed.
+std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock, UiHost& ui);
+
 // A fresh Program over a temporary program folder, with a manual clock,
 // a headless user interface and a fixed random seed.
 class TempProgram {

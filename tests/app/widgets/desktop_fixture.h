@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "platform/clock.h"
+#include "support/temp_program.h"
 #include "ui/desktop_ui.h"
 
 #include <QDir>
@@ -16,14 +17,7 @@ namespace fennick::test {
 // desktop host, with a clock that stands still until a test moves it.
 class DesktopFixture {
 public:
-    DesktopFixture() {
-        ProgramEnvironment environment;
-        environment.programFolder = folder.path();
-        environment.clock = &clock;
-        environment.ui = &ui;
-        environment.randomSeed = 1234;
-        program = std::make_unique<Program>(environment);
-    }
+    DesktopFixture() { program = makeTestProgram(folder.path(), clock, ui); }
 
     // An empty file below the temporary folder, creating its folders.
     QString touch(const QString& relative) {
