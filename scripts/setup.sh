@@ -10,6 +10,8 @@ packages=(
     libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # the face the program names for the text it draws itself
+    fonts-liberation2
 )
 
 missing=()

@@ -1,12 +1,14 @@
 #include "app/widgets/form1.h"
 
 #include "app/program.h"
+#include "common/fonts.h"
 #include "common/game_ids.h"
 #include "launch/widgets/launch_button.h"
 #include "launch/widgets/mod_panel_view.h"
 #include "launch/widgets/video_controls.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,13 +20,6 @@ namespace {
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 420;
-
-QFont stripFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
 
 } // namespace
 
@@ -41,10 +36,10 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
     dark.setColor(QPalette::Window, QColor(24, 22, 20));
     setPalette(dark);
 
-    // Measures status texts in the strip's own font; never shown.
+    // Holds the strip's font for measuring status texts; never shown.
     tmpLabel_ = new QLabel(this);
     tmpLabel_->setObjectName(QStringLiteral("tmpLabel"));
-    tmpLabel_->setFont(stripFont());
+    tmpLabel_->setFont(sansFont(11, true));
     tmpLabel_->hide();
 
     panelArea_ = new QWidget(this);
@@ -79,8 +74,11 @@ Form1::~Form1() {
     program_.switcher.redrawForm = nullptr;
 }
 
+// Measured on the strip picture itself, with the font it is drawn in, so
+// the cut text fits exactly what the painter draws on any screen and with
+// any font set (a widget's own metrics follow the screen, not the picture).
 int Form1::measure(const QString& text) const {
-    return tmpLabel_->fontMetrics().horizontalAdvance(text);
+    return QFontMetrics(tmpLabel_->font(), &strip_).horizontalAdvance(text);
 }
 
 void Form1::tickStatus() {
@@ -94,7 +92,6 @@ void Form1::RedrawForm() {
     state.game = program_.game.currentGame;
     state.statusText =
         program_.status.visibleText([this](const QString& text) { return measure(text); });
-    state.statusWidth = measure(state.statusText);
     state.statusFading = program_.status.aboutToChange(program_.clock.secondsSinceMidnight());
     state.lit = mayLight(hovered_) ? hovered_ : StripArea::None;
     // The strip is kept at the screen's pixel density so its text stays sharp.

@@ -1,4 +1,5 @@
 #include "app/widgets/desktop_program.h"
+#include "common/fonts.h"
 
 #include <QApplication>
 
@@ -6,6 +7,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fennick"));
+    // The windows are laid out at fixed positions, so they use a named face
+    // that the setup script installs rather than the desktop theme's choice.
+    QApplication::setFont(fennick::sansPointFont(9));
 
     fennick::DesktopProgram desktop(QCoreApplication::applicationDirPath());
     if (!desktop.start())

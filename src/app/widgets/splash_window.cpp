@@ -1,6 +1,7 @@
 #include "app/widgets/splash_window.h"
 
 #include "app/startup.h"
+#include "common/fonts.h"
 #include "ui/metal_text.h"
 
 #include <QGuiApplication>
@@ -50,15 +51,11 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     const QRect all = rect();
     paintPlate(painter, all);
 
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(54);
-    title.setBold(true);
+    const QFont title = sansFont(54, true);
     paintMetalText(painter, QRectF(0, 22, all.width(), 70), QStringLiteral("FENNICK"), title,
                    {QColor(240, 184, 112), QColor(112, 50, 16), QColor(36, 16, 6)});
 
-    QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(12);
-    painter.setFont(small);
+    painter.setFont(sansFont(12));
     painter.setPen(QColor(214, 204, 190));
     painter.drawText(QRect(0, 100, all.width(), 18), Qt::AlignCenter,
                      QStringLiteral("A front-end for Quake, Quake II and Quake III Arena"));

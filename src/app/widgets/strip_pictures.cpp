@@ -1,5 +1,6 @@
 #include "app/widgets/strip_pictures.h"
 
+#include "common/fonts.h"
 #include "common/game_ids.h"
 #include "ui/metal_text.h"
 
@@ -77,9 +78,7 @@ QImage drawBackground() {
 QImage drawBigPicture(QSize size, const QString& text, const MetalColours& metal) {
     QImage image = blank(size, Qt::transparent);
     QPainter painter(&image);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(25);
-    font.setBold(true);
+    const QFont font = sansFont(25, true);
     paintMetalText(painter, QRectF(QPointF(0, 0), size), text, font, metal);
     return image;
 }
@@ -94,9 +93,7 @@ void paintIcon(QPainter& painter, const QRect& tile, const QString& number,
     painter.fillRect(tile, face);
     painter.setPen(metal.bottom.lighter(120));
     painter.drawRect(tile.adjusted(0, 0, -1, -1));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(10);
-    font.setBold(true);
+    QFont font = sansFont(10, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
     painter.setFont(font);
     const QRect textBox = tile.adjusted(0, 0, 1, 0);

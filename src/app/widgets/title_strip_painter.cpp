@@ -39,11 +39,12 @@ void TitleStripPainter::paint(QImage& target, const StripState& state, const QFo
 void TitleStripPainter::paintText(QPainter& painter, const StripState& state,
                                   const QFont& font) const {
     painter.setFont(font);
-    const int baseline = kTextTop + QFontMetrics(font).ascent();
+    const int baseline = kTextTop + painter.fontMetrics().ascent();
     painter.setPen(kSetupColour);
     painter.drawText(QPoint(130, baseline), QStringLiteral("Setup"));
     painter.setPen(state.statusFading ? kFadingColour : kStatusColour);
-    painter.drawText(QPoint(kStatusRight - state.statusWidth, baseline), state.statusText);
+    const int width = painter.fontMetrics().horizontalAdvance(state.statusText);
+    painter.drawText(QPoint(kStatusRight - width, baseline), state.statusText);
 }
 
 // The highlight is OR-ed onto the strip so it only brightens what is

@@ -13,7 +13,6 @@ namespace fennick {
 struct StripState {
     QString game;        // the current game, empty for none
     QString statusText;  // already cut to the width it may take
-    int statusWidth = 0; // its width as the window measures it
     bool statusFading = false;
     StripArea lit = StripArea::None; // the area to highlight, if any
 };

@@ -1,6 +1,7 @@
 #include "console/widgets/frm_console.h"
 
 #include "app/program.h"
+#include "common/fonts.h"
 #include "console/name_completion.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,7 @@ QListWidget* makeList(QWidget* parent, const char* name, const QRect& geometry) 
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(geometry);
-    list->setFont(QFont(QStringLiteral("Arial"), 8));
+    list->setFont(sansPointFont(8));
     list->setUniformItemSizes(true);
     return list;
 }

@@ -1,5 +1,7 @@
 #include "launch/widgets/panel_look.h"
 
+#include "common/fonts.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -55,10 +57,7 @@ QImage chip(const QColor& top, const QColor& bottom) {
 }
 
 void chipText(QPainter& painter, const QRect& area, const QString& text, const QColor& colour) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(sansFont(11, true));
     painter.setPen(colour);
     painter.drawText(area, Qt::AlignCenter, text);
 }
