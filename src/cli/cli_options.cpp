@@ -12,8 +12,8 @@ namespace {
 
 using OptionHandler = std::function<std::optional<QString>(RunOptions&, const QString& value)>;
 
-struct OptionSpec {
-    bool takesValue;
+struct RunOption {
+    bool takesValue = false;
     OptionHandler apply;
 };
 
@@ -24,8 +24,8 @@ OptionHandler flag(bool RunOptions::*member) {
     };
 }
 
-const QHash<QString, OptionSpec>& runOptionTable() {
-    static const QHash<QString, OptionSpec> table = {
+const QHash<QString, RunOption>& runOptionTable() {
+    static const QHash<QString, RunOption> table = {
         {QStringLiteral("--program-folder"),
          {true,
           [](RunOptions& o, const QString& v) -> std::optional<QString> {
@@ -94,45 +94,26 @@ std::variant<ParsedCommand, ParseError> parseArguments(const QStringList& argume
     if (arguments.first() != QLatin1String("run"))
         return ParseError{QStringLiteral("unknown command '%1'").arg(arguments.first())};
 
+    const QHash<QString, RunOption>& table = runOptionTable();
+    QVector<cli::OptionSpec> specs;
+    for (auto it = table.constBegin(); it != table.constEnd(); ++it)
+        specs.append({it.key(), it->takesValue});
+    const auto options = parseOptions(arguments.mid(1), specs, false);
+    if (const auto* error = std::get_if<ParseError>(&options))
+        return *error;
+    const ParsedOptions& given = std::get<ParsedOptions>(options);
+    if (given.help)
+        return parsed;
     parsed.kind = ParsedCommand::Kind::Run;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            parsed.kind = ParsedCommand::Kind::Help;
-            return parsed;
-        }
-        QString name = argument;
-        std::optional<QString> inlineValue;
-        const qsizetype eq = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && eq > 0) {
-            name = argument.left(eq);
-            inlineValue = argument.mid(eq + 1);
-        }
-        auto it = runOptionTable().constFind(name);
-        if (it == runOptionTable().constEnd())
-            return ParseError{QStringLiteral("unknown option '%1'").arg(argument)};
-        QString value;
-        if (it->takesValue) {
-            if (inlineValue) {
-                value = *inlineValue;
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                return ParseError{QStringLiteral("option '%1' needs a value").arg(name)};
-            }
-        } else if (inlineValue) {
-            return ParseError{QStringLiteral("option '%1' takes no value").arg(name)};
-        }
-        if (std::optional<QString> error = it->apply(parsed.run, value))
+    for (const ParsedOption& option : given.options)
+        if (std::optional<QString> error = table.value(option.name).apply(parsed.run, option.value))
             return ParseError{*error};
-    }
     return parsed;
 }
 
 QString usageText() {
     return QStringLiteral(
         "Usage: fennick-cli run [options]\n"
-        "       fennick-cli --help\n"
         "\n"
         "Runs Fennick's core without windows: executes console command lines\n"
         "against the cvar store, as the console window does, and prints every\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/option_parser.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -37,10 +39,6 @@ bool readsStandardInput(const RunOptions& options);
 struct ParsedCommand {
     enum class Kind { Help, Run } kind = Kind::Help;
     RunOptions run;
-};
-
-struct ParseError {
-    QString message;
 };
 
 // Parses the arguments after the program name. On error the message says

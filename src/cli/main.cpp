@@ -1,5 +1,4 @@
-#include "cli/cli_options.h"
-#include "cli/run_command.h"
+#include "cli/cli_command.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -27,21 +26,12 @@ int main(int argc, char** argv) {
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    fennick::cli::CliStreams streams{in, out, err, standardInputIsTerminal()};
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    const auto parsed = fennick::cli::parseArguments(arguments);
-    if (const auto* error = std::get_if<fennick::cli::ParseError>(&parsed)) {
-        err << "fennick-cli: " << error->message << '\n'
-            << "Try 'fennick-cli --help' for the list of options.\n";
-        return 2;
-    }
-    const auto& command = std::get<fennick::cli::ParsedCommand>(parsed);
-    if (command.kind == fennick::cli::ParsedCommand::Kind::Help) {
-        out << fennick::cli::usageText();
-        return 0;
-    }
-    fennick::cli::RunOptions options = command.run;
-    options.inputIsTerminal = standardInputIsTerminal();
-    return fennick::cli::runCommand(options, in, out, err);
+    const int status = fennick::cli::dispatch(arguments, streams);
+    out.flush();
+    err.flush();
+    return status;
 }

@@ -1,62 +1,18 @@
 #include "cli/run_command.h"
 
-#include "app/headless_ui.h"
-#include "app/program.h"
-#include "app/startup.h"
+#include "cli/cli_session.h"
 #include "cli/json_report.h"
 #include "cli/launch_steps.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace fennick::cli {
 
-namespace {
-
-QString defaultProgramFolder() {
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                        : QStringLiteral(".");
-}
-
-// Makes the asked game current through the normal game switch, so its
-// folder becomes the game directory. A game whose folder is not valid is
-// still made current, without a game directory, so the catalogue answers
-// for it.
-void chooseGame(Program& program, const QString& game) {
-    if (game.isEmpty())
-        return;
-    program.switcher.SwitchGame(game);
-    if (program.game.currentGame != game) {
-        program.game.currentGame = game;
-        program.game.gameDirectory.clear();
-    }
-}
-
-} // namespace
-
 int runCommand(const RunOptions& options, QTextStream& input, QTextStream& output,
                QTextStream& errors) {
-    HeadlessUi ui([&](const QString& report) {
-        if (!options.json) {
-            output << "[ui] " << report << '\n';
-            output.flush();
-        }
-    });
-    ProgramEnvironment environment;
-    environment.programFolder =
-        options.programFolder.isEmpty() ? defaultProgramFolder() : options.programFolder;
-    environment.ui = &ui;
-    Program program(environment);
-
-    if (!options.json) {
-        QObject::connect(&program.console, &ConsoleLog::linePrinted, [&](const QString& line) {
-            output << line << '\n';
-            output.flush();
-        });
-    }
-
-    headlessStartup(program);
-    chooseGame(program, options.game);
+    CliSession session(options.programFolder, options.json ? nullptr : &output);
+    Program& program = session.program();
+    session.chooseGame(options.game);
     if (!loadModAndConfiguration(program, options, errors))
         return 1;
 
@@ -70,7 +26,8 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
     const int status = finishLaunch(program, options, output);
 
     if (options.json) {
-        const QJsonObject report = jsonReport(program, program.console.lines(), ui.reports());
+        const QJsonObject report =
+            jsonReport(program, program.console.lines(), session.ui().reports());
         output << QJsonDocument(report).toJson(QJsonDocument::Indented);
         output.flush();
     }

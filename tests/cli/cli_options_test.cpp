@@ -97,7 +97,15 @@ TEST(FennickCli, AWrongCommandLineExitsWithStatusTwo) {
     process.start(cli, {QStringLiteral("--help")});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_THAT(process.readAllStandardOutput().toStdString(), HasSubstr("Usage: fennick-cli run"));
+    const std::string overview = process.readAllStandardOutput().toStdString();
+    EXPECT_THAT(overview, HasSubstr("Usage: fennick-cli COMMAND"));
+    EXPECT_THAT(overview, HasSubstr("\n  run "));
+
+    process.start(cli, {QStringLiteral("frobnicate")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_THAT(process.readAllStandardError().toStdString(),
+                HasSubstr("unknown command 'frobnicate'"));
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+#include "cli/cli_command.h"
+
+#include "cli/cli_options.h"
+#include "cli/run_command.h"
+
+namespace fennick::cli {
+
+namespace {
+
+int runMain(const QStringList& arguments, CliStreams& streams) {
+    const auto parsed = parseArguments(QStringList{QStringLiteral("run")} + arguments);
+    if (const auto* error = std::get_if<ParseError>(&parsed))
+        return wrongCommandLine(streams, error->message);
+    const ParsedCommand& command = std::get<ParsedCommand>(parsed);
+    if (command.kind == ParsedCommand::Kind::Help) {
+        streams.output << usageText();
+        return 0;
+    }
+    RunOptions options = command.run;
+    options.inputIsTerminal = streams.inputIsTerminal;
+    return runCommand(options, streams.input, streams.output, streams.errors);
+}
+
+bool isHelpWord(const QString& word) {
+    return word == QLatin1String("--help") || word == QLatin1String("-h") ||
+           word == QLatin1String("help");
+}
+
+} // namespace
+
+const QVector<CliCommand>& cliCommands() {
+    static const QVector<CliCommand> commands = {
+        {QStringLiteral("run"),
+         QStringLiteral("execute console command lines, preview, write or launch"), &usageText,
+         &runMain},
+    };
+    return commands;
+}
+
+QString overviewText() {
+    QString text =
+        QStringLiteral("Usage: fennick-cli COMMAND [options]\n"
+                       "       fennick-cli COMMAND --help\n"
+                       "\n"
+                       "Runs Fennick's core without windows, on the same program folder\n"
+                       "as the desktop program.\n"
+                       "\n"
+                       "Commands:\n");
+    for (const CliCommand& command : cliCommands())
+        text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(12), command.synopsis);
+    text += QStringLiteral("\n"
+                           "Exit status: 0 on success, 1 when the command failed, 2 on a wrong\n"
+                           "command line.\n");
+    return text;
+}
+
+int wrongCommandLine(CliStreams& streams, const QString& message) {
+    streams.errors << "fennick-cli: " << message << '\n'
+                   << "Try 'fennick-cli --help' for the list of commands and options.\n";
+    streams.errors.flush();
+    return 2;
+}
+
+int dispatch(const QStringList& arguments, CliStreams& streams) {
+    if (arguments.isEmpty() || isHelpWord(arguments.first())) {
+        streams.output << overviewText();
+        return 0;
+    }
+    for (const CliCommand& command : cliCommands())
+        if (command.name == arguments.first())
+            return command.main(arguments.mid(1), streams);
+    return wrongCommandLine(streams, QStringLiteral("unknown command '%1'").arg(arguments.first()));
+}
+
+} // namespace fennick::cli

@@ -1,0 +1,47 @@
+#include "cli/cli_session.h"
+
+#include "app/startup.h"
+
+#include <QCoreApplication>
+
+namespace fennick::cli {
+
+QString defaultProgramFolder() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                        : QStringLiteral(".");
+}
+
+CliSession::CliSession(const QString& programFolder, QTextStream* echo)
+    : ui_([echo](const QString& report) {
+          if (echo) {
+              *echo << "[ui] " << report << '\n';
+              echo->flush();
+          }
+      }) {
+    ProgramEnvironment environment;
+    environment.programFolder = programFolder.isEmpty() ? defaultProgramFolder() : programFolder;
+    environment.ui = &ui_;
+    program_ = std::make_unique<Program>(environment);
+    if (echo) {
+        QObject::connect(&program_->console, &ConsoleLog::linePrinted, [echo](const QString& line) {
+            *echo << line << '\n';
+            echo->flush();
+        });
+    }
+    headlessStartup(*program_);
+}
+
+CliSession::~CliSession() = default;
+
+void CliSession::chooseGame(const QString& game) {
+    if (game.isEmpty())
+        return;
+    Program& program = *program_;
+    program.switcher.SwitchGame(game);
+    if (program.game.currentGame != game) {
+        program.game.currentGame = game;
+        program.game.gameDirectory.clear();
+    }
+}
+
+} // namespace fennick::cli

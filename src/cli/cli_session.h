@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/headless_ui.h"
+#include "app/program.h"
+
+#include <QTextStream>
+#include <memory>
+
+namespace fennick::cli {
+
+// The folder of the fennick-cli executable, the default program folder.
+QString defaultProgramFolder();
+
+// A Program over a program folder, brought up the way every command needs
+// it: the catalogue, the enumerations and "config.cfg" read (nothing is
+// written), the start-up loads done. With a stream, console lines and
+// "[ui] ..." reports are printed to it as they happen.
+class CliSession {
+public:
+    CliSession(const QString& programFolder, QTextStream* echo);
+    ~CliSession();
+
+    Program& program() { return *program_; }
+    HeadlessUi& ui() { return ui_; }
+
+    // Makes a game current through the normal game switch, so its folder
+    // becomes the game directory. A game whose folder is not valid is still
+    // made current, without a game directory, so the catalogue answers for
+    // it. An empty game changes nothing.
+    void chooseGame(const QString& game);
+
+private:
+    HeadlessUi ui_;
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace fennick::cli
