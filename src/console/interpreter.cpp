@@ -55,6 +55,13 @@ Interpreter::Interpreter(Program& program) : program_(program) {
     commands_.insert(QStringLiteral("clearcvars"), &Interpreter::doClear);
 }
 
+// "addbutton" as the first word, as the word splitter finds it: the text
+// up to the first space, in any letter case.
+bool Interpreter::isButtonLine(QStringView line) {
+    static const QLatin1String kAddButton("addbutton ");
+    return line.size() > kAddButton.size() && line.startsWith(kAddButton, Qt::CaseInsensitive);
+}
+
 void Interpreter::ExecuteLine(const QString& line, bool echo) {
     if (line.isEmpty())
         return;
@@ -62,9 +69,12 @@ void Interpreter::ExecuteLine(const QString& line, bool echo) {
     // space after the "|" becomes part of the next command.
     // The remainder is not copied per "|", so a line of many bars stays
     // linear in its length.
+    // A button line keeps its bars: they join the commands of its action,
+    // which run when the button is clicked, not when the line is read.
     qsizetype start = 0;
     qsizetype bar;
-    while ((bar = line.indexOf(QLatin1Char('|'), start)) >= 0) {
+    while (!isButtonLine(QStringView(line).mid(start)) &&
+           (bar = line.indexOf(QLatin1Char('|'), start)) >= 0) {
         ExecuteLine(line.mid(start, bar - start), echo);
         start = bar + 1;
     }
@@ -123,7 +133,7 @@ void Interpreter::doStep(const QString& command, const WordList& words, bool) {
 }
 
 void Interpreter::doAddButton(const QString&, const WordList& words, bool) {
-    program_.ui.addButton(words[1]);
+    program_.buttons.AddButton(words[1]);
 }
 
 void Interpreter::doOpenMapBrowser(const QString&, const WordList&, bool) {

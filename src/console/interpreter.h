@@ -33,6 +33,7 @@ private:
     void doClear(const QString& command, const WordList& words, bool echo);
 
     void runPlayerProfile(const QString& player);
+    static bool isButtonLine(QStringView line);
 
     Program& program_;
     QHash<QString, Handler> commands_;

@@ -281,9 +281,18 @@ TEST_F(InterpreterTest, WindowCommandsReachTheUserInterface) {
                 ElementsAre("would open the console window", "would open the map browser",
                             "would open the server browser",
                             "would open the custom window " +
-                                temp.path(QStringLiteral("Forms/q3_quake3_bot.frm")),
-                            "would add the button \"Name\"  \\x\\y z"));
+                                temp.path(QStringLiteral("Forms/q3_quake3_bot.frm"))));
+    // "addbutton" hands the rest of the line, trimmed, to the button list.
+    ASSERT_EQ(program().buttons.count(), 1);
+    EXPECT_EQ(program().buttons.buttons()[0].line, QStringLiteral("\"Name\"  \\x\\y z"));
     EXPECT_THAT(names(), IsEmpty());
+
+    // The bars of a button's action stay in the button, whatever comes
+    // before it on the line; they do not run when the line is read.
+    run(QStringLiteral("set a 1|AddButton \\caption\\x\\action\\map q3dm17|set b 2"), false);
+    ASSERT_EQ(program().buttons.count(), 2);
+    EXPECT_EQ(program().buttons.buttons()[1].action, QStringLiteral("map q3dm17|set b 2"));
+    EXPECT_THAT(names(), ElementsAre("a"));
 }
 
 TEST_F(InterpreterTest, EverySetDisplayAndUsageRefreshesBoundControls) {
