@@ -24,8 +24,4 @@ void HeadlessUi::loadForm(const QString& path) {
     report(QStringLiteral("would open the custom window ") + path);
 }
 
-void HeadlessUi::addButton(const QString& line) {
-    report(QStringLiteral("would add the button ") + line);
-}
-
 } // namespace fennick

@@ -18,7 +18,6 @@ public:
     void openMapBrowser() override;
     void openServerBrowser() override;
     void loadForm(const QString& path) override;
-    void addButton(const QString& line) override;
     void refreshBoundControls() override { ++refreshCount_; }
 
     const QStringList& reports() const { return reports_; }

@@ -24,9 +24,13 @@ Program::Program(ProgramEnvironment environment)
       ui(environment.ui ? *environment.ui : *ownUi_),
       random(environment.randomSeed ? platform::RandomSource(*environment.randomSeed)
                                     : platform::RandomSource::fromEntropy()),
-      cvars(catalogue, game.currentGame), interpreter(*this), configs(*this) {
+      cvars(catalogue, game.currentGame), interpreter(*this), configs(*this),
+      buttonGroups(buttons, game, status, [this](const QString& line) { run(line); }),
+      fastInfo(enums, game, cvars, [this](const QString& line) { run(line); }) {
     cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
     cvars.setChangedHandler([this] { commandBuilder.MakeCommandLine(false); });
+    fastInfo.setMapTitle([this](const QString& map) { return mapTitle(map); });
+    panel.getButtonGroups = [this] { buttonGroups.GetButtonGroups(); };
     videoHook = [this](const QString& name, const QString& value) {
         video.VideoCvarChanged(name, value);
     };
@@ -36,6 +40,16 @@ Program::~Program() = default;
 
 QString Program::programPath(const QString& relative) const {
     return platform::joinPath(programFolder, relative);
+}
+
+void Program::run(const QString& line) {
+    interpreter.ExecuteLine(line, false);
+}
+
+void Program::LoadButtons() {
+    buttons.LoadButtons(
+        programPath(QStringLiteral("Forms")), [this](const QString& line) { run(line); }, console,
+        clock);
 }
 
 void Program::loadCatalogue() {

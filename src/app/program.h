@@ -6,6 +6,8 @@
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
+#include "buttons/button_groups.h"
+#include "buttons/button_list.h"
 #include "buttons/fast_info.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
@@ -23,6 +25,7 @@
 #include "platform/process_launcher.h"
 #include "platform/random_source.h"
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -57,6 +60,22 @@ public:
     // Loads "cmds.lst" and "enums.lst" from the program folder.
     void loadCatalogue();
 
+    // Runs every button file of the "Forms" folder (start-up).
+    void LoadButtons();
+
+    // A map's title and level shot, for the fast-info panel's "%m" and the
+    // main window's map picture: the map name itself and no picture until
+    // the game's archives are read.
+    QString mapTitle(const QString& map) const { return map; }
+    QImage levelshot(const QString& map) const {
+        (void)map;
+        return {};
+    }
+
+    // Executes a command line with echo off, as buttons, panel clicks and
+    // button files do.
+    void run(const QString& line);
+
     const QString programFolder;
 
 private:
@@ -78,7 +97,12 @@ public:
     Interpreter interpreter;
     ConfigFiles configs;
 
-    // The launch: the bot list it picks from, the fast-info entries it
+    // The main window's quick-action buttons: every line of the button
+    // files, and the group selector with its four buttons and overflow list.
+    ButtonList buttons;
+    ButtonGroups buttonGroups;
+
+    // The launch: the bot list it picks from, the fast-info panel it
     // fills, the command-line rebuild (run after every SetCvar) and the
     // start button with the process start behind it.
     BotList BotNames;

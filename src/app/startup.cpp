@@ -67,7 +67,7 @@ void Startup::loadTables() {
     program_.catalogue.LoadCommands(program_.programFolder, program_.console, program_.clock);
     fennick::run(hooks.buildResolutionList);
     fennick::run(hooks.initCustomWindows);
-    fennick::run(hooks.loadButtons);
+    program_.LoadButtons();
     fennick::run(hooks.setOnlineMode);
 }
 
@@ -153,6 +153,7 @@ void Startup::shutdown() {
 
 void headlessStartup(Program& program) {
     program.loadCatalogue();
+    program.LoadButtons();
     if (settingsFileExists(program))
         LoadProgramSettings(program, false);
 }

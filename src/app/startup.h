@@ -22,8 +22,7 @@ public:
 // Start-up steps that belong to other parts of the program; an empty one
 // is skipped.
 struct StartupHooks {
-    std::function<void()> buildResolutionList, initCustomWindows, loadButtons, setOnlineMode,
-        scanBots;
+    std::function<void()> buildResolutionList, initCustomWindows, setOnlineMode, scanBots;
 };
 
 // Brings the desktop program up in its fixed order, and takes it down.

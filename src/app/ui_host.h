@@ -17,9 +17,6 @@ public:
     virtual void openServerBrowser() {}
     virtual void loadForm(const QString& path) { (void)path; }
 
-    // "addbutton": a button line for the main window's button area.
-    virtual void addButton(const QString& line) { (void)line; }
-
     // Push cvar values into every control bound to a cvar.
     virtual void refreshBoundControls() {}
 

@@ -67,6 +67,18 @@ const QHash<QString, RunOption>& runOptionTable() {
               o.config = v;
               return std::nullopt;
           }}},
+        {QStringLiteral("--group"),
+         {true,
+          [](RunOptions& o, const QString& v) -> std::optional<QString> {
+              o.group = v;
+              return std::nullopt;
+          }}},
+        {QStringLiteral("--fast-info-png"),
+         {true,
+          [](RunOptions& o, const QString& v) -> std::optional<QString> {
+              o.fastInfoPng = v;
+              return std::nullopt;
+          }}},
         {QStringLiteral("--preview"), {false, flag(&RunOptions::preview)}},
         {QStringLiteral("--write"), {false, flag(&RunOptions::write)}},
         {QStringLiteral("--launch"), {false, flag(&RunOptions::launch)}},
@@ -130,6 +142,8 @@ QString usageText() {
         "  --config NAME         load the mod's configuration NAME (after the general\n"
         "                        file); an unknown NAME loads nothing, and the next\n"
         "                        save writes the settings loaded so far under it\n"
+        "  --group NAME          choose the button group NAME after the mod and\n"
+        "                        configuration (default: \"Quick Start\")\n"
         "  -e LINE               execute LINE (repeatable, in order, after --mod and\n"
         "                        --config)\n"
         "  --stdin               also read lines from standard input, after the -e lines\n"
@@ -137,10 +151,13 @@ QString usageText() {
         "  --write               write fenkit.cfg and save the configuration, the general\n"
         "                        file and the player profile, without starting the game\n"
         "  --launch              write as --write does and start the game\n"
+        "  --fast-info-png FILE  draw the fast-info panel into FILE (PNG), as the\n"
+        "                        main window shows it\n"
         "  --json                print one JSON document at the end instead of the\n"
         "                        console lines: {\"console\": [...], \"cvars\": [...],\n"
         "                        \"enumerations\": [...], \"commandLine\": ...,\n"
-        "                        \"scriptLines\": [...], ...}; each cvar carries its\n"
+        "                        \"scriptLines\": [...], \"buttons\": {...},\n"
+        "                        \"fastInfo\": {...}, ...}; each cvar carries its\n"
         "                        scope, placement, kind, info, mode and the display\n"
         "                        text its enumeration gives\n"
         "  -h, --help            show this text\n"

@@ -25,6 +25,11 @@ struct RunOptions {
     bool launch = false;           // write and start the game
     bool readStdin = false;        // --stdin: read lines even with -e lines
 
+    // The main window: the button group to choose after the mod and
+    // configuration, and a file to draw the fast-info panel into.
+    std::optional<QString> group;
+    QString fastInfoPng;
+
     // Not an option: whether standard input is an interactive terminal.
     bool inputIsTerminal = false;
 };

@@ -22,6 +22,8 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
     environment.programFolder = programFolder.isEmpty() ? defaultProgramFolder() : programFolder;
     environment.ui = &ui_;
     program_ = std::make_unique<Program>(environment);
+    // Without a window nobody watches buttons appear one by one.
+    program_->buttonGroups.setPace(ButtonGroups::Pace::Immediate);
     if (echo) {
         QObject::connect(&program_->console, &ConsoleLog::linePrinted, [echo](const QString& line) {
             *echo << line << '\n';

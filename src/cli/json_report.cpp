@@ -1,6 +1,7 @@
 #include "cli/json_report.h"
 
 #include "app/program.h"
+#include "cli/main_window_report.h"
 
 #include <QJsonArray>
 
@@ -41,6 +42,8 @@ QJsonObject jsonReport(const Program& program, const QStringList& consoleLines,
     report.insert(QStringLiteral("scriptLines"),
                   QJsonArray::fromStringList(program.preview.scriptLines));
     report.insert(QStringLiteral("scriptPath"), program.preview.scriptPath);
+    report.insert(QStringLiteral("buttons"), buttonsReport(program));
+    report.insert(QStringLiteral("fastInfo"), fastInfoReport(program));
     return report;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/cli_session.h"
 #include "cli/json_report.h"
 #include "cli/launch_steps.h"
+#include "cli/main_window_report.h"
 
 #include <QJsonDocument>
 
@@ -15,6 +16,11 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
     session.chooseGame(options.game);
     if (!loadModAndConfiguration(program, options, errors))
         return 1;
+    // The groups as the mod panel leaves them, also for a game without a
+    // valid folder, where no mod is chosen.
+    program.buttonGroups.GetButtonGroups();
+    if (options.group)
+        program.buttonGroups.selectGroup(*options.group);
 
     for (const QString& line : options.lines)
         program.interpreter.ExecuteLine(line, true);
@@ -23,7 +29,11 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
         while (input.readLineInto(&line))
             program.interpreter.ExecuteLine(line, true);
     }
-    const int status = finishLaunch(program, options, output);
+    int status = finishLaunch(program, options, output);
+    if (!options.fastInfoPng.isEmpty() && !writeFastInfoPicture(program, options.fastInfoPng)) {
+        errors << "fennick-cli: cannot write " << options.fastInfoPng << '\n';
+        status = 1;
+    }
 
     if (options.json) {
         const QJsonObject report =

@@ -91,13 +91,13 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
     const auto done = qScopeGuard([this] { building_ = false; });
 
     const double start = program_.clock.secondsSinceMidnight();
-    program_.fastInfo.clear();
+    program_.fastInfo.ClearFastInfo();
     Build build = startBuild();
     program_.cvars.clearExtraCommands();
     sortRecords(build);
     QStringList lines = assembleScript(build);
     addFastInfo(build);
-    program_.fastInfo.redraw();
+    program_.fastInfo.RedrawFastInfo(true);
 
     QString scriptPath;
     if (build.hasGame) {
@@ -245,7 +245,7 @@ void CommandLineBuilder::addFastInfo(const Build& build) {
     for (const QVector<qsizetype>* part :
          {&build.botInfo, &build.beforeInfo, &build.mapInfo, &build.afterInfo}) {
         for (qsizetype slot : *part)
-            program_.fastInfo.addEntry(records[slot]);
+            program_.fastInfo.AddFastInfoFromCvar(records[slot]);
     }
 }
 

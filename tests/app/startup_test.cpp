@@ -47,7 +47,7 @@ protected:
     void start(int busyMilliseconds = 0) {
         Startup startup(temp.program(), &view);
         startup.drives = drives;
-        startup.hooks.loadButtons = [&] { temp.clock.advance(busyMilliseconds); };
+        startup.hooks.setOnlineMode = [&] { temp.clock.advance(busyMilliseconds); };
         startup.run();
     }
 

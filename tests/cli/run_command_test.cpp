@@ -1,8 +1,10 @@
+#include "buttons/fast_info_painter.h"
 #include "cli/run_command.h"
 #include "support/qt_print.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -164,6 +166,68 @@ TEST_F(RunCommandTest, JsonReportHoldsConsoleAndCvarsInStoreOrder) {
     // Nothing but the document is printed.
     EXPECT_FALSE(out.contains(QStringLiteral("[ui]")));
     EXPECT_TRUE(out.trimmed().startsWith(QLatin1Char('{')));
+}
+
+} // namespace
+} // namespace fennick::cli
+
+namespace fennick::cli {
+namespace {
+
+TEST_F(RunCommandTest, ButtonsAndTheFastInfoPanelReachJsonAndPicture) {
+    write(QStringLiteral("cmds.lst"),
+          R"("quake3","fraglimit",0,0,0,0,"\caption\^1Frags ^7%v\category\Limits)"
+          R"(\lftclck\setadd1 fraglimit","")");
+    QByteArray buttons;
+    for (const char* b : {"\\game\\quake3\\mod\\all\\category\\Quick Start\\caption\\One\\info\\"
+                          "i1\\action\\set a 1",
+                          "\\game\\all\\mod\\all\\category\\Tools\\caption\\Two\\action\\x",
+                          "\\game\\quake2\\mod\\all\\category\\Q2\\caption\\Three"})
+        buttons += QByteArray("addbutton ") + b + "\r\n";
+    write(QStringLiteral("Forms/main.fkf"), buttons);
+    RunOptions o = options({"set fraglimit 20"});
+    o.json = true;
+    o.group = QStringLiteral("Tools");
+    o.fastInfoPng = dir.filePath(QStringLiteral("panel.png"));
+    const QJsonObject report = QJsonDocument::fromJson(run(o).toUtf8()).object();
+    EXPECT_EQ(status, 0);
+
+    const QJsonObject b = report.value(QStringLiteral("buttons")).toObject();
+    EXPECT_EQ(b.value(QStringLiteral("loaded")).toInt(), 3);
+    EXPECT_EQ(b.value(QStringLiteral("groups")).toArray(),
+              QJsonArray({QStringLiteral("Quick Start"), QStringLiteral("Tools")}));
+    EXPECT_EQ(b.value(QStringLiteral("group")).toString(), QStringLiteral("Tools"));
+    const QJsonArray slots = b.value(QStringLiteral("slots")).toArray();
+    ASSERT_EQ(slots.size(), 4);
+    EXPECT_EQ(slots[0].toObject(), (QJsonObject{{QStringLiteral("caption"), QStringLiteral("Two")},
+                                                {QStringLiteral("info"), QString()},
+                                                {QStringLiteral("action"), QStringLiteral("x")},
+                                                {QStringLiteral("enabled"), true}}));
+    EXPECT_EQ(slots[1].toObject().value(QStringLiteral("caption")).toString(),
+              QStringLiteral("UnUsed"));
+    EXPECT_EQ(b.value(QStringLiteral("other")).toArray(), QJsonArray());
+
+    const QJsonObject f = report.value(QStringLiteral("fastInfo")).toObject();
+    EXPECT_EQ(f.value(QStringLiteral("headings")).toArray(),
+              QJsonArray({QStringLiteral("-=LIMITS=-")}));
+    EXPECT_EQ(
+        f.value(QStringLiteral("lines")).toArray(),
+        QJsonArray({QJsonObject{{QStringLiteral("heading"), QStringLiteral("-=LIMITS=-")},
+                                {QStringLiteral("caption"), QStringLiteral("^1Frags ^720")},
+                                {QStringLiteral("lftclck"), QStringLiteral("setadd1 fraglimit")},
+                                {QStringLiteral("rghtclck"), QString()}}}));
+
+    // The picture is the panel at its window size, with red and white text.
+    const QImage picture(o.fastInfoPng);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), FastInfoPainter::kPanelSize);
+    bool red = false;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            red = red || (c.red() > 220 && c.green() < 100 && c.blue() < 100);
+        }
+    EXPECT_TRUE(red);
 }
 
 } // namespace

@@ -104,10 +104,10 @@ TEST_F(CommandLineTest, ScriptHoldsPlacementsAroundTheMapLineAndLeavesOwnRecords
               exeOf(QStringLiteral("quake3")) + QStringLiteral(" +set r_mode 4 +exec fenkit.cfg"));
     // The placed records with an info text reach the fast-info panel; the
     // program's own fenkit_mode does not, although it has one.
-    QStringList infoNames;
-    for (const CvarRecord& record : program().fastInfo.entries())
-        infoNames.append(record.name);
-    EXPECT_THAT(infoNames, ElementsAre("g_gametype", "map"));
+    QStringList captions;
+    for (const FastInfoEntry& entry : program().fastInfo.entries())
+        captions.append(entry.caption);
+    EXPECT_THAT(captions, ElementsAre("Gametype: 4", "Map: q3dm17"));
 }
 
 TEST_F(CommandLineTest, GameModeFiltersTheScriptButNotTheCommandLine) {

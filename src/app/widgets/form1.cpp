@@ -1,6 +1,9 @@
 #include "app/widgets/form1.h"
 
 #include "app/program.h"
+#include "buttons/widgets/button_area.h"
+#include "buttons/widgets/fast_info_view.h"
+#include "buttons/widgets/map_picture.h"
 #include "common/fonts.h"
 #include "common/game_ids.h"
 #include "launch/widgets/launch_button.h"
@@ -19,7 +22,7 @@ namespace fennick {
 namespace {
 
 constexpr int kWidth = 500;
-constexpr int kHeight = 420;
+constexpr int kHeight = 472;
 
 } // namespace
 
@@ -59,8 +62,8 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
 }
 
 // Under the strip: the mod list with the mod's description, configuration,
-// documents and icon; below them the video controls and the launch button.
-// The rest of the panel area is kept for the button area and fast info.
+// documents and icon; below them the video controls and the launch button;
+// at the foot the button area, the fast-info panel and the map picture.
 void Form1::buildPanel() {
     new ModPanelView(program_, panelArea_);
     const int row = ModPanelView::kHeight + 2;
@@ -68,6 +71,14 @@ void Form1::buildPanel() {
     video->move(8, row);
     auto* launch = new LaunchButton(program_, panelArea_);
     launch->setGeometry(kWidth - 128, row, 120, VideoControls::kHeight);
+
+    const int foot = row + VideoControls::kHeight + 6;
+    auto* buttons = new ButtonArea(program_.buttonGroups, panelArea_);
+    buttons->move(8, foot);
+    auto* info = new FastInfoView(program_.fastInfo, program_.panel, panelArea_);
+    info->move(8 + ButtonArea::kWidth + 8, foot);
+    auto* map = new MapPicture(program_, panelArea_);
+    map->move(kWidth - 8 - MapPicture::kPictureSize.width(), foot);
 }
 
 Form1::~Form1() {
