@@ -22,6 +22,7 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
     environment.programFolder = programFolder.isEmpty() ? defaultProgramFolder() : programFolder;
     environment.ui = &ui_;
     program_ = std::make_unique<Program>(environment);
+    ui_.attach(*program_);
     if (echo) {
         QObject::connect(&program_->console, &ConsoleLog::linePrinted, [echo](const QString& line) {
             *echo << line << '\n';
