@@ -21,7 +21,23 @@ void HeadlessUi::openServerBrowser() {
 }
 
 void HeadlessUi::loadForm(const QString& path) {
-    report(QStringLiteral("would open the custom window ") + path);
+    const QString opening = QStringLiteral("would open the custom window ") + path;
+    if (!program_) {
+        report(opening);
+    } else if (forms_.LoadForm(*program_, path)) {
+        const FormModel& model = forms_.forms().last().model;
+        report(opening + QStringLiteral(" (\"%1\", %2 controls)")
+                             .arg(model.caption())
+                             .arg(model.controls.size()));
+    } else {
+        report(opening + QStringLiteral(", but there is no such file"));
+    }
+}
+
+void HeadlessUi::refreshBoundControls() {
+    ++refreshCount_;
+    if (program_)
+        forms_.RefreshBoundControls(*program_);
 }
 
 } // namespace fennick

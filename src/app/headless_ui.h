@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/ui_host.h"
+#include "customwin/headless_forms.h"
 
 #include <QStringList>
 #include <functional>
 
 namespace fennick {
+
+class Program;
 
 // The user interface of the command-line tool and the tests: it opens
 // nothing and reports one line naming what it would have opened.
@@ -18,7 +21,12 @@ public:
     void openMapBrowser() override;
     void openServerBrowser() override;
     void loadForm(const QString& path) override;
-    void refreshBoundControls() override { ++refreshCount_; }
+    void refreshBoundControls() override;
+
+    // With a program attached, "loadform" also builds the custom window's
+    // model, kept until the run ends, and refreshing reaches its controls.
+    void attach(Program& program) { program_ = &program; }
+    const HeadlessForms& forms() const { return forms_; }
 
     const QStringList& reports() const { return reports_; }
     int refreshCount() const { return refreshCount_; }
@@ -29,6 +37,8 @@ private:
     Sink sink_;
     QStringList reports_;
     int refreshCount_ = 0;
+    Program* program_ = nullptr;
+    HeadlessForms forms_;
 };
 
 } // namespace fennick

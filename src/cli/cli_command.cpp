@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/form_command.h"
 #include "cli/run_command.h"
 
 namespace fennick::cli {
@@ -33,6 +34,8 @@ const QVector<CliCommand>& cliCommands() {
         {QStringLiteral("run"),
          QStringLiteral("execute console command lines, preview, write or launch"), &usageText,
          &runMain},
+        {QStringLiteral("form"), QStringLiteral("parse a form description and print its model"),
+         &formUsageText, &formMain},
     };
     return commands;
 }

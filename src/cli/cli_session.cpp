@@ -22,6 +22,7 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
     environment.programFolder = programFolder.isEmpty() ? defaultProgramFolder() : programFolder;
     environment.ui = &ui_;
     program_ = std::make_unique<Program>(environment);
+    ui_.attach(*program_);
     // Without a window nobody watches buttons appear one by one.
     program_->buttonGroups.setPace(ButtonGroups::Pace::Immediate);
     if (echo) {

@@ -36,8 +36,8 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
     }
 
     if (options.json) {
-        const QJsonObject report =
-            jsonReport(program, program.console.lines(), session.ui().reports());
+        QJsonObject report = jsonReport(program, program.console.lines(), session.ui().reports());
+        report.insert(QStringLiteral("forms"), session.ui().forms().json());
         output << QJsonDocument(report).toJson(QJsonDocument::Indented);
         output.flush();
     }

@@ -1,6 +1,7 @@
 #include "ui/desktop_ui.h"
 
 #include "app/console_log.h"
+#include "customwin/widgets/add_on_windows.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +29,15 @@ void DesktopUi::openServerBrowser() {
 }
 
 void DesktopUi::loadForm(const QString& path) {
-    notAvailable(QStringLiteral("The custom window ") + path);
+    if (customWindows_)
+        customWindows_->LoadForm(path);
+    else
+        notAvailable(QStringLiteral("The custom window ") + path);
+}
+
+void DesktopUi::refreshBoundControls() {
+    if (customWindows_)
+        customWindows_->RefreshBoundControls();
 }
 
 void DesktopUi::yieldOnce() {

@@ -7,6 +7,7 @@
 
 namespace fennick {
 
+class AddOnWindows;
 class ConsoleLog;
 
 // The desktop program's way for the core to reach its windows. Built before
@@ -15,11 +16,14 @@ class ConsoleLog;
 class DesktopUi : public UiHost {
 public:
     void attach(ConsoleLog& console, QWidget* consoleWindow);
+    // The custom windows that "loadform" opens and refreshing reaches.
+    void attachCustomWindows(AddOnWindows& windows) { customWindows_ = &windows; }
 
     void openConsole() override;
     void openMapBrowser() override;
     void openServerBrowser() override;
     void loadForm(const QString& path) override;
+    void refreshBoundControls() override;
     void yieldOnce() override;
 
 private:
@@ -27,6 +31,7 @@ private:
 
     ConsoleLog* console_ = nullptr;
     QPointer<QWidget> consoleWindow_;
+    AddOnWindows* customWindows_ = nullptr;
 };
 
 } // namespace fennick

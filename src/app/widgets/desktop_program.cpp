@@ -21,6 +21,8 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     : program_(environmentFor(programFolder, clock, &ui_)), console_(program_),
       setup_(program_.settings), form_(program_, setup_), view_(form_), startup_(program_, &view_) {
     ui_.attach(program_.console, &console_);
+    ui_.attachCustomWindows(customWindows_);
+    startup_.hooks.initCustomWindows = [this] { customWindows_.initialize(); };
     startup_.hooks.buildResolutionList = [this] {
         program_.video.BuildResolutionList(QtDisplayModes());
     };

@@ -6,6 +6,7 @@
 #include "app/widgets/form1.h"
 #include "app/widgets/frm_setup.h"
 #include "console/widgets/frm_console.h"
+#include "customwin/widgets/add_on_windows.h"
 #include "ui/desktop_ui.h"
 
 namespace fennick {
@@ -28,6 +29,7 @@ public:
     Form1& mainWindow() { return form_; }
     frmSetup& setupDialog() { return setup_; }
     frmConsole& consoleWindow() { return console_; }
+    AddOnWindows& customWindows() { return customWindows_; }
 
 private:
     void shutDown();
@@ -35,6 +37,7 @@ private:
     DesktopUi ui_;
     Program program_;
     frmConsole console_;
+    AddOnWindows customWindows_{program_, console_};
     frmSetup setup_;
     Form1 form_;
     DesktopStartupView view_;

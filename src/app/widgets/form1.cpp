@@ -6,6 +6,7 @@
 #include "buttons/widgets/map_picture.h"
 #include "common/fonts.h"
 #include "common/game_ids.h"
+#include "customwin/widgets/bot_window_trigger.h"
 #include "launch/widgets/launch_button.h"
 #include "launch/widgets/mod_panel_view.h"
 #include "launch/widgets/video_controls.h"
@@ -50,6 +51,7 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
     panelArea_->setGeometry(0, TitleStripPainter::kHeight, kWidth,
                             kHeight - TitleStripPainter::kHeight);
     buildPanel();
+    new BotWindowTrigger(program_, *this);
 
     statusTimer_ = new QTimer(this);
     statusTimer_->setObjectName(QStringLiteral("statusTimer"));

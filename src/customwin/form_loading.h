@@ -1,0 +1,21 @@
+#pragma once
+
+#include "customwin/form_model.h"
+#include "customwin/form_parser.h"
+
+#include <QString>
+#include <optional>
+
+namespace fennick {
+
+class Program;
+
+// The enumeration lister for the program's current game.
+EnumLister enumListerFor(const Program& program);
+
+// Reads the description at `path` the way `LoadForm` does: nothing for a
+// missing file; what a hostile file lost to the caps is printed to the
+// console, one line each.
+std::optional<FormModel> loadFormModel(Program& program, const QString& path);
+
+} // namespace fennick

@@ -1,0 +1,57 @@
+#include "customwin/widgets/add_on_windows.h"
+
+#include "app/program.h"
+#include "common/number_text.h"
+#include "console/widgets/frm_console.h"
+#include "customwin/form_loading.h"
+#include "platform/file_system.h"
+
+namespace fennick {
+
+AddOnWindows::AddOnWindows(Program& program, frmConsole& console)
+    : program_(program), console_(console) {
+    owner_.setObjectName(QStringLiteral("addOnOwner"));
+}
+
+void AddOnWindows::initialize() {
+    program_.console.ConsolePrint(QStringLiteral("Custom windows initialized."));
+}
+
+fkAddOn* AddOnWindows::LoadForm(const QString& path) {
+    if (!platform::fileExists(path))
+        return nullptr;
+    const double started = program_.clock.secondsSinceMidnight();
+    auto* window = new fkAddOn(program_, &owner_);
+    windows_.append(window);
+    // No bound control is refreshed while the window is half built.
+    program_.cvars.suspendRefresh();
+    if (const std::optional<FormModel> model = loadFormModel(program_, path))
+        window->build(*model);
+    program_.cvars.resumeRefresh();
+    window->show();
+    program_.cvars.RefreshBoundControls();
+    console_.setWindowLoadTime(QStringLiteral("LoadForm : ") +
+                               formatSeconds(program_.clock.elapsedSince(started)) +
+                               QStringLiteral(" seconds"));
+    return window;
+}
+
+void AddOnWindows::RefreshBoundControls() {
+    windows_.removeAll(nullptr);
+    const QList<QPointer<fkAddOn>> windows = windows_;
+    for (const QPointer<fkAddOn>& window : windows) {
+        if (window && window->isOpen())
+            window->RefreshBoundControls();
+    }
+}
+
+QList<fkAddOn*> AddOnWindows::openWindows() const {
+    QList<fkAddOn*> open;
+    for (const QPointer<fkAddOn>& window : windows_) {
+        if (window && window->isOpen())
+            open.append(window.data());
+    }
+    return open;
+}
+
+} // namespace fennick

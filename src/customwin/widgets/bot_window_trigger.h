@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+
+namespace fennick {
+
+class Program;
+
+// How the user opens the Quake III bot window from the main window: an
+// entry of the main window's context menu (right click) and the keyboard
+// shortcut Ctrl+B. Both load "forms\q3_quake3_bot.frm" of the program
+// folder as a custom window.
+class BotWindowTrigger : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormFile = "forms\\q3_quake3_bot.frm";
+
+    BotWindowTrigger(Program& program, QWidget& mainWindow);
+
+    QAction* action() const { return action_; }
+
+private:
+    Program& program_;
+    QAction* action_ = nullptr;
+};
+
+} // namespace fennick
