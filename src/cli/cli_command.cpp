@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 #include "cli/form_command.h"
 #include "cli/run_command.h"
+#include "cli/server_commands.h"
 
 namespace fennick::cli {
 
@@ -36,6 +37,10 @@ const QVector<CliCommand>& cliCommands() {
          &runMain},
         {QStringLiteral("form"), QStringLiteral("parse a form description and print its model"),
          &formUsageText, &formMain},
+        {QStringLiteral("query"), QStringLiteral("ask game servers for their status"), &queryUsage,
+         &queryMain},
+        {QStringLiteral("servers"), QStringLiteral("print (and --save) the servers of servers.lst"),
+         &serversUsage, &serversMain},
     };
     return commands;
 }

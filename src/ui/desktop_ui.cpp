@@ -25,7 +25,10 @@ void DesktopUi::openMapBrowser() {
 }
 
 void DesktopUi::openServerBrowser() {
-    notAvailable(QStringLiteral("The server browser"));
+    if (openServerBrowser_)
+        openServerBrowser_();
+    else
+        notAvailable(QStringLiteral("The server browser"));
 }
 
 void DesktopUi::loadForm(const QString& path) {

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace fennick {
 
@@ -18,6 +19,8 @@ public:
     void attach(ConsoleLog& console, QWidget* consoleWindow);
     // The custom windows that "loadform" opens and refreshing reaches.
     void attachCustomWindows(AddOnWindows& windows) { customWindows_ = &windows; }
+    // What "openserverbrowser" opens.
+    void attachServerBrowser(std::function<void()> open) { openServerBrowser_ = std::move(open); }
 
     void openConsole() override;
     void openMapBrowser() override;
@@ -32,6 +35,7 @@ private:
     ConsoleLog* console_ = nullptr;
     QPointer<QWidget> consoleWindow_;
     AddOnWindows* customWindows_ = nullptr;
+    std::function<void()> openServerBrowser_;
 };
 
 } // namespace fennick

@@ -26,7 +26,24 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     startup_.hooks.buildResolutionList = [this] {
         program_.video.BuildResolutionList(QtDisplayModes());
     };
+    ui_.attachServerBrowser([this] { openServerBrowser(); });
     form_.onClosing = [this] { shutDown(); };
+}
+
+// A browser still open (its close not yet processed) goes before the
+// program it works on.
+DesktopProgram::~DesktopProgram() {
+    delete serverBrowser_.data();
+}
+
+// One browser at a time: it lives from its opening to its closing, so a
+// second "openserverbrowser" brings the open one to the front.
+void DesktopProgram::openServerBrowser() {
+    if (!serverBrowser_)
+        serverBrowser_ = new frmBrowseServer(program_);
+    serverBrowser_->show();
+    serverBrowser_->raise();
+    serverBrowser_->activateWindow();
 }
 
 bool DesktopProgram::start() {

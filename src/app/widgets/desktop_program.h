@@ -5,9 +5,12 @@
 #include "app/widgets/desktop_startup_view.h"
 #include "app/widgets/form1.h"
 #include "app/widgets/frm_setup.h"
+#include "browser/widgets/frm_browse_server.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/widgets/add_on_windows.h"
 #include "ui/desktop_ui.h"
+
+#include <QPointer>
 
 namespace fennick {
 
@@ -19,6 +22,7 @@ class DesktopProgram {
 public:
     // The clock is the system's unless one is given (tests give theirs).
     explicit DesktopProgram(const QString& programFolder, platform::Clock* clock = nullptr);
+    ~DesktopProgram();
 
     // Runs the start-up sequence. False when the main window was closed
     // while the program was still starting.
@@ -30,9 +34,12 @@ public:
     frmSetup& setupDialog() { return setup_; }
     frmConsole& consoleWindow() { return console_; }
     AddOnWindows& customWindows() { return customWindows_; }
+    // The server browser while it is open.
+    frmBrowseServer* serverBrowser() { return serverBrowser_; }
 
 private:
     void shutDown();
+    void openServerBrowser();
 
     DesktopUi ui_;
     Program program_;
@@ -42,6 +49,7 @@ private:
     Form1 form_;
     DesktopStartupView view_;
     Startup startup_;
+    QPointer<frmBrowseServer> serverBrowser_;
 };
 
 } // namespace fennick

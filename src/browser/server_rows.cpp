@@ -1,0 +1,135 @@
+#include "browser/server_rows.h"
+
+#include "common/number_text.h"
+
+#include <QHash>
+
+namespace fennick {
+
+const QVector<ServerColumn>& ServerRows::columns() {
+    static const QVector<ServerColumn> table = {
+        {"hostname", "Name", 2540},
+        {"ping", "Ping", 970},
+        {"map", "Map", 1411},
+        {"mod", "Mod", 882},
+        {"players", "Players", 1235},
+        {"timelimit", "TimeLimit", 794},
+        {"fraglimit", "FragLimit", 794},
+        {"capturelimit", "Capturelimit", 706},
+        {"gametype", "GameType", 1764},
+        {"motd", "MOTD", 2540},
+        {"playernames", "PlayerNames", 2540},
+        {"ip", "Adress", 2117},
+        {"lastupdate", "LastUpdate", 441},
+        {"addtime", "Added", 88},
+    };
+    return table;
+}
+
+int ServerRows::ColumnIndex(const QString& key) {
+    const QVector<ServerColumn>& table = columns();
+    for (int i = 0; i < table.size(); ++i)
+        if (key == QLatin1String(table[i].key))
+            return i;
+    return -1;
+}
+
+QString ServerRows::cellText(const ServerRecord& r, const QString& key) {
+    using Cell = QString (*)(const ServerRecord&);
+    static const QHash<QString, Cell> cells = {
+        {QStringLiteral("hostname"), [](const ServerRecord& s) { return s.hostname; }},
+        {QStringLiteral("ping"), [](const ServerRecord& s) { return formatThreeDigits(s.ping); }},
+        {QStringLiteral("map"), [](const ServerRecord& s) { return s.map; }},
+        {QStringLiteral("mod"), [](const ServerRecord& s) { return s.mod; }},
+        {QStringLiteral("players"),
+         [](const ServerRecord& s) {
+             return QString::number(s.players) + QLatin1Char('/') + QString::number(s.maxclients);
+         }},
+        {QStringLiteral("timelimit"),
+         [](const ServerRecord& s) { return QString::number(s.timelimit); }},
+        {QStringLiteral("fraglimit"),
+         [](const ServerRecord& s) { return QString::number(s.fraglimit); }},
+        {QStringLiteral("capturelimit"),
+         [](const ServerRecord& s) { return QString::number(s.capturelimit); }},
+        {QStringLiteral("gametype"), [](const ServerRecord& s) { return s.gametype; }},
+        {QStringLiteral("motd"), [](const ServerRecord& s) { return s.motd; }},
+        {QStringLiteral("playernames"), [](const ServerRecord& s) { return s.playernames; }},
+        {QStringLiteral("ip"), [](const ServerRecord& s) { return s.ip; }},
+        {QStringLiteral("lastupdate"),
+         [](const ServerRecord& s) { return shortestDecimal(float(s.lastupdate)); }},
+        {QStringLiteral("addtime"),
+         [](const ServerRecord& s) { return formatFiveDotTwo(s.addtime); }},
+    };
+    const Cell cell = cells.value(key);
+    return cell ? cell(r) : QString();
+}
+
+int ServerRows::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int ServerRows::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(columns().size());
+}
+
+QVariant ServerRows::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
+        return {};
+    return cellText(rows_[index.row()], QLatin1String(columns()[index.column()].key));
+}
+
+QVariant ServerRows::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columns().size())
+        return {};
+    return QString::fromLatin1(columns()[section].caption);
+}
+
+// The name cell can be edited in place.
+Qt::ItemFlags ServerRows::flags(const QModelIndex& index) const {
+    Qt::ItemFlags result = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == ColumnIndex(QStringLiteral("hostname")))
+        result |= Qt::ItemIsEditable;
+    return result;
+}
+
+bool ServerRows::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rows_.size())
+        return false;
+    // The browser stores the new name and rewrites the row.
+    Q_EMIT nameEdited(rows_[index.row()].ip, value.toString());
+    return true;
+}
+
+void ServerRows::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void ServerRows::append(const ServerRecord& record) {
+    const int at = int(rows_.size());
+    beginInsertRows({}, at, at);
+    rows_.append(record);
+    endInsertRows();
+}
+
+bool ServerRows::update(const ServerRecord& record) {
+    const int at = rowOf(record.ip);
+    if (at < 0)
+        return false;
+    rows_[at] = record;
+    Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
+    return true;
+}
+
+int ServerRows::rowOf(const QString& ip) const {
+    for (int i = 0; i < rows_.size(); ++i)
+        if (rows_[i].ip == ip)
+            return i;
+    return -1;
+}
+
+} // namespace fennick

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "browser/server_record.h"
+
+#include <QAbstractTableModel>
+#include <QVector>
+
+namespace fennick {
+
+// One column of the server list: its key, caption and width in twips.
+struct ServerColumn {
+    const char* key;
+    const char* caption;
+    int widthTwips;
+};
+
+// The rows of the shown group, as the list view shows them: each row is a
+// copy of a record, its cells the texts the column table gives. Columns
+// are found by key, never by position.
+class ServerRows : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static const QVector<ServerColumn>& columns();
+    // The column of a key, -1 for none.
+    static int ColumnIndex(const QString& key);
+    // The text a record shows in a column.
+    static QString cellText(const ServerRecord& record, const QString& key);
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // An edited name is not stored here: nameEdited hands it to the browser.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    void clear();
+    void append(const ServerRecord& record);
+    // Rewrites the first row showing this address; false when none does.
+    bool update(const ServerRecord& record);
+    const ServerRecord& row(int index) const { return rows_[index]; }
+    // The first row whose address cell is `ip`, -1 for none.
+    int rowOf(const QString& ip) const;
+
+Q_SIGNALS:
+    // The user edited a row's name in place.
+    void nameEdited(const QString& ip, const QString& name);
+
+private:
+    QVector<ServerRecord> rows_;
+};
+
+} // namespace fennick

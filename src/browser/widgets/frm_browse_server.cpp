@@ -1,0 +1,261 @@
+#include "browser/widgets/frm_browse_server.h"
+
+#include "app/program.h"
+#include "browser/server_browser.h"
+#include "browser/widgets/server_info_panel.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+namespace fennick {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+} // namespace
+
+frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
+    : QWidget(parent), program_(program), browser_(std::make_unique<ServerBrowser>(program)) {
+    setObjectName(QStringLiteral("frmBrowseServer"));
+    setWindowTitle(QStringLiteral("Fennick Server Browser"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(780, 540);
+
+    buildTree();
+    buildList();
+    auto* right = new QWidget(this);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(caption_);
+    rightLayout->addWidget(list_, 1);
+    auto* lower = new QHBoxLayout;
+    info_ = new ServerInfoPanel(right);
+    lower->addWidget(info_, 1);
+    lower->addWidget(buildChosenServer());
+    rightLayout->addLayout(lower);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(tree_);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 610});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buildButtons());
+
+    connectModel();
+    browser_->open();
+}
+
+frmBrowseServer::~frmBrowseServer() = default;
+
+void frmBrowseServer::buildTree() {
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (!syncing_)
+            browser_->selectNode(item->data(0, Qt::UserRole).toInt());
+    });
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("Label1"));
+}
+
+void frmBrowseServer::buildList() {
+    list_ = new QTreeView(this);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    list_->setModel(&browser_->rows());
+    const QVector<ServerColumn>& columns = ServerRows::columns();
+    for (int i = 0; i < columns.size(); ++i)
+        list_->setColumnWidth(i, std::max(columns[i].widthTwips / kTwipsPerPixel, 40));
+    list_->installEventFilter(this);
+    connect(list_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { browser_->rowClicked(index.row()); });
+}
+
+QWidget* frmBrowseServer::buildChosenServer() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    connectTo_ = makeBox(box, "Text2", QStringLiteral("0.0.0.0"));
+    name_ = makeBox(box, "Text3");
+    password_ = makeBox(box, "Text4");
+    password_->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    groupBox_ = new QComboBox(box);
+    groupBox_->setObjectName(QStringLiteral("Combo1"));
+    groupBox_->setEditable(true);
+    groupBox_->setInsertPolicy(QComboBox::NoInsert);
+    search_ = makeBox(box, "Text1");
+    auto* saveButton = makeButton(box, "Command3", tr("Save"));
+    grid->addWidget(new QLabel(tr("Connect To"), box), 0, 0);
+    grid->addWidget(connectTo_, 0, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Name"), box), 1, 0);
+    grid->addWidget(name_, 1, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Password"), box), 2, 0);
+    grid->addWidget(password_, 2, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Save Server in"), box), 3, 0);
+    grid->addWidget(groupBox_, 3, 1);
+    grid->addWidget(saveButton, 3, 2);
+    grid->addWidget(new QLabel(tr("Search"), box), 4, 0);
+    grid->addWidget(search_, 4, 1, 1, 2);
+    grid->setColumnMinimumWidth(1, 150);
+
+    connect(connectTo_, &QLineEdit::textEdited, browser_.get(), &ServerBrowser::setConnectTo);
+    connect(name_, &QLineEdit::textEdited, browser_.get(), &ServerBrowser::nameTyped);
+    connect(password_, &QLineEdit::textEdited, browser_.get(), &ServerBrowser::passwordTyped);
+    connect(saveButton, &QPushButton::clicked, this, &frmBrowseServer::save);
+    return box;
+}
+
+QWidget* frmBrowseServer::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    status_ = new QLabel(QStringLiteral("0 servers"), row);
+    status_->setObjectName(QStringLiteral("Label6"));
+    online_ = new QLabel(QStringLiteral("OnLine"), row);
+    online_->setObjectName(QStringLiteral("Label9"));
+    progress_ = new QProgressBar(row);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setTextVisible(false);
+    progress_->setValue(0);
+    getList_ = makeButton(row, "Command4", tr("Get List"));
+    getList_->hide();
+    auto* refresh = makeButton(row, "Command5", tr("Refresh"));
+    auto* ok = makeButton(row, "Command1", tr("OK"));
+    auto* cancel = makeButton(row, "Command2", tr("Cancel"));
+    layout->addWidget(status_);
+    layout->addWidget(online_);
+    layout->addWidget(progress_, 1);
+    layout->addWidget(getList_);
+    layout->addWidget(refresh);
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    return row;
+}
+
+void frmBrowseServer::connectModel() {
+    connect(browser_.get(), &ServerBrowser::treeChanged, this, &frmBrowseServer::showTree);
+    connect(browser_.get(), &ServerBrowser::selectionChanged, this,
+            &frmBrowseServer::showSelection);
+    connect(browser_.get(), &ServerBrowser::chosenChanged, this, &frmBrowseServer::showChosen);
+    connect(browser_.get(), &ServerBrowser::statusChanged, this,
+            [this] { status_->setText(browser_->statusText()); });
+}
+
+// The tree's items carry their node numbers; user groups use the plain
+// folder picture, games and built-in groups their own.
+void frmBrowseServer::showTree() {
+    const QScopedValueRollback<bool> quiet(syncing_, true);
+    tree_->clear();
+    const QVector<ServerTree::Node>& nodes = browser_->tree().nodes();
+    QVector<QTreeWidgetItem*> items(nodes.size(), nullptr);
+    for (int i = 0; i < nodes.size(); ++i) {
+        const int parent = nodes[i].parent;
+        auto* item = parent < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[parent]);
+        item->setText(0, nodes[i].text);
+        const QStyle::StandardPixmap picture = parent < 0             ? QStyle::SP_ComputerIcon
+                                               : nodes[i].key.isEmpty() ? QStyle::SP_DirIcon
+                                                                        : QStyle::SP_DriveNetIcon;
+        item->setIcon(0, style()->standardIcon(picture));
+        item->setData(0, Qt::UserRole, i);
+        items[i] = item;
+    }
+    tree_->expandAll();
+    showSelection();
+}
+
+void frmBrowseServer::showSelection() {
+    const QScopedValueRollback<bool> quiet(syncing_, true);
+    caption_->setText(browser_->caption());
+    const QString typed = groupBox_->currentText();
+    groupBox_->clear();
+    groupBox_->addItems(browser_->groupBox());
+    groupBox_->setEditText(typed);
+    QTreeWidgetItemIterator it(tree_);
+    for (; *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == browser_->currentNode()) {
+            tree_->setCurrentItem(*it);
+            tree_->scrollToItem(*it);
+        }
+    const QString group = browser_->tree().nodes().value(browser_->currentNode()).text;
+    getList_->setVisible(group == QLatin1String("LAN Network") ||
+                         group == QLatin1String("Internet"));
+}
+
+void frmBrowseServer::showChosen() {
+    connectTo_->setText(browser_->connectTo());
+    name_->setText(browser_->nameBox());
+    password_->setText(browser_->passwordBox());
+}
+
+void frmBrowseServer::save() {
+    const ServerBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
+    if (result == ServerBrowser::SaveResult::Saved)
+        return;
+    const QString text = ServerBrowser::messageOf(result);
+    if (result == ServerBrowser::SaveResult::BuiltInGroup)
+        QMessageBox::warning(this, windowTitle(), text);
+    else
+        QMessageBox::information(this, windowTitle(), text);
+}
+
+int frmBrowseServer::selectedRow() const {
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// The Delete key removes the selected server from the shown group.
+bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        const int row = selectedRow();
+        if (row >= 0) {
+            browser_->deleteServer(browser_->rows().row(row).ip);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmBrowseServer::closeEvent(QCloseEvent* event) {
+    browser_->close();
+    QWidget::closeEvent(event);
+}
+
+} // namespace fennick

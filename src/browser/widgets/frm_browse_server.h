@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace fennick {
+
+class Program;
+class ServerBrowser;
+class ServerInfoPanel;
+
+// "Fennick Server Browser": the tree of games and groups, the servers of
+// the chosen group, the chosen server's boxes and the buttons. A thin view
+// over ServerBrowser; the window lives from its opening to its closing and
+// saves "servers.lst" when it closes.
+class frmBrowseServer : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmBrowseServer(Program& program, QWidget* parent = nullptr);
+    ~frmBrowseServer() override;
+
+    ServerBrowser& browser() { return *browser_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTree();
+    void buildList();
+    QWidget* buildChosenServer();
+    QWidget* buildButtons();
+    void connectModel();
+
+    void showTree();
+    void showSelection();
+    void showChosen();
+    void save();
+    int selectedRow() const;
+
+    Program& program_;
+    std::unique_ptr<ServerBrowser> browser_;
+    QTreeWidget* tree_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QTreeView* list_ = nullptr;
+    ServerInfoPanel* info_ = nullptr;
+    QLineEdit* connectTo_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QComboBox* groupBox_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* online_ = nullptr;
+    QPushButton* getList_ = nullptr;
+    bool syncing_ = false;
+};
+
+} // namespace fennick

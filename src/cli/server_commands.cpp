@@ -1,0 +1,178 @@
+#include "cli/server_commands.h"
+
+#include "browser/server_browser.h"
+#include "browser/status_query.h"
+#include "cli/cli_session.h"
+#include "cli/option_parser.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <memory>
+
+namespace fennick::cli {
+
+namespace {
+
+QJsonObject recordJson(const ServerRecord& r) {
+    return QJsonObject{{QStringLiteral("hostname"), r.hostname},
+                       {QStringLiteral("ip"), r.ip},
+                       {QStringLiteral("group"), r.group},
+                       {QStringLiteral("timelimit"), r.timelimit},
+                       {QStringLiteral("fraglimit"), r.fraglimit},
+                       {QStringLiteral("capturelimit"), r.capturelimit},
+                       {QStringLiteral("gametype"), r.gametype},
+                       {QStringLiteral("players"), r.players},
+                       {QStringLiteral("maxclients"), r.maxclients},
+                       {QStringLiteral("playernames"), r.playernames},
+                       {QStringLiteral("ping"), r.ping},
+                       {QStringLiteral("motd"), r.motd},
+                       {QStringLiteral("mod"), r.mod},
+                       {QStringLiteral("map"), r.map},
+                       {QStringLiteral("lastupdate"), r.lastupdate},
+                       {QStringLiteral("password"), r.password},
+                       {QStringLiteral("addtime"), r.addtime}};
+}
+
+void printServers(CliStreams& streams, const QJsonArray& servers) {
+    streams.output << QJsonDocument(QJsonObject{{QStringLiteral("servers"), servers}})
+                          .toJson(QJsonDocument::Indented);
+    streams.output.flush();
+}
+
+// The game whose enumerations name the game types of a group's replies.
+QString gameOfGroup(const QString& group) {
+    switch (serverGameOf(group)) {
+    case ServerGame::Quake3:
+        return QStringLiteral("quake3");
+    case ServerGame::Quake2:
+        return QStringLiteral("quake2");
+    case ServerGame::Quake1:
+        return QStringLiteral("quake1");
+    default:
+        return {};
+    }
+}
+
+// Sends every query at once and waits, without spinning, until all have
+// answered or the time is up. Unanswered records keep ping 999.
+QVector<ServerRecord> queryAll(Program& program, const QStringList& addresses, const QString& group,
+                               int timeoutMs) {
+    QVector<ServerRecord> records(addresses.size());
+    std::vector<std::unique_ptr<StatusQuery>> queries;
+    QEventLoop loop;
+    int waiting = 0;
+    const QString game = gameOfGroup(group);
+    for (qsizetype i = 0; i < addresses.size(); ++i) {
+        records[i].ip = addresses[i];
+        records[i].group = group;
+        records[i].ping = 999;
+        auto query = std::make_unique<StatusQuery>(program.clock, [&program, game] {
+            return StatusContext{&program.enums, game, program.clock.secondsSinceMidnight()};
+        });
+        QObject::connect(query.get(), &StatusQuery::answered, &loop,
+                         [&, i](const ServerRecord& record) {
+                             records[i] = record;
+                             if (--waiting == 0)
+                                 loop.quit();
+                         });
+        if (query->send(addresses[i], group) == ServerSocket::SendResult::Sent)
+            ++waiting;
+        queries.push_back(std::move(query));
+    }
+    if (waiting > 0) {
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return records;
+}
+
+} // namespace
+
+QString queryUsage() {
+    return QStringLiteral(
+        "Usage: fennick-cli query [--group PATH] [--timeout-ms MS] ADDRESS...\n"
+        "\n"
+        "Sends each ADDRESS (host or host:port) the status request of the game the\n"
+        "group path names, all at once, and prints {\"servers\": [...]} with one\n"
+        "record per address, in argument order. A server that does not answer in\n"
+        "time has ping 999 and an empty hostname.\n"
+        "\n"
+        "  --group PATH          group path (default \"Quake 3 Arena\\Recent\"); its\n"
+        "                        leading text names the game\n"
+        "  --timeout-ms MS       how long to wait for replies (default 1000)\n"
+        "  --program-folder DIR  the program folder (for enums.lst)\n");
+}
+
+int queryMain(const QStringList& arguments, CliStreams& streams) {
+    const auto parsed = parseOptions(arguments,
+                                     {{QStringLiteral("--group"), true},
+                                      {QStringLiteral("--timeout-ms"), true},
+                                      {QStringLiteral("--program-folder"), true}},
+                                     true);
+    if (const auto* error = std::get_if<ParseError>(&parsed))
+        return wrongCommandLine(streams, error->message);
+    const ParsedOptions& options = std::get<ParsedOptions>(parsed);
+    if (options.help) {
+        streams.output << queryUsage();
+        return 0;
+    }
+    if (options.positional.isEmpty())
+        return wrongCommandLine(streams, QStringLiteral("query needs at least one address"));
+    const auto timeout = numberOption(
+        QStringLiteral("--timeout-ms"),
+        options.value(QStringLiteral("--timeout-ms"), QStringLiteral("1000")), 0, 600000);
+    if (const auto* error = std::get_if<ParseError>(&timeout))
+        return wrongCommandLine(streams, error->message);
+    const QString group =
+        options.value(QStringLiteral("--group"), QStringLiteral("Quake 3 Arena\\Recent"));
+
+    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    QJsonArray servers;
+    for (const ServerRecord& record :
+         queryAll(session.program(), options.positional, group, std::get<int>(timeout)))
+        servers.append(recordJson(record));
+    printServers(streams, servers);
+    return 0;
+}
+
+QString serversUsage() {
+    return QStringLiteral(
+        "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
+        "\n"
+        "Prints the records of the program folder's servers.lst as\n"
+        "{\"servers\": [...]}, as the server browser reads them.\n"
+        "\n"
+        "  --save                write them back as the browser does when it closes\n"
+        "                        (Recent entries older than four days are dropped)\n"
+        "  --program-folder DIR  the program folder\n");
+}
+
+int serversMain(const QStringList& arguments, CliStreams& streams) {
+    const auto parsed = parseOptions(
+        arguments, {{QStringLiteral("--save"), false}, {QStringLiteral("--program-folder"), true}},
+        false);
+    if (const auto* error = std::get_if<ParseError>(&parsed))
+        return wrongCommandLine(streams, error->message);
+    const ParsedOptions& options = std::get<ParsedOptions>(parsed);
+    if (options.help) {
+        streams.output << serversUsage();
+        return 0;
+    }
+    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    ServerBrowser browser(session.program());
+    browser.LoadServers();
+    QJsonArray servers;
+    for (int slot = 1; slot <= browser.list().count(); ++slot)
+        servers.append(recordJson(browser.list().at(slot)));
+    printServers(streams, servers);
+    if (options.has(QStringLiteral("--save")) && !browser.SaveServers()) {
+        streams.errors << "fennick-cli: cannot write " << browser.serversPath() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace fennick::cli

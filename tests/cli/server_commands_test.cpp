@@ -1,0 +1,85 @@
+#include "browser/fake_server.h"
+#include "cli/server_commands.h"
+#include "support/qt_print.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace fennick::cli {
+namespace {
+
+struct CommandRun {
+    int status = -1;
+    QJsonArray servers;
+    QString errors;
+};
+
+CommandRun run(int (*command)(const QStringList&, CliStreams&), const QStringList& arguments) {
+    QString in, out, err;
+    QTextStream input(&in), output(&out), errors(&err);
+    CliStreams streams{input, output, errors};
+    CommandRun result;
+    result.status = command(arguments, streams);
+    output.flush();
+    errors.flush();
+    result.servers = QJsonDocument::fromJson(out.toUtf8()).object().value("servers").toArray();
+    result.errors = err;
+    return result;
+}
+
+TEST(ServerCommands, QueryPrintsOneRecordPerAddressInArgumentOrder) {
+    test::FakeServer q2([](const QByteArray& request) {
+        return request == QByteArray("\xff\xff\xff\xffstatus")
+                   ? QByteArray("\xff\xff\xff\xffprint\n\\hostname\\Q2 box\\deathmatch\\1"
+                                "\\maxclients\\8\\mapname\\q2dm1\\dmflags\\16\n"
+                                "4 20 \"one\"\n9 30 \"two\"\n")
+                   : QByteArray();
+    });
+    test::FakeServer silent;
+    ASSERT_TRUE(q2.bound() && silent.bound());
+    QTemporaryDir folder;
+    const CommandRun result =
+        run(&queryMain, {"--program-folder", folder.path(), "--group", "Quake 2\\LAN Network",
+                         "--timeout-ms", "400", silent.address(), q2.address()});
+    EXPECT_EQ(result.status, 0);
+    ASSERT_EQ(result.servers.size(), 2);
+    const QJsonObject none = result.servers[0].toObject();
+    EXPECT_EQ(none.value("ip").toString(), silent.address());
+    EXPECT_EQ(none.value("ping").toInt(), 999);
+    EXPECT_EQ(none.value("hostname").toString(), QString());
+    const QJsonObject box = result.servers[1].toObject();
+    EXPECT_EQ(box.value("hostname").toString(), QStringLiteral("Q2 box"));
+    EXPECT_EQ(box.value("group").toString(), QStringLiteral("Quake 2\\LAN Network"));
+    EXPECT_EQ(box.value("gametype").toString(), QStringLiteral("Deathmatch"));
+    EXPECT_EQ(box.value("playernames").toString(), QStringLiteral("009  two\\004  one\\"));
+    EXPECT_LT(box.value("ping").toInt(), 999);
+    EXPECT_EQ(box.keys().size(), 17);
+
+    EXPECT_EQ(run(&queryMain, {}).status, 2);
+    EXPECT_EQ(run(&queryMain, {"--timeout-ms", "soon", "1.2.3.4"}).status, 2);
+}
+
+TEST(ServerCommands, ServersPrintsAndSavesTheListFile) {
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath("servers.lst"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"1.1.1.1:1\",\"Quake 3 Arena\\Recent\",\"old\",1,\"\",\"\",1000\r\n"
+               "\"2.2.2.2:2\",\"Quake 3 Arena\\Mine\",\"kept\",2,\"hi\",\"pw\",0\r\n");
+    file.close();
+    const CommandRun listed = run(&serversMain, {"--program-folder", folder.path()});
+    ASSERT_EQ(listed.servers.size(), 2);
+    EXPECT_EQ(listed.servers[1].toObject().value("password").toString(), QStringLiteral("pw"));
+
+    EXPECT_EQ(run(&serversMain, {"--program-folder", folder.path(), "--save"}).status, 0);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\"2.2.2.2:2\",\"Quake 3 Arena\\Mine\",\"kept\",2,\"hi\","
+                                         "\"pw\",0\r\n"));
+}
+
+} // namespace
+} // namespace fennick::cli
