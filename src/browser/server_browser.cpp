@@ -1,6 +1,7 @@
 #include "browser/server_browser.h"
 
 #include "app/program.h"
+#include "browser/browser_work.h"
 #include "browser/servers_file.h"
 #include "common/game_ids.h"
 #include "platform/text_file.h"
@@ -12,6 +13,17 @@ ServerBrowser::ServerBrowser(Program& program, QObject* parent)
     connect(&rows_, &ServerRows::nameEdited, this, &ServerBrowser::renameServer);
 }
 
+ServerBrowser::~ServerBrowser() = default;
+
+platform::Clock& ServerBrowser::clock() const {
+    return program_.clock;
+}
+
+std::function<void()> ServerBrowser::yielder() const {
+    UiHost* ui = &program_.ui;
+    return [ui] { ui->yieldOnce(); };
+}
+
 QString ServerBrowser::serversPath() const {
     return program_.programPath(QStringLiteral("servers.lst"));
 }
@@ -21,6 +33,9 @@ StatusContext ServerBrowser::statusContext() const {
 }
 
 void ServerBrowser::open() {
+    work_ = std::make_unique<BrowserWork>(*this, program_);
+    Q_EMIT workStarted(work_.get());
+    work_->start();
     list_.clear();
     tree_ = ServerTree();
     rows_.clear();
@@ -35,6 +50,8 @@ void ServerBrowser::open() {
 }
 
 bool ServerBrowser::close() {
+    if (work_)
+        work_->stop();
     return SaveServers();
 }
 
@@ -94,8 +111,7 @@ void ServerBrowser::UpdateServerInList(const ServerRecord& record) {
 }
 
 void ServerBrowser::showRowCount() {
-    statusText_ = QString::number(rows_.rowCount()) + QStringLiteral(" servers");
-    Q_EMIT statusChanged();
+    setStatusText(QString::number(rows_.rowCount()) + QStringLiteral(" servers"));
 }
 
 void ServerBrowser::LoadServers() {
@@ -129,6 +145,87 @@ void ServerBrowser::selectNode(int node) {
     groupBox_ = tree_.userGroupsBeside(node);
     Q_EMIT selectionChanged();
     RefreshServerList();
+    if (work_)
+        work_->groupSelected();
+    sortForGroup();
+}
+
+// A Recent group shows the newest first; elsewhere a sort by the added day
+// gives way to the ping, any other sort stays.
+void ServerBrowser::sortForGroup() {
+    const int added = ServerRows::ColumnIndex(QStringLiteral("addtime"));
+    if (currentGroup_.endsWith(QLatin1String("Recent"))) {
+        sortColumn_ = added;
+        sortOrder_ = Qt::DescendingOrder;
+    } else if (sortColumn_ == added) {
+        sortColumn_ = ServerRows::ColumnIndex(QStringLiteral("ping"));
+        sortOrder_ = Qt::AscendingOrder;
+    } else {
+        return;
+    }
+    Q_EMIT sortChanged();
+}
+
+void ServerBrowser::sortClicked(int column) {
+    sortColumn_ = column;
+    sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    Q_EMIT sortChanged();
+}
+
+int ServerBrowser::searchRow(const QString& text, const QVector<int>& shownOrder) const {
+    for (int row : shownOrder) {
+        if (row < 0 || row >= rows_.rowCount())
+            continue;
+        const ServerRecord& r = rows_.row(row);
+        for (const QString* field : {&r.hostname, &r.ip, &r.playernames, &r.map, &r.mod})
+            if (field->contains(text))
+                return row;
+    }
+    return -1;
+}
+
+void ServerBrowser::connectToServer() {
+    program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);
+    if (isGameId(program_.game.currentGame)) {
+        program_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
+        if (!passwordBox_.isEmpty())
+            program_.cvars.SetCvar(QStringLiteral("password"), passwordBox_, 0, 0,
+                                   QStringLiteral("set"));
+    }
+    selected_.addtime = program_.clock.daySerial();
+    const ServerGame game = serverGameOf(caption_);
+    if (game == ServerGame::Quake1)
+        selected_.group = QStringLiteral("Quake 1\\Recent");
+    else if (game == ServerGame::Quake2)
+        selected_.group = QStringLiteral("Quake 2\\Recent");
+    else if (game == ServerGame::Quake3)
+        selected_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    AddOrUpdateServer(selected_);
+    Q_EMIT closeRequested();
+}
+
+void ServerBrowser::storeInPlace(const ServerRecord& record) {
+    if (!list_.find(record.ip, record.group))
+        return;
+    list_.store(record);
+    UpdateServerInList(record);
+}
+
+bool ServerBrowser::addPending(const QString& entry) {
+    if (pendingSeen_.contains(entry))
+        return false;
+    pendingSeen_.insert(entry);
+    pending_.append(entry);
+    return true;
+}
+
+QStringList ServerBrowser::takePending() {
+    return std::exchange(pending_, {});
+}
+
+void ServerBrowser::setStatusText(const QString& text) {
+    statusText_ = text;
+    Q_EMIT statusChanged();
 }
 
 QString ServerBrowser::captionGroup() const {

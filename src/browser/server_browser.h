@@ -6,11 +6,18 @@
 #include "browser/status_parser.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 namespace fennick {
 
+class BrowserWork;
 class Program;
+namespace platform {
+class Clock;
+}
 
 // The server browser as a model: every stored server with its groups, the
 // tree, the rows of the shown group, the chosen server and the texts the
@@ -21,10 +28,15 @@ class ServerBrowser : public QObject {
 public:
     explicit ServerBrowser(Program& program, QObject* parent = nullptr);
 
-    // Window open: a fresh tree, "servers.lst" loaded, the current game's
-    // Recent group shown. Window close: "servers.lst" saved.
+    ~ServerBrowser() override;
+
+    // Window open: the query sockets and the timer started, a fresh tree,
+    // "servers.lst" loaded, the current game's Recent group shown. Window
+    // close: the timer stopped and "servers.lst" saved.
     void open();
     bool close();
+    // The working side while the window is open; null before.
+    BrowserWork* work() { return work_.get(); }
 
     void AddOrUpdateServer(const ServerRecord& record);
     void GetServer(ServerRecord& record) const;
@@ -55,10 +67,44 @@ public:
     void nameTyped(const QString& name);
     void passwordTyped(const QString& password);
 
+    // OK: the next launch connects to the chosen server, which goes into
+    // its game's Recent group; then the browser closes.
+    void connectToServer();
+
+    // The list's sort: a click on a column sorts by it and flips the order
+    // every time; a Recent group shows the newest first.
+    void sortClicked(int column);
+    int sortColumn() const { return sortColumn_; }
+    Qt::SortOrder sortOrder() const { return sortOrder_; }
+
+    // The first of the rows (in the order shown) whose name, address,
+    // players, map or mod holds the text, letter case exact; -1 for none.
+    int searchRow(const QString& text, const QVector<int>& shownOrder) const;
+
     // A status reply on a query socket sent for `group`.
     void queryAnswered(const ServerRecord& record);
     // Any datagram on any of the browser's sockets.
     void datagramArrived();
+
+    // A stored record changed where it is (a refresh): the list and its row.
+    void storeInPlace(const ServerRecord& record);
+    void setSelectedServer(const ServerRecord& record) { selected_ = record; }
+
+    // The pending list of addresses found by the master servers, each
+    // "address\\group". Adding an address that is there already does nothing.
+    bool addPending(const QString& entry);
+    int pendingCount() const { return int(pending_.size()); }
+    QStringList takePending();
+    void clearPending() {
+        pending_.clear();
+        pendingSeen_.clear();
+    }
+
+    void setStatusText(const QString& text);
+    void showRowCount();
+
+    platform::Clock& clock() const;
+    std::function<void()> yielder() const;
 
     StatusContext statusContext() const;
     QString serversPath() const;
@@ -80,17 +126,20 @@ public:
     void setOnlineMode(bool online);
 
 Q_SIGNALS:
-    void treeChanged();      // a node was added or the tree was rebuilt
-    void selectionChanged(); // the shown group, its caption and the group box
-    void statusChanged();    // the status label
-    void chosenChanged();    // the "Connect To", name and password boxes
+    void treeChanged();                  // a node was added or the tree was rebuilt
+    void sortChanged();                  // the list's sort column or order
+    void closeRequested();               // OK was pressed: the window closes
+    void workStarted(BrowserWork* work); // open() made the working side
+    void selectionChanged();             // the shown group, its caption and the group box
+    void statusChanged();                // the status label
+    void chosenChanged();                // the "Connect To", name and password boxes
     void onlineChanged();
 
 private:
     // The shown group as its caption gives it ("Quake 3 Arena\Recent").
     QString captionGroup() const;
     void typedIntoBox(QString ServerRecord::*field, const QString& text);
-    void showRowCount();
+    void sortForGroup();
 
     Program& program_;
     ServerList list_;
@@ -106,6 +155,11 @@ private:
     QString nameBox_;
     QString passwordBox_;
     bool online_ = true;
+    QStringList pending_;
+    QSet<QString> pendingSeen_;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
+    std::unique_ptr<BrowserWork> work_;
 };
 
 } // namespace fennick

@@ -41,6 +41,12 @@ const QVector<CliCommand>& cliCommands() {
          &queryMain},
         {QStringLiteral("servers"), QStringLiteral("print (and --save) the servers of servers.lst"),
          &serversUsage, &serversMain},
+        {QStringLiteral("refresh"), QStringLiteral("refresh a stored server group"), &refreshUsage,
+         &refreshMain},
+        {QStringLiteral("master"), QStringLiteral("list the servers the master servers know"),
+         &masterUsage, &masterMain},
+        {QStringLiteral("lan"), QStringLiteral("find servers on the local network"), &lanUsage,
+         &lanMain},
     };
     return commands;
 }

@@ -4,6 +4,7 @@
 #include "browser/status_query.h"
 #include "cli/cli_session.h"
 #include "cli/option_parser.h"
+#include "cli/server_json.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -15,32 +16,6 @@
 namespace fennick::cli {
 
 namespace {
-
-QJsonObject recordJson(const ServerRecord& r) {
-    return QJsonObject{{QStringLiteral("hostname"), r.hostname},
-                       {QStringLiteral("ip"), r.ip},
-                       {QStringLiteral("group"), r.group},
-                       {QStringLiteral("timelimit"), r.timelimit},
-                       {QStringLiteral("fraglimit"), r.fraglimit},
-                       {QStringLiteral("capturelimit"), r.capturelimit},
-                       {QStringLiteral("gametype"), r.gametype},
-                       {QStringLiteral("players"), r.players},
-                       {QStringLiteral("maxclients"), r.maxclients},
-                       {QStringLiteral("playernames"), r.playernames},
-                       {QStringLiteral("ping"), r.ping},
-                       {QStringLiteral("motd"), r.motd},
-                       {QStringLiteral("mod"), r.mod},
-                       {QStringLiteral("map"), r.map},
-                       {QStringLiteral("lastupdate"), r.lastupdate},
-                       {QStringLiteral("password"), r.password},
-                       {QStringLiteral("addtime"), r.addtime}};
-}
-
-void printServers(CliStreams& streams, const QJsonArray& servers) {
-    streams.output << QJsonDocument(QJsonObject{{QStringLiteral("servers"), servers}})
-                          .toJson(QJsonDocument::Indented);
-    streams.output.flush();
-}
 
 // The game whose enumerations name the game types of a group's replies.
 QString gameOfGroup(const QString& group) {
@@ -133,7 +108,7 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
     QJsonArray servers;
     for (const ServerRecord& record :
          queryAll(session.program(), options.positional, group, std::get<int>(timeout)))
-        servers.append(recordJson(record));
+        servers.append(serverJson(record));
     printServers(streams, servers);
     return 0;
 }
@@ -166,7 +141,7 @@ int serversMain(const QStringList& arguments, CliStreams& streams) {
     browser.LoadServers();
     QJsonArray servers;
     for (int slot = 1; slot <= browser.list().count(); ++slot)
-        servers.append(recordJson(browser.list().at(slot)));
+        servers.append(serverJson(browser.list().at(slot)));
     printServers(streams, servers);
     if (options.has(QStringLiteral("--save")) && !browser.SaveServers()) {
         streams.errors << "fennick-cli: cannot write " << browser.serversPath() << '\n';

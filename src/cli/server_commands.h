@@ -12,4 +12,16 @@ QString queryUsage();
 int serversMain(const QStringList& arguments, CliStreams& streams);
 QString serversUsage();
 
+// `fennick-cli refresh GROUP`: a stored group refreshed as the browser does.
+int refreshMain(const QStringList& arguments, CliStreams& streams);
+QString refreshUsage();
+
+// `fennick-cli master`: the addresses the master servers list.
+int masterMain(const QStringList& arguments, CliStreams& streams);
+QString masterUsage();
+
+// `fennick-cli lan`: the servers that answer the LAN broadcasts.
+int lanMain(const QStringList& arguments, CliStreams& streams);
+QString lanUsage();
+
 } // namespace fennick::cli

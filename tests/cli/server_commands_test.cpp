@@ -81,5 +81,48 @@ TEST(ServerCommands, ServersPrintsAndSavesTheListFile) {
                                          "\"pw\",0\r\n"));
 }
 
+TEST(ServerCommands, MasterListsAndRefreshUpdatesAStoredGroup) {
+    test::FakeServer master([](const QByteArray&) {
+        // Two entries (the first with both port bytes 92), then the end.
+        return QByteArray("\xff\xff\xff\xffgetserversResponse") +
+               QByteArray::fromHex("5c7f0000015c5c"
+                                   "5c0a0000010001") +
+               "\\EOT";
+    });
+    test::FakeServer alive([](const QByteArray&) {
+        return QByteArray("\xff\xff\xff\xff\n\\sv_hostname\\Fresh\\dmflags\\0\n1 2 \"a\"\n");
+    });
+    test::FakeServer silent;
+    ASSERT_TRUE(master.bound() && alive.bound() && silent.bound());
+    QTemporaryDir folder;
+    QString out, err, in;
+    {
+        QTextStream input(&in), output(&out), errors(&err);
+        CliStreams streams{input, output, errors};
+        EXPECT_EQ(masterMain({"--program-folder", folder.path(), "--master", master.address(),
+                              "--timeout-ms", "300"},
+                             streams),
+                  0);
+    }
+    EXPECT_EQ(out, QStringLiteral("127.0.0.1:23644\n10.0.0.1:1\n"));
+
+    QFile file(QDir(folder.path()).filePath("servers.lst"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("\"%1\",\"Quake 3 Arena\\Internet\",\"\",0,\"\",\"\",0\r\n"
+                              "\"%2\",\"Quake 3 Arena\\Internet\",\"\",0,\"\",\"\",0\r\n")
+                   .arg(alive.address(), silent.address())
+                   .toUtf8());
+    file.close();
+    const CommandRun refreshed =
+        run(&refreshMain, {"--program-folder", folder.path(), "Quake 3 Arena\\Internet", "--save"});
+    EXPECT_EQ(refreshed.status, 0);
+    ASSERT_EQ(refreshed.servers.size(), 1); // the silent one left the Internet group
+    EXPECT_EQ(refreshed.servers[0].toObject().value("hostname").toString(),
+              QStringLiteral("Fresh"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Fresh"));
+    EXPECT_EQ(run(&refreshMain, {"--program-folder", folder.path(), "Quake 2\\Nowhere"}).status, 1);
+}
+
 } // namespace
 } // namespace fennick::cli

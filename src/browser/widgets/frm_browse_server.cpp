@@ -1,6 +1,7 @@
 #include "browser/widgets/frm_browse_server.h"
 
 #include "app/program.h"
+#include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "browser/widgets/server_info_panel.h"
 
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeView>
@@ -98,13 +100,19 @@ void frmBrowseServer::buildList() {
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    list_->setModel(&browser_->rows());
+    // The view sorts a proxy of the rows, as the column clicks ask.
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(&browser_->rows());
+    list_->setModel(sorted_);
+    list_->header()->setSectionsClickable(true);
+    connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
+            &ServerBrowser::sortClicked);
     const QVector<ServerColumn>& columns = ServerRows::columns();
     for (int i = 0; i < columns.size(); ++i)
         list_->setColumnWidth(i, std::max(columns[i].widthTwips / kTwipsPerPixel, 40));
     list_->installEventFilter(this);
     connect(list_, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { browser_->rowClicked(index.row()); });
+            [this](const QModelIndex& index) { browser_->rowClicked(sourceRow(index)); });
 }
 
 QWidget* frmBrowseServer::buildChosenServer() {
@@ -138,6 +146,8 @@ QWidget* frmBrowseServer::buildChosenServer() {
     connect(name_, &QLineEdit::textEdited, browser_.get(), &ServerBrowser::nameTyped);
     connect(password_, &QLineEdit::textEdited, browser_.get(), &ServerBrowser::passwordTyped);
     connect(saveButton, &QPushButton::clicked, this, &frmBrowseServer::save);
+    search_->installEventFilter(this);
+    connect(info_, &ServerInfoPanel::doubleClicked, this, &frmBrowseServer::watchRequested);
     return box;
 }
 
@@ -149,6 +159,8 @@ QWidget* frmBrowseServer::buildButtons() {
     status_->setObjectName(QStringLiteral("Label6"));
     online_ = new QLabel(QStringLiteral("OnLine"), row);
     online_->setObjectName(QStringLiteral("Label9"));
+    online_->setToolTip(tr("Click to go online or offline"));
+    online_->installEventFilter(this);
     progress_ = new QProgressBar(row);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setTextVisible(false);
@@ -166,6 +178,9 @@ QWidget* frmBrowseServer::buildButtons() {
     layout->addWidget(ok);
     layout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(ok, &QPushButton::clicked, browser_.get(), &ServerBrowser::connectToServer);
+    connect(refresh, &QPushButton::clicked, this, [this] { browser_->work()->Refresh(); });
+    connect(getList_, &QPushButton::clicked, this, [this] { browser_->work()->GetList(); });
     return row;
 }
 
@@ -176,6 +191,48 @@ void frmBrowseServer::connectModel() {
     connect(browser_.get(), &ServerBrowser::chosenChanged, this, &frmBrowseServer::showChosen);
     connect(browser_.get(), &ServerBrowser::statusChanged, this,
             [this] { status_->setText(browser_->statusText()); });
+    connect(browser_.get(), &ServerBrowser::sortChanged, this, [this] {
+        sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
+        list_->header()->setSortIndicatorShown(browser_->sortColumn() >= 0);
+        list_->header()->setSortIndicator(browser_->sortColumn(), browser_->sortOrder());
+    });
+    connect(browser_.get(), &ServerBrowser::closeRequested, this, &QWidget::close);
+    connect(browser_.get(), &ServerBrowser::workStarted, this, [this](BrowserWork* work) {
+        connect(work, &BrowserWork::ticked, this, &frmBrowseServer::showInfo);
+        connect(work, &BrowserWork::progress, this, [this](int value, int maximum) {
+            progress_->setMaximum(std::max(maximum, 1));
+            progress_->setValue(value);
+        });
+        connect(work, &BrowserWork::error, this,
+                [this](const QString& text) { showMessage(true, text); });
+    });
+}
+
+void frmBrowseServer::showInfo() {
+    online_->setText(browser_->work()->onlineLabel());
+    QImage picture(info_->size() * devicePixelRatioF(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    ServerInfoPainter::paint(picture, browser_->work()->infoView());
+    info_->showPicture(picture);
+}
+
+// Every released key but Enter looks for the first row, in the order
+// shown, that holds the text, and selects it without choosing it.
+void frmBrowseServer::search() {
+    QVector<int> order;
+    for (int row = 0; row < sorted_->rowCount(); ++row)
+        order.append(sourceRow(sorted_->index(row, 0)));
+    const int found = browser_->searchRow(search_->text(), order);
+    if (found < 0)
+        return;
+    const QModelIndex shown = sorted_->mapFromSource(browser_->rows().index(found, 0));
+    list_->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    list_->scrollTo(shown);
+}
+
+int frmBrowseServer::sourceRow(const QModelIndex& index) const {
+    return sorted_->mapToSource(index).row();
 }
 
 // The tree's items carry their node numbers; user groups use the plain
@@ -189,7 +246,7 @@ void frmBrowseServer::showTree() {
         const int parent = nodes[i].parent;
         auto* item = parent < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[parent]);
         item->setText(0, nodes[i].text);
-        const QStyle::StandardPixmap picture = parent < 0             ? QStyle::SP_ComputerIcon
+        const QStyle::StandardPixmap picture = parent < 0               ? QStyle::SP_ComputerIcon
                                                : nodes[i].key.isEmpty() ? QStyle::SP_DirIcon
                                                                         : QStyle::SP_DriveNetIcon;
         item->setIcon(0, style()->standardIcon(picture));
@@ -228,20 +285,34 @@ void frmBrowseServer::save() {
     const ServerBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
     if (result == ServerBrowser::SaveResult::Saved)
         return;
-    const QString text = ServerBrowser::messageOf(result);
-    if (result == ServerBrowser::SaveResult::BuiltInGroup)
-        QMessageBox::warning(this, windowTitle(), text);
-    else
-        QMessageBox::information(this, windowTitle(), text);
+    showMessage(result == ServerBrowser::SaveResult::BuiltInGroup,
+                ServerBrowser::messageOf(result));
+}
+
+// Messages do not hold up the browser: its timer and sockets go on.
+void frmBrowseServer::showMessage(bool warning, const QString& text) {
+    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("browserMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 int frmBrowseServer::selectedRow() const {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return rows.isEmpty() ? -1 : sourceRow(rows.first());
 }
 
-// The Delete key removes the selected server from the shown group.
+// The Delete key removes the selected server from the shown group; keys
+// released in the search box search; a click on the online label flips it.
 bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            search();
+    }
+    if (watched == online_ && event->type() == QEvent::MouseButtonRelease && browser_->work())
+        browser_->work()->toggleOnline();
     if (watched == list_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         const int row = selectedRow();

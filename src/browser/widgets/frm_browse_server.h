@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSortFilterProxyModel;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -30,6 +31,10 @@ public:
 
     ServerBrowser& browser() { return *browser_; }
 
+Q_SIGNALS:
+    // A double click on the info panel: the watch window is wanted.
+    void watchRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,13 +50,18 @@ private:
     void showSelection();
     void showChosen();
     void save();
+    void showMessage(bool warning, const QString& text);
+    void showInfo();
+    void search();
     int selectedRow() const;
+    int sourceRow(const QModelIndex& index) const;
 
     Program& program_;
     std::unique_ptr<ServerBrowser> browser_;
     QTreeWidget* tree_ = nullptr;
     QLabel* caption_ = nullptr;
     QTreeView* list_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
     ServerInfoPanel* info_ = nullptr;
     QLineEdit* connectTo_ = nullptr;
     QLineEdit* name_ = nullptr;

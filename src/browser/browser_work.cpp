@@ -1,0 +1,131 @@
+#include "browser/browser_work.h"
+
+#include "app/program.h"
+#include "browser/server_browser.h"
+#include "common/number_text.h"
+#include "launch/mod_description.h"
+
+#include <cmath>
+
+namespace fennick {
+
+int setupNumber(const QString& text) {
+    const double value = leadingNumber(text.trimmed());
+    return std::isfinite(value) ? int(std::clamp(value, 0.0, 1e6)) : 0;
+}
+
+BrowserWork::BrowserWork(ServerBrowser& browser, Program& program, QObject* parent)
+    : QObject(parent), browser_(browser), program_(program),
+      pool_(
+          setupNumber(program.settings.maxServers), program.clock,
+          [&browser] { return browser.statusContext(); }, browser.yielder()),
+      discovery_(browser,
+                 NetworkSettings::load(program.programPath(QStringLiteral("fennick.ini")))),
+      refresh_(browser, pool_, pool_.size()), selectedQuery_(program.clock, browser.yielder()) {
+    connect(&pool_, &QueryPool::arrived, &browser_, &ServerBrowser::datagramArrived);
+    connect(&pool_, &QueryPool::answered, &browser_, &ServerBrowser::AddOrUpdateServer);
+    connect(&pool_, &QueryPool::sendFailed, this,
+            [this](ServerSocket::SendResult result, const QString& text) {
+                if (result == ServerSocket::SendResult::Unreachable)
+                    browser_.setOnlineMode(false);
+                else
+                    Q_EMIT error(text);
+            });
+    connect(&discovery_, &Discovery::error, this, &BrowserWork::error);
+    connect(&refresh_, &RefreshRun::progress, this, &BrowserWork::progress);
+    connect(&selectedQuery_, &SyncQuery::finished, this, &BrowserWork::updated);
+    timer_.setInterval(kTickMs);
+    connect(&timer_, &QTimer::timeout, this, &BrowserWork::tick);
+}
+
+void BrowserWork::start() {
+    timer_.start();
+}
+
+void BrowserWork::stop() {
+    timer_.stop();
+}
+
+void BrowserWork::groupSelected() {
+    const QString text = browser_.tree().nodes().value(browser_.currentNode()).text;
+    if (discovery_.wantsGetList(text, browser_.rows().rowCount()))
+        discovery_.GetList();
+    if (browser_.OnlineMode())
+        Refresh();
+}
+
+bool BrowserWork::Refresh() {
+    return refresh_.start();
+}
+
+void BrowserWork::toggleOnline() {
+    browser_.setOnlineMode(!browser_.OnlineMode());
+    onlineLabel_ = QStringLiteral("...");
+    Q_EMIT ticked();
+}
+
+// The tick counter runs 1, 2, ..., 7, 0 and sets the info panel's phase.
+void BrowserWork::tick() {
+    phase_ = phase_ + 1 > 7 ? 0 : phase_ + 1;
+    onlineLabel_ = browser_.OnlineMode() ? QStringLiteral("Online") : QStringLiteral("Offline");
+    if (!browser_.SelectedServer().ip.isEmpty())
+        autoUpdate();
+    workOffPending();
+    browser_.showRowCount();
+    Q_EMIT ticked();
+}
+
+ServerInfoView BrowserWork::infoView() const {
+    ServerInfoView view;
+    view.server = browser_.SelectedServer();
+    view.phase = phase_;
+    view.ageSeconds = program_.clock.elapsedSince(view.server.lastupdate);
+    view.updateInterval = setupNumber(program_.settings.updateFrequency);
+    const bool details = ServerInfoPainter::showsDetails(phase_);
+    view.modText = details ? ModDescription(program_, view.server.mod) : view.server.mod;
+    view.mapText = details ? program_.mapTitle(view.server.map) : view.server.map;
+    return view;
+}
+
+// The chosen server is asked again once its data is older than the
+// interval; the answer (or its absence) comes back to updated().
+void BrowserWork::autoUpdate() {
+    const ServerRecord& selected = browser_.SelectedServer();
+    const double age = program_.clock.elapsedSince(selected.lastupdate);
+    if (age <= setupNumber(program_.settings.updateFrequency) || !browser_.OnlineMode() ||
+        selectedQuery_.busy())
+        return;
+    selectedQuery_.start(selected.ip, selected.group);
+}
+
+void BrowserWork::updated(bool answered, const QByteArray& reply, double seconds) {
+    ServerRecord selected = browser_.SelectedServer();
+    if (answered) {
+        selected.ping = pingOf(seconds);
+        ParseStatus(selected, QString::fromLatin1(reply.left(kMaxReplyBytes)),
+                    browser_.statusContext());
+        browser_.setSelectedServer(selected);
+        browser_.AddOrUpdateServer(selected);
+    } else {
+        selected.playernames.clear();
+        selected.ping = 999;
+        browser_.setSelectedServer(selected);
+    }
+    browser_.UpdateServerInList(selected);
+    Q_EMIT ticked();
+}
+
+// Each pending entry "address\\group" goes to the pool, which sends it on
+// the first free socket; an entry without the double backslash is dropped.
+void BrowserWork::workOffPending() {
+    const QStringList pending = browser_.takePending();
+    for (qsizetype i = 0; i < pending.size(); ++i) {
+        const qsizetype split = pending[i].indexOf(QLatin1String("\\\\"));
+        if (split < 0)
+            continue;
+        pool_.enqueue(pending[i].left(split), pending[i].mid(split + 2),
+                      qint16(std::min<qsizetype>(i + 1, 32767)));
+    }
+}
+
+} // namespace fennick

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "browser/network_settings.h"
+#include "browser/server_socket.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace fennick {
+
+class ServerBrowser;
+
+// "Get List": asks the Quake III master servers for the Internet group and
+// broadcasts status requests for a LAN Network group, on one socket whose
+// tag tells what the last request was ("Master" or "LAN"). Master replies
+// give addresses for the pending list; LAN replies are status replies and
+// are stored at once.
+class Discovery : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kLanAgeSeconds = 45.0;
+    static constexpr double kMasterAgeSeconds = 90.0;
+
+    Discovery(ServerBrowser& browser, NetworkSettings settings, QObject* parent = nullptr);
+
+    // Get List on the shown group (by its caption); false when the caption
+    // names no group that discovers.
+    bool GetList();
+    // On a node selection: whether Get List is offered for the group, and
+    // whether it runs at once (stale or empty list).
+    static bool offersGetList(const QString& groupText);
+    bool wantsGetList(const QString& groupText, int rows) const;
+
+    double LastMasterQuery = 0;
+    double LastLanQuery = 0;
+    const QString& tag() const { return socket_.tag; }
+
+Q_SIGNALS:
+    // A socket error to show: its description and number.
+    void error(const QString& text);
+
+private:
+    void askMasters();
+    void broadcastLan(const QString& caption);
+    void receive(const QByteArray& bytes, const QHostAddress& sender, quint16 port);
+    void decodeMaster(const QByteArray& bytes);
+    void report(ServerSocket::SendResult result);
+
+    ServerBrowser& browser_;
+    NetworkSettings settings_;
+    ServerSocket socket_;
+};
+
+} // namespace fennick
