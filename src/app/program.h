@@ -6,6 +6,7 @@
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
+#include "archive/content_source.h"
 #include "buttons/fast_info.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
@@ -100,6 +101,10 @@ public:
     // What the panel shows for the chosen mod: its description, the
     // configuration combo, its documents and icon.
     ModPanel panel{*this};
+
+    // Game content read from the Quake III archives through the "temp"
+    // folder: the bot scan (LoadBots, at start-up).
+    ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
 };
 
 } // namespace fennick
