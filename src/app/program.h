@@ -7,6 +7,8 @@
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
 #include "archive/content_source.h"
+#include "archive/level_shots.h"
+#include "archive/map_titles.h"
 #include "buttons/fast_info.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
@@ -103,8 +105,11 @@ public:
     ModPanel panel{*this};
 
     // Game content read from the Quake III archives through the "temp"
-    // folder: the bot scan (LoadBots, at start-up).
+    // folder: the bot scan (LoadBots, at start-up), the map titles with
+    // their cache and the level shots.
     ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
+    MapTitles mapTitles{content};
+    LevelShots levelShots{content};
 };
 
 } // namespace fennick
