@@ -6,6 +6,9 @@
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
+#include "archive/content_source.h"
+#include "archive/level_shots.h"
+#include "archive/map_titles.h"
 #include "buttons/button_groups.h"
 #include "buttons/button_list.h"
 #include "buttons/fast_info.h"
@@ -124,6 +127,13 @@ public:
     // What the panel shows for the chosen mod: its description, the
     // configuration combo, its documents and icon.
     ModPanel panel{*this};
+
+    // Game content read from the Quake III archives through the "temp"
+    // folder: the bot scan (LoadBots, at start-up), the map titles with
+    // their cache and the level shots.
+    ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
+    MapTitles mapTitles{content};
+    LevelShots levelShots{content};
 };
 
 } // namespace fennick

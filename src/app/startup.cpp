@@ -4,6 +4,7 @@
 #include "app/game_search.h"
 #include "app/program.h"
 #include "app/settings_file.h"
+#include "archive/bot_loader.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
 #include "platform/drives.h"
@@ -30,7 +31,9 @@ bool settingsFileExists(const Program& program) {
 } // namespace
 
 Startup::Startup(Program& program, StartupView* view)
-    : drives(platform::fixedDrives()), program_(program), view_(view) {}
+    : drives(platform::fixedDrives()), program_(program), view_(view) {
+    hooks.scanBots = [&program] { LoadBots(program.content, program.BotNames); };
+}
 
 void Startup::run() {
     startSeconds_ = program_.clock.secondsSinceMidnight();
@@ -156,6 +159,7 @@ void headlessStartup(Program& program) {
     program.LoadButtons();
     if (settingsFileExists(program))
         LoadProgramSettings(program, false);
+    LoadBots(program.content, program.BotNames);
 }
 
 } // namespace fennick

@@ -52,7 +52,8 @@ private:
 };
 
 // The CLI's start-up: catalogue, enumerations and config.cfg (game folders and
-// the other fields) without writing anything, counting a use or choosing a game.
+// the other fields) without writing them, counting a use or choosing a game,
+// then the bot scan (which extracts the bot scripts into "temp").
 void headlessStartup(Program& program);
 
 constexpr int kVersionMajor = 0, kVersionMinor = 13, kVersionRevision = 72;

@@ -1,9 +1,11 @@
 #include "cli/cli_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/content_commands.h"
 #include "cli/form_command.h"
 #include "cli/run_command.h"
 #include "cli/server_commands.h"
+#include "cli/zip_commands.h"
 
 namespace fennick::cli {
 
@@ -47,6 +49,17 @@ const QVector<CliCommand>& cliCommands() {
          &masterUsage, &masterMain},
         {QStringLiteral("lan"), QStringLiteral("find servers on the local network"), &lanUsage,
          &lanMain},
+        {QStringLiteral("zip-list"),
+         QStringLiteral("list the members of an archive matching a pattern"), &zipListUsage,
+         &zipListMain},
+        {QStringLiteral("zip-extract"),
+         QStringLiteral("extract the members matching a pattern into temp/"), &zipExtractUsage,
+         &zipExtractMain},
+        {QStringLiteral("bots"), QStringLiteral("list the Quake III bots of the archives"),
+         &botsUsage, &botsMain},
+        {QStringLiteral("title"), QStringLiteral("print a map's title"), &titleUsage, &titleMain},
+        {QStringLiteral("levelshot"), QStringLiteral("write a map's level shot as PNG"),
+         &levelshotUsage, &levelshotMain},
     };
     return commands;
 }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace fennick::platform {
 
@@ -127,6 +129,18 @@ bool fileExists(const QString& path) {
 bool folderExists(const QString& path) {
     const std::optional<QString> found = resolvePath(path);
     return found && QFileInfo(*found).isDir();
+}
+
+bool isPlainFile(const QString& path, QString* why) {
+    std::error_code failure;
+    const auto status =
+        std::filesystem::status(std::filesystem::path(path.toStdU16String()), failure);
+    if (std::filesystem::is_regular_file(status))
+        return true;
+    if (why)
+        *why = std::filesystem::exists(status) ? QStringLiteral("not a plain file")
+                                               : QStringLiteral("no such file");
+    return false;
 }
 
 QStringList listFiles(const QString& folder, const QString& patterns) {

@@ -24,6 +24,11 @@ std::optional<QString> resolvePath(const QString& path);
 bool fileExists(const QString& path);
 bool folderExists(const QString& path);
 
+// True for a plain file at exactly this path (a link to one counts), never a
+// folder, device or pipe, which could block a reader or never end. Otherwise
+// `why` says "no such file" or "not a plain file".
+bool isPlainFile(const QString& path, QString* why = nullptr);
+
 // Files of a folder whose names match one of the wildcard patterns
 // ("*.fkc", "*.cfg;*.txt"), ignoring case, sorted by name ignoring case.
 QStringList listFiles(const QString& folder, const QString& patterns);

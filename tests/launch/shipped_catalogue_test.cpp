@@ -10,7 +10,10 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// The catalogue and enumerations that ship in the program folder.
+// The catalogue and enumerations that ship in the program folder. The
+// source folder comes from Qt Test as an absolute path; __FILE__ may be
+// relative to the build folder (ccache with a base folder makes it so),
+// which the test does not run in.
 QString shippedFile(const QString& name) {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/") + name;
 }

@@ -1,0 +1,61 @@
+#include "archive/bot_loader.h"
+
+#include "app/console_log.h"
+#include "archive/bot_list.h"
+#include "archive/content_folders.h"
+#include "archive/content_source.h"
+#include "common/number_text.h"
+#include "platform/clock.h"
+#include "platform/text_file.h"
+
+#include <algorithm>
+
+namespace fennick {
+
+namespace {
+
+const QString kBotScript = QStringLiteral("bots.txt");
+const QString kBotPattern = QStringLiteral("*ots.txt");
+
+// The line starts a command of its own in the start-up script where the bot
+// name is written, so these characters would smuggle in commands.
+bool breaksScript(QChar c) {
+    return c == QLatin1Char(';') || c == QLatin1Char('"') || c.unicode() < 0x20 ||
+           c.unicode() == 0x7f;
+}
+
+} // namespace
+
+std::optional<QString> botNameOfLine(const QString& line) {
+    if (!line.contains(QLatin1String("name"), Qt::CaseInsensitive) ||
+        line.contains(QLatin1String("funname"), Qt::CaseInsensitive))
+        return std::nullopt;
+    QString name = line.mid(4);
+    name.remove(QLatin1Char(' '));
+    name.remove(QLatin1Char('\t'));
+    if (name.isEmpty() || std::any_of(name.cbegin(), name.cend(), breaksScript))
+        return std::nullopt;
+    return name;
+}
+
+void LoadBots(ContentSource& content, BotList& bots) {
+    bots.clear();
+    const double started = content.clock.secondsSinceMidnight();
+    if (content.quake3Directory().isEmpty())
+        return;
+    for (const QString& archive : pk3Archives(content.baseFolder())) {
+        content.removeTempFile(kBotScript);
+        content.extract(archive, kBotPattern);
+        if (const auto lines = platform::readTextLines(content.tempFile(kBotScript))) {
+            for (const QString& line : *lines)
+                if (const std::optional<QString> name = botNameOfLine(line))
+                    bots.append(*name);
+        }
+        content.yieldOnce();
+    }
+    content.console.ConsolePrint(
+        QString::number(bots.count()) + QStringLiteral(" q3a bots found. (") +
+        formatSeconds(content.clock.elapsedSince(started)) + QStringLiteral(" sec)"));
+}
+
+} // namespace fennick

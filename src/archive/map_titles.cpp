@@ -1,0 +1,116 @@
+#include "archive/map_titles.h"
+
+#include "archive/content_folders.h"
+#include "archive/content_source.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace fennick {
+
+namespace {
+
+const QString kMapsList = QStringLiteral("maps.lst");
+const QString kArenaScript = QStringLiteral("arenas.txt");
+const QString kArenaPattern = QStringLiteral("*renas.txt");
+constexpr qsizetype kShortestListLine = 16;
+const QLatin1String kLongName("longname");
+const QChar kQuote(u'"');
+
+QString trimmedOfBlanks(const QString& line) {
+    qsizetype start = 0, end = line.size();
+    while (start < end && line[start] == QLatin1Char(' '))
+        ++start;
+    while (end > start && line[end - 1] == QLatin1Char(' '))
+        --end;
+    return line.mid(start, end - start);
+}
+
+// The rest of a "longname" line from its first double quote on, without
+// any double quotes; nothing when it holds none.
+std::optional<QString> longNameTitle(const QString& line) {
+    const qsizetype quote = line.indexOf(kQuote);
+    if (quote < 0)
+        return std::nullopt;
+    return line.mid(quote).remove(kQuote);
+}
+
+} // namespace
+
+std::optional<QString> titleInMapsList(const QStringList& lines, const QString& map) {
+    std::optional<QString> title;
+    for (const QString& raw : lines) {
+        const QString line = trimmedOfBlanks(raw);
+        if (line.size() < kShortestListLine || !line.startsWith(map))
+            continue;
+        const qsizetype open = line.indexOf(kQuote);
+        const qsizetype close = open < 0 ? -1 : line.indexOf(kQuote, open + 1);
+        if (close > open)
+            title = line.mid(open + 1, close - open - 1);
+    }
+    return title;
+}
+
+ArenaEntry titleInArenaScript(const QStringList& lines, const QString& map) {
+    ArenaEntry entry;
+    qsizetype i = 0;
+    while (i < lines.size() && !lines[i].contains(map, Qt::CaseInsensitive))
+        ++i;
+    if (i == lines.size())
+        return entry;
+    entry.named = true;
+    for (++i; i < lines.size(); ++i)
+        if (lines[i].startsWith(kLongName)) {
+            entry.title = longNameTitle(lines[i]);
+            break;
+        }
+    return entry;
+}
+
+QString MapTitles::GetMapTitle(const QString& map) {
+    if (map.isEmpty())
+        return {};
+    if (const std::optional<QString> cached = cache_.find(map))
+        return *cached;
+    std::optional<QString> title = fromMapsList(map);
+    if (!title && content_.quake3IsCurrent()) {
+        title = fromArenas(content_.baseFolder(), map);
+        if (!title && !content_.modKey().isEmpty())
+            title = fromArenas(content_.currentModFolder(), map);
+    }
+    if (!title)
+        return map;
+    cache_.store(map, *title);
+    return *title;
+}
+
+std::optional<QString> MapTitles::fromMapsList(const QString& map) const {
+    const QString folder = content_.currentModFolder();
+    if (folder.isEmpty())
+        return std::nullopt;
+    const auto lines = platform::readTextLines(platform::joinPath(folder, kMapsList));
+    if (!lines)
+        return std::nullopt;
+    std::optional<QString> title = titleInMapsList(*lines, map);
+    return title && !title->isEmpty() ? title : std::nullopt;
+}
+
+// The first archive whose arena script names the map ends the search, with
+// or without a title; that script stays in "temp". A script that does not
+// name the map is removed before the next archive, so a later archive
+// without one is never answered from it.
+std::optional<QString> MapTitles::fromArenas(const QString& folder, const QString& map) {
+    for (const QString& archive : pk3Archives(folder)) {
+        content_.removeTempFile(kArenaScript);
+        content_.extract(archive, kArenaPattern);
+        if (const auto lines = platform::readTextLines(content_.tempFile(kArenaScript))) {
+            const ArenaEntry entry = titleInArenaScript(*lines, map);
+            if (entry.named)
+                return entry.title && !entry.title->isEmpty() ? entry.title : std::nullopt;
+            content_.removeTempFile(kArenaScript);
+        }
+        content_.yieldOnce();
+    }
+    return std::nullopt;
+}
+
+} // namespace fennick

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "archive/map_title_cache.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace fennick {
+
+class ContentSource;
+
+// The human-readable titles of maps ("Arena Gate" for q3dm1), for the map
+// browser, the fast-info panel's "%m" and the other places that show one.
+class MapTitles {
+public:
+    explicit MapTitles(ContentSource& content) : content_(content) {}
+
+    // The map's title, looked up in the cache of recent titles, then in the
+    // "maps.lst" of the current mod folder, then (for Quake III) in the arena
+    // scripts of the base folder's archives and of the chosen mod's. The
+    // map name itself when none is found; the empty text for an empty name.
+    // Never fails: unreadable files and archives are skipped.
+    QString GetMapTitle(const QString& map);
+
+private:
+    std::optional<QString> fromMapsList(const QString& map) const;
+    std::optional<QString> fromArenas(const QString& folder, const QString& map);
+
+    ContentSource& content_;
+    MapTitleCache cache_;
+};
+
+// The title "maps.lst" gives a map: of the lines (trimmed of blanks) longer
+// than 15 characters that begin with the map name (case-sensitive) and hold
+// a double quote, the last one wins, its title being the text between its
+// first two double quotes. A line without a second double quote gives
+// nothing and leaves an earlier title standing.
+std::optional<QString> titleInMapsList(const QStringList& lines, const QString& map);
+
+// What an arena script says about a map: whether a line names it (ignoring
+// case), and the title of the first "longname" line after that one.
+struct ArenaEntry {
+    bool named = false;
+    std::optional<QString> title;
+};
+ArenaEntry titleInArenaScript(const QStringList& lines, const QString& map);
+
+} // namespace fennick
