@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/console_log.h"
+#include "app/fennick_ini.h"
 #include "app/game_state.h"
 #include "app/program_settings.h"
 #include "app/status_line.h"
@@ -88,6 +89,8 @@ public:
     platform::RandomSource random;
     ConsoleLog console;
     GameState game;
+    // "fennick.ini": the settings "config.cfg" has no room for (engines).
+    FennickIni ini{programPath(QStringLiteral("fennick.ini"))};
     ProgramSettings settings{game};
     StatusLine status;
     LaunchPreview preview;

@@ -27,6 +27,13 @@ bool settingsFileExists(const Program& program) {
     return platform::fileExists(program.programPath(QStringLiteral("config.cfg")));
 }
 
+// Before the game folders are read, since their engines are set here.
+void loadFennickIni(Program& program) {
+    if (program.ini.load() == FennickIni::FileState::Damaged)
+        program.console.ConsolePrint(
+            QStringLiteral("fennick.ini could not be read completely; what it lacks is default"));
+}
+
 } // namespace
 
 Startup::Startup(Program& program, StartupView* view)
@@ -41,6 +48,7 @@ void Startup::run() {
     makeProgramFolders();
     program_.enums.LoadEnums(program_.programFolder, program_.console, program_.clock);
     program_.ui.yieldOnce();
+    loadFennickIni(program_);
     loadSettings();
     setDefaultDirectories();
     chooseStartGame();
@@ -149,11 +157,14 @@ void Startup::shutdown() {
     QString error;
     if (!SaveProgramSettings(program_, &error))
         program_.console.ConsolePrint(QStringLiteral("Could not save config.cfg (%1)").arg(error));
+    if (!program_.ini.save(&error))
+        program_.console.ConsolePrint(QStringLiteral("Could not save fennick.ini (%1)").arg(error));
 }
 
 void headlessStartup(Program& program) {
     program.loadCatalogue();
     program.LoadButtons();
+    loadFennickIni(program);
     if (settingsFileExists(program))
         LoadProgramSettings(program, false);
 }

@@ -34,7 +34,7 @@ public:
     QStringList drives;
 
     void run();      // the whole desktop start-up, in order
-    void shutdown(); // SaveProgramSettings (windows are closed by the caller)
+    void shutdown(); // SaveProgramSettings and fennick.ini (windows are closed by the caller)
 
 private:
     void greet();
@@ -51,8 +51,9 @@ private:
     double startSeconds_ = 0.0;
 };
 
-// The CLI's start-up: catalogue, enumerations and config.cfg (game folders and
-// the other fields) without writing anything, counting a use or choosing a game.
+// The CLI's start-up: catalogue, enumerations, fennick.ini and config.cfg (game
+// folders and the other fields) without writing anything, counting a use or
+// choosing a game.
 void headlessStartup(Program& program);
 
 constexpr int kVersionMajor = 0, kVersionMinor = 13, kVersionRevision = 72;
