@@ -27,6 +27,24 @@ bool settingsFileExists(const Program& program) {
     return platform::fileExists(program.programPath(QStringLiteral("config.cfg")));
 }
 
+// A game still without a valid folder gets the usual install folder, which
+// also replaces a stored folder that is no longer valid. A folder that
+// holds the game's data and only lacks an engine stays: it is the right
+// folder, and the game switch says what is missing.
+void applyDefaultDirectories(ProgramSettings& settings, const QStringList& drives) {
+    const QString root = platform::defaultGameRoot(drives);
+    const auto needsDefault = [&settings](const QString& game) {
+        const GameInstall& install = settings.installOf(game);
+        return !install.valid() && !install.dataFound;
+    };
+    if (needsDefault(kQuake1))
+        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
+    if (needsDefault(kQuake2))
+        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
+    if (needsDefault(kQuake3))
+        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+}
+
 // Before the game folders are read, since their engines are set here.
 void loadFennickIni(Program& program) {
     if (program.ini.load() == FennickIni::FileState::Damaged)
@@ -37,7 +55,8 @@ void loadFennickIni(Program& program) {
 } // namespace
 
 Startup::Startup(Program& program, StartupView* view)
-    : drives(platform::fixedDrives()), program_(program), view_(view) {}
+    : drives(platform::fixedDrives()), nativePlaces(nativePlacesOf(program.system)),
+      program_(program), view_(view) {}
 
 void Startup::run() {
     startSeconds_ = program_.clock.secondsSinceMidnight();
@@ -105,20 +124,11 @@ void Startup::loadSettings() {
     AppendLog(program_,
               QStringLiteral("Started first time - Welcome and thanks for using Fennick"));
     program_.status.statusText = QStringLiteral("Welcome to Fennick For The First Time");
-    SearchGameDirectories(program_.settings, drives);
+    SearchGameDirectories(program_.settings, drives, nativePlaces);
 }
 
-// A game still without a valid folder gets the usual install folder, which
-// also replaces a stored folder that is no longer valid.
 void Startup::setDefaultDirectories() {
-    const QString root = platform::defaultGameRoot(drives);
-    ProgramSettings& settings = program_.settings;
-    if (!settings.quakeDirValid())
-        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
-    if (!settings.quake2DirValid())
-        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
-    if (!settings.quake3DirValid())
-        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+    applyDefaultDirectories(program_.settings, drives);
 }
 
 void Startup::chooseStartGame() {
@@ -165,8 +175,13 @@ void headlessStartup(Program& program) {
     program.loadCatalogue();
     program.LoadButtons();
     loadFennickIni(program);
-    if (settingsFileExists(program))
+    if (settingsFileExists(program)) {
         LoadProgramSettings(program, false);
+        return;
+    }
+    const QStringList drives = platform::fixedDrives();
+    SearchGameDirectories(program.settings, drives, nativePlacesOf(program.system));
+    applyDefaultDirectories(program.settings, drives);
 }
 
 } // namespace fennick

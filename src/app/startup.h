@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/game_search.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,8 +32,10 @@ class Startup {
 public:
     Startup(Program& program, StartupView* view); // view may be null
     StartupHooks hooks;
-    // Where the first start looks for installed games, in order.
+    // Where the first start looks for installed games, in order: the
+    // drives, then the places of native installations.
     QStringList drives;
+    NativePlaces nativePlaces;
 
     void run();      // the whole desktop start-up, in order
     void shutdown(); // SaveProgramSettings and fennick.ini (windows are closed by the caller)
@@ -53,7 +57,8 @@ private:
 
 // The CLI's start-up: catalogue, enumerations, fennick.ini and config.cfg (game
 // folders and the other fields) without writing anything, counting a use or
-// choosing a game.
+// choosing a game. Without config.cfg the game folders are searched for and
+// defaulted as on a first start, in memory only.
 void headlessStartup(Program& program);
 
 constexpr int kVersionMajor = 0, kVersionMinor = 13, kVersionRevision = 72;
