@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/run_command.h"
+#include "cli/setup_command.h"
 
 namespace fennick::cli {
 
@@ -33,6 +34,9 @@ const QVector<CliCommand>& cliCommands() {
         {QStringLiteral("run"),
          QStringLiteral("execute console command lines, preview, write or launch"), &usageText,
          &runMain},
+        {QStringLiteral("setup"),
+         QStringLiteral("print each game's directory, executable and script folder (JSON)"),
+         &setupUsage, &setupMain},
     };
     return commands;
 }
