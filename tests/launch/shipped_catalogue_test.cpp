@@ -12,8 +12,7 @@ using ::testing::ElementsAre;
 
 // The catalogue and enumerations that ship in the program folder.
 QString shippedFile(const QString& name) {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") +
-           name;
+    return QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/") + name;
 }
 
 class ShippedCatalogueTest : public ::testing::Test {
