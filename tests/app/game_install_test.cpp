@@ -1,5 +1,4 @@
 #include "app/game_install.h"
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "support/fake_engines.h"
 #include "support/qt_print.h"
@@ -206,25 +205,6 @@ TEST_F(GameInstallTest, AnInvalidFolderSaysWhy) {
     EXPECT_FALSE(inspectGameFolder(kQuake3, temp.path("plain"), {}, system).valid());
     EXPECT_EQ(inspectGameFolder(kQuake3, temp.path("gone"), {}, system).problem,
               temp.path("gone") + " does not exist");
-}
-
-// The setup fields and the game state follow fennick.ini's engines.
-TEST_F(GameInstallTest, SettingAnEngineValidatesItsGameAgain) {
-    temp.system = &system;
-    Program& program = temp.program();
-    const QString dir = folderWith("oa", {"baseq3/"});
-    program.settings.setQuake3Dir(dir);
-    EXPECT_FALSE(program.settings.quake3DirValid());
-    EXPECT_TRUE(program.settings.installOf(kQuake3).dataFound);
-
-    program.settings.setEngineOf(kQuake3, "ioquake3");
-    EXPECT_FALSE(program.settings.quake3DirValid()); // not installed yet
-    engineOnPath("ioquake3");
-    program.settings.revalidate();
-    EXPECT_EQ(program.game.quake3Exe, temp.path("bin/ioquake3"));
-    EXPECT_EQ(program.ini.engine(kQuake3), "ioquake3");
-    // A native Quake III does not bring a q3map path along.
-    EXPECT_TRUE(program.settings.q3MapPath().isEmpty());
 }
 
 } // namespace
