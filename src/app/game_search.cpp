@@ -3,6 +3,7 @@
 #include "app/program_settings.h"
 #include "common/game_ids.h"
 #include "platform/drives.h"
+#include "platform/system_lookup.h"
 
 #include <vector>
 
@@ -36,6 +37,28 @@ const std::vector<GameCandidates>& candidateTable() {
     return table;
 }
 
+// The native places below the home folder and below each system root.
+const std::vector<GameCandidates>& homeTable() {
+    static const std::vector<GameCandidates> table = {
+        {kQuake3,
+         &ProgramSettings::quake3DirValid,
+         {QStringLiteral("quake3"), QStringLiteral("openarena"),
+          QStringLiteral("games\\openarena")}},
+    };
+    return table;
+}
+
+const std::vector<GameCandidates>& systemRootTable() {
+    static const std::vector<GameCandidates> table = {
+        {kQuake1, &ProgramSettings::quakeDirValid, {QStringLiteral("quake")}},
+        {kQuake2, &ProgramSettings::quake2DirValid, {QStringLiteral("quake2")}},
+        {kQuake3,
+         &ProgramSettings::quake3DirValid,
+         {QStringLiteral("quake3"), QStringLiteral("openarena")}},
+    };
+    return table;
+}
+
 void tryCandidates(ProgramSettings& settings, const QString& drive,
                    const GameCandidates& candidates) {
     for (const QString& folder : candidates.folders) {
@@ -47,14 +70,27 @@ void tryCandidates(ProgramSettings& settings, const QString& drive,
 
 } // namespace
 
-void SearchGameDirectories(ProgramSettings& settings, const QStringList& drives) {
+void SearchGameDirectories(ProgramSettings& settings, const QStringList& drives,
+                           const NativePlaces& native) {
     for (const QString& drive : drives) {
         for (const GameCandidates& candidates : candidateTable())
             tryCandidates(settings, drive, candidates);
         if (settings.q3MapValid() && settings.quake3DirValid())
             settings.showMapFiles = true;
     }
+    if (!native.home.isEmpty()) {
+        for (const GameCandidates& candidates : homeTable())
+            tryCandidates(settings, native.home, candidates);
+    }
+    for (const QString& root : native.systemRoots) {
+        for (const GameCandidates& candidates : systemRootTable())
+            tryCandidates(settings, root, candidates);
+    }
     settings.notifyChanged();
+}
+
+NativePlaces nativePlacesOf(const platform::SystemLookup& system) {
+    return {system.homeFolder(), system.systemGameRoots()};
 }
 
 } // namespace fennick

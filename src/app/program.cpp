@@ -15,13 +15,18 @@ std::unique_ptr<UiHost> uiIfMissing(UiHost* given) {
     return given ? nullptr : std::make_unique<HeadlessUi>();
 }
 
+std::unique_ptr<platform::SystemLookup> systemIfMissing(platform::SystemLookup* given) {
+    return given ? nullptr : std::make_unique<platform::SystemLookup>();
+}
+
 } // namespace
 
 Program::Program(ProgramEnvironment environment)
     : programFolder(environment.programFolder), ownClock_(clockIfMissing(environment.clock)),
-      ownUi_(uiIfMissing(environment.ui)),
+      ownUi_(uiIfMissing(environment.ui)), ownSystem_(systemIfMissing(environment.system)),
       clock(environment.clock ? *environment.clock : *ownClock_),
       ui(environment.ui ? *environment.ui : *ownUi_),
+      system(environment.system ? *environment.system : *ownSystem_),
       random(environment.randomSeed ? platform::RandomSource(*environment.randomSeed)
                                     : platform::RandomSource::fromEntropy()),
       cvars(catalogue, game.currentGame), interpreter(*this), configs(*this),

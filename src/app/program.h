@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/console_log.h"
+#include "app/fennick_ini.h"
 #include "app/game_state.h"
 #include "app/program_settings.h"
 #include "app/status_line.h"
@@ -27,6 +28,7 @@
 #include "platform/clock.h"
 #include "platform/process_launcher.h"
 #include "platform/random_source.h"
+#include "platform/system_lookup.h"
 
 #include <QImage>
 #include <QString>
@@ -38,12 +40,13 @@ namespace fennick {
 
 // What a Program is built over: its folder and its services. Missing
 // services get the real ones (system clock, headless user interface,
-// random seed from the system).
+// random seed from the system, the machine's PATH and folders).
 struct ProgramEnvironment {
     QString programFolder;
     platform::Clock* clock = nullptr;
     UiHost* ui = nullptr;
     std::optional<std::uint32_t> randomSeed;
+    platform::SystemLookup* system = nullptr;
 };
 
 // The program-wide state: created once in main() (or by a test over a
@@ -84,14 +87,19 @@ public:
 private:
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<UiHost> ownUi_;
+    std::unique_ptr<platform::SystemLookup> ownSystem_;
 
 public:
     platform::Clock& clock;
     UiHost& ui;
+    // Engines on PATH, the home folder and which folders may be written.
+    const platform::SystemLookup& system;
     platform::RandomSource random;
     ConsoleLog console;
     GameState game;
-    ProgramSettings settings{game};
+    // "fennick.ini": the settings "config.cfg" has no room for (engines).
+    FennickIni ini{programPath(QStringLiteral("fennick.ini"))};
+    ProgramSettings settings{game, ini, system};
     StatusLine status;
     LaunchPreview preview;
     Catalogue catalogue;

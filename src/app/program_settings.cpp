@@ -1,5 +1,6 @@
 #include "app/program_settings.h"
 
+#include "app/fennick_ini.h"
 #include "common/game_ids.h"
 #include "platform/file_system.h"
 
@@ -7,17 +8,16 @@ namespace fennick {
 
 namespace {
 
-// The full path of the first executable that exists in the folder, in the
-// given order of preference, spelled as it is on disk.
-QString findExecutable(const QString& dir, std::initializer_list<const char*> names) {
-    if (dir.isEmpty())
-        return {};
-    for (const char* name : names) {
-        const QString candidate = platform::joinPath(dir, QLatin1String(name));
-        if (platform::fileExists(candidate))
-            return platform::resolvePath(candidate).value_or(candidate);
-    }
-    return {};
+// The slot of a game in the list of validation results: 0, 1 or 2, and
+// -1 for anything else.
+int slotOf(const QString& game) {
+    return game == kQuake1 ? 0 : game == kQuake2 ? 1 : game == kQuake3 ? 2 : -1;
+}
+
+QString GameState::*exeOf(const QString& game) {
+    return game == kQuake1   ? &GameState::quakeExe
+           : game == kQuake2 ? &GameState::quake2Exe
+                             : &GameState::quake3Exe;
 }
 
 // A folder typed with a separator at its end. Windows paths end in "\";
@@ -35,25 +35,38 @@ bool endsWithSeparator(const QString& dir) {
 
 } // namespace
 
-ProgramSettings::ProgramSettings(GameState& game, QObject* parent) : QObject(parent), game_(game) {}
+ProgramSettings::ProgramSettings(GameState& game, FennickIni& ini,
+                                 const platform::SystemLookup& system, QObject* parent)
+    : QObject(parent), game_(game), ini_(ini), system_(system) {}
+
+void ProgramSettings::validate(const QString& game) {
+    const int slot = slotOf(game);
+    if (slot < 0)
+        return;
+    GameInstall& install = installs_[slot];
+    install = inspectGameFolder(
+        game, directoryOf(game),
+        EngineSettings{ini_.engine(game).trimmed(), ini_.home(game).trimmed()}, system_);
+    game_.*exeOf(game) = install.executable;
+}
 
 void ProgramSettings::setQuakeDir(const QString& dir) {
     quakeDir_ = dir;
-    game_.quakeExe =
-        findExecutable(dir, {"vquake.exe", "glquake.exe", "winquake.exe", "quake.exe"});
+    validate(kQuake1);
     Q_EMIT changed();
 }
 
 void ProgramSettings::setQuake2Dir(const QString& dir) {
     quake2Dir_ = dir;
-    game_.quake2Exe = findExecutable(dir, {"quake2.exe"});
+    validate(kQuake2);
     Q_EMIT changed();
 }
 
+// The map compiler is looked for beside the Windows executable only.
 void ProgramSettings::setQuake3Dir(const QString& dir) {
     quake3Dir_ = dir;
-    game_.quake3Exe = findExecutable(dir, {"quake3.exe"});
-    if (!game_.quake3Exe.isEmpty() && !q3MapValid_)
+    validate(kQuake3);
+    if (installs_[2].layout == GameInstall::Layout::Windows && !q3MapValid_)
         setQ3MapPath(platform::joinPath(dir, QStringLiteral("Tools\\q3map.exe")));
     Q_EMIT changed();
 }
@@ -87,6 +100,30 @@ const QStringList& ProgramSettings::oglModes() {
                                       QStringLiteral("3dfx OpenGL"),
                                       QStringLiteral("PowerVR OpenGL")};
     return modes;
+}
+
+QString ProgramSettings::engineOf(const QString& game) const {
+    return ini_.engine(game);
+}
+
+void ProgramSettings::setEngineOf(const QString& game, const QString& engine) {
+    if (slotOf(game) < 0)
+        return;
+    ini_.setEngine(game, engine);
+    validate(game);
+    Q_EMIT changed();
+}
+
+const GameInstall& ProgramSettings::installOf(const QString& game) const {
+    static const GameInstall none;
+    const int slot = slotOf(game);
+    return slot < 0 ? none : installs_[slot];
+}
+
+void ProgramSettings::revalidate() {
+    for (const QString& game : {kQuake1, kQuake2, kQuake3})
+        validate(game);
+    Q_EMIT changed();
 }
 
 QString ProgramSettings::directoryOf(const QString& game) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/game_install.h"
 #include "app/game_state.h"
 
 #include <QObject>
@@ -8,15 +9,22 @@
 
 namespace fennick {
 
+class FennickIni;
+namespace platform {
+class SystemLookup;
+}
+
 // The program settings that the setup dialog edits and "config.cfg" keeps.
 // This model is their storage while the program runs: the dialog views it.
 // Assigning a directory or the q3map path validates it at once, exactly as
 // typing into the dialog's field does, and publishes the executable paths
-// into the GameState.
+// into the GameState. The engines the user set for each game are kept in
+// "fennick.ini"; setting one validates its game's directory again.
 class ProgramSettings : public QObject {
     Q_OBJECT
 public:
-    explicit ProgramSettings(GameState& game, QObject* parent = nullptr);
+    ProgramSettings(GameState& game, FennickIni& ini, const platform::SystemLookup& system,
+                    QObject* parent = nullptr);
 
     const QString& quakeDir() const { return quakeDir_; }
     const QString& quake2Dir() const { return quake2Dir_; }
@@ -43,6 +51,19 @@ public:
     // The directory field of a game ("quake1", "quake2", "quake3").
     QString directoryOf(const QString& game) const;
 
+    // The engine field of a game: what "fennick.ini" names under [engines].
+    // Setting it validates the game's directory again.
+    QString engineOf(const QString& game) const;
+    void setEngineOf(const QString& game, const QString& engine);
+
+    // What the last validation of a game's directory found: the executable
+    // a launch starts, where its engine came from, or why it is not valid.
+    const GameInstall& installOf(const QString& game) const;
+
+    // Validates every directory again, for engines that were installed or
+    // settings that were read since (start-up reads "fennick.ini").
+    void revalidate();
+
     // The entries of the OpenGL mode drop-down, in the order shown.
     static const QStringList& oglModes();
 
@@ -60,7 +81,12 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void validate(const QString& game);
+
     GameState& game_;
+    FennickIni& ini_;
+    const platform::SystemLookup& system_;
+    GameInstall installs_[3];
     QString quakeDir_;
     QString quake2Dir_;
     QString quake3Dir_;

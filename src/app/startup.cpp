@@ -28,10 +28,36 @@ bool settingsFileExists(const Program& program) {
     return platform::fileExists(program.programPath(QStringLiteral("config.cfg")));
 }
 
+// A game still without a valid folder gets the usual install folder, which
+// also replaces a stored folder that is no longer valid. A folder that
+// holds the game's data and only lacks an engine stays: it is the right
+// folder, and the game switch says what is missing.
+void applyDefaultDirectories(ProgramSettings& settings, const QStringList& drives) {
+    const QString root = platform::defaultGameRoot(drives);
+    const auto needsDefault = [&settings](const QString& game) {
+        const GameInstall& install = settings.installOf(game);
+        return !install.valid() && !install.dataFound;
+    };
+    if (needsDefault(kQuake1))
+        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
+    if (needsDefault(kQuake2))
+        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
+    if (needsDefault(kQuake3))
+        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+}
+
+// Before the game folders are read, since their engines are set here.
+void loadFennickIni(Program& program) {
+    if (program.ini.load() == FennickIni::FileState::Damaged)
+        program.console.ConsolePrint(
+            QStringLiteral("fennick.ini could not be read completely; what it lacks is default"));
+}
+
 } // namespace
 
 Startup::Startup(Program& program, StartupView* view)
-    : drives(platform::fixedDrives()), program_(program), view_(view) {
+    : drives(platform::fixedDrives()), nativePlaces(nativePlacesOf(program.system)),
+      program_(program), view_(view) {
     hooks.scanBots = [&program] { LoadBots(program.content, program.BotNames); };
 }
 
@@ -44,6 +70,7 @@ void Startup::run() {
     makeProgramFolders();
     program_.enums.LoadEnums(program_.programFolder, program_.console, program_.clock);
     program_.ui.yieldOnce();
+    loadFennickIni(program_);
     loadSettings();
     setDefaultDirectories();
     chooseStartGame();
@@ -100,20 +127,11 @@ void Startup::loadSettings() {
     AppendLog(program_,
               QStringLiteral("Started first time - Welcome and thanks for using Fennick"));
     program_.status.statusText = QStringLiteral("Welcome to Fennick For The First Time");
-    SearchGameDirectories(program_.settings, drives);
+    SearchGameDirectories(program_.settings, drives, nativePlaces);
 }
 
-// A game still without a valid folder gets the usual install folder, which
-// also replaces a stored folder that is no longer valid.
 void Startup::setDefaultDirectories() {
-    const QString root = platform::defaultGameRoot(drives);
-    ProgramSettings& settings = program_.settings;
-    if (!settings.quakeDirValid())
-        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
-    if (!settings.quake2DirValid())
-        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
-    if (!settings.quake3DirValid())
-        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+    applyDefaultDirectories(program_.settings, drives);
 }
 
 void Startup::chooseStartGame() {
@@ -152,13 +170,21 @@ void Startup::shutdown() {
     QString error;
     if (!SaveProgramSettings(program_, &error))
         program_.console.ConsolePrint(QStringLiteral("Could not save config.cfg (%1)").arg(error));
+    if (!program_.ini.save(&error))
+        program_.console.ConsolePrint(QStringLiteral("Could not save fennick.ini (%1)").arg(error));
 }
 
 void headlessStartup(Program& program) {
     program.loadCatalogue();
     program.LoadButtons();
-    if (settingsFileExists(program))
+    loadFennickIni(program);
+    if (settingsFileExists(program)) {
         LoadProgramSettings(program, false);
+    } else {
+        const QStringList drives = platform::fixedDrives();
+        SearchGameDirectories(program.settings, drives, nativePlacesOf(program.system));
+        applyDefaultDirectories(program.settings, drives);
+    }
     LoadBots(program.content, program.BotNames);
 }
 

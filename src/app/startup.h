@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/game_search.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,11 +32,13 @@ class Startup {
 public:
     Startup(Program& program, StartupView* view); // view may be null
     StartupHooks hooks;
-    // Where the first start looks for installed games, in order.
+    // Where the first start looks for installed games, in order: the
+    // drives, then the places of native installations.
     QStringList drives;
+    NativePlaces nativePlaces;
 
     void run();      // the whole desktop start-up, in order
-    void shutdown(); // SaveProgramSettings (windows are closed by the caller)
+    void shutdown(); // SaveProgramSettings and fennick.ini (windows are closed by the caller)
 
 private:
     void greet();
@@ -51,9 +55,11 @@ private:
     double startSeconds_ = 0.0;
 };
 
-// The CLI's start-up: catalogue, enumerations and config.cfg (game folders and
-// the other fields) without writing them, counting a use or choosing a game,
-// then the bot scan (which extracts the bot scripts into "temp").
+// The CLI's start-up: catalogue, enumerations, fennick.ini and config.cfg (game
+// folders and the other fields) without writing them, counting a use or
+// choosing a game; without config.cfg the game folders are searched for and
+// defaulted as on a first start, in memory only. Then the bot scan (which
+// extracts the bot scripts into "temp").
 void headlessStartup(Program& program);
 
 constexpr int kVersionMajor = 0, kVersionMinor = 13, kVersionRevision = 72;

@@ -1,5 +1,7 @@
 #include "archive/content_folders.h"
 
+#include "common/game_ids.h"
+#include "launch/launch_rules.h"
 #include "platform/file_system.h"
 
 namespace fennick {
@@ -7,7 +9,10 @@ namespace fennick {
 QString quake3BaseFolder(const QString& quake3Directory) {
     if (quake3Directory.isEmpty())
         return {};
-    for (const QLatin1String base : {QLatin1String("demoq3"), QLatin1String("baseq3")}) {
+    // The demo's folder first; then the game's base folder, which is
+    // "baseoa" for OpenArena.
+    for (const QString& base :
+         {QStringLiteral("demoq3"), baseDataFolder(kQuake3, quake3Directory)}) {
         const QString folder = platform::joinPath(quake3Directory, base);
         if (platform::folderExists(folder))
             return folder;

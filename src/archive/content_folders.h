@@ -7,7 +7,8 @@
 namespace fennick {
 
 // The base data folder of Quake III: the Quake III directory followed by
-// "demoq3" when that folder exists, else by "baseq3" when that exists, else
+// "demoq3" when that folder exists, else by "baseq3" (or "baseoa" for
+// OpenArena, when there is no "baseq3") when that exists, else
 // the directory itself. Every reader of Quake III content asks here.
 QString quake3BaseFolder(const QString& quake3Directory);
 

@@ -5,6 +5,7 @@
 #include "cli/form_command.h"
 #include "cli/run_command.h"
 #include "cli/server_commands.h"
+#include "cli/setup_command.h"
 #include "cli/zip_commands.h"
 
 namespace fennick::cli {
@@ -60,6 +61,9 @@ const QVector<CliCommand>& cliCommands() {
         {QStringLiteral("title"), QStringLiteral("print a map's title"), &titleUsage, &titleMain},
         {QStringLiteral("levelshot"), QStringLiteral("write a map's level shot as PNG"),
          &levelshotUsage, &levelshotMain},
+        {QStringLiteral("setup"),
+         QStringLiteral("print each game's directory, executable and script folder (JSON)"),
+         &setupUsage, &setupMain},
     };
     return commands;
 }

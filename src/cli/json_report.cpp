@@ -42,6 +42,8 @@ QJsonObject jsonReport(const Program& program, const QStringList& consoleLines,
     report.insert(QStringLiteral("scriptLines"),
                   QJsonArray::fromStringList(program.preview.scriptLines));
     report.insert(QStringLiteral("scriptPath"), program.preview.scriptPath);
+    report.insert(QStringLiteral("scriptNote"), program.preview.scriptNote);
+    report.insert(QStringLiteral("scriptWritten"), program.preview.scriptWritten);
     report.insert(QStringLiteral("buttons"), buttonsReport(program));
     report.insert(QStringLiteral("fastInfo"), fastInfoReport(program));
     return report;

@@ -11,6 +11,10 @@ namespace {
 void printPreview(const LaunchPreview& preview, QTextStream& output) {
     output << "Command line: " << preview.commandLine << '\n';
     output << "Script: " << preview.scriptPath << '\n';
+    if (!preview.scriptNote.isEmpty())
+        output << "Script note: " << preview.scriptNote << '\n';
+    if (preview.scriptWritten)
+        output << "Script written: " << preview.scriptPath << '\n';
     for (const QString& line : preview.scriptLines)
         output << "  " << line << '\n';
     output.flush();

@@ -99,14 +99,14 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
     addFastInfo(build);
     program_.fastInfo.RedrawFastInfo(true);
 
-    QString scriptPath;
+    ScriptLocation location;
     if (build.hasGame) {
         build.text += QLatin1Char(' ') + build.mark + QStringLiteral("exec fenkit.cfg");
         build.arguments << build.mark + QStringLiteral("exec") << QStringLiteral("fenkit.cfg");
-        scriptPath = scriptPathFor(build.game);
+        location = scriptLocationFor(build.game, write);
     }
-    const bool written = !write || writeScript(scriptPath, lines);
-    publish(build, std::move(lines), scriptPath, start);
+    const bool written = !write || writeScript(location, lines);
+    publish(build, std::move(lines), location, write && written, start);
     return written;
 }
 
@@ -134,8 +134,8 @@ CommandLineBuilder::Build CommandLineBuilder::startBuild() {
     return build;
 }
 
-void CommandLineBuilder::publish(const Build& build, QStringList lines, const QString& scriptPath,
-                                 double start) {
+void CommandLineBuilder::publish(const Build& build, QStringList lines,
+                                 const ScriptLocation& location, bool written, double start) {
     LaunchPreview& preview = program_.preview;
     // Without a game there is no command line to show: the last one stays.
     if (build.hasGame)
@@ -143,7 +143,9 @@ void CommandLineBuilder::publish(const Build& build, QStringList lines, const QS
     executable_ = build.hasGame ? build.executable : QString();
     arguments_ = build.hasGame ? build.arguments : QStringList();
     preview.scriptLines = std::move(lines);
-    preview.scriptPath = scriptPath;
+    preview.scriptPath = location.path;
+    preview.scriptNote = location.note;
+    preview.scriptWritten = written;
     preview.makeTimeText = QStringLiteral("mc : ") +
                            formatSeconds(program_.clock.elapsedSince(start)) +
                            QStringLiteral(" seconds");
@@ -288,22 +290,59 @@ void CommandLineBuilder::refreshLine(qsizetype index, const CvarRecord& record) 
     }
 }
 
-QString CommandLineBuilder::scriptPathFor(const QString& game) const {
-    const QString directory = program_.settings.directoryOf(game);
-    if (directory.isEmpty())
-        return {};
+QString CommandLineBuilder::scriptFolderOf(const QString& game) const {
     const QString& key = program_.game.currentModKey;
-    const QString folder = isPlainGameKey(key) ? baseFolderOf(game) : key;
-    return platform::joinPath(platform::joinPath(directory, folder), QStringLiteral("fenkit.cfg"));
+    return isPlainGameKey(key) ? baseDataFolder(game, program_.settings.directoryOf(game)) : key;
 }
 
-bool CommandLineBuilder::writeScript(const QString& path, const QStringList& lines) {
+ScriptLocation CommandLineBuilder::scriptLocationFor(const QString& game, bool fresh) {
+    const QString directory = program_.settings.directoryOf(game);
+    const GameInstall& install = program_.settings.installOf(game);
+    const QString inputs = QStringList{game, directory, program_.game.currentModKey,
+                                       install.executable, install.homeFolder}
+                               .join(QChar(0));
+    if (!fresh && locationCache_.inputs == inputs)
+        return locationCache_.location;
+    locationCache_ = {inputs,
+                      locateScript(install, directory, scriptFolderOf(game), program_.system)};
+    // A write may create folders or find the game folder read-only after
+    // all; the next rebuild looks again.
+    if (fresh)
+        locationCache_.inputs.clear();
+    return locationCache_.location;
+}
+
+bool CommandLineBuilder::writeScriptFile(const ScriptLocation& location, const QStringList& lines,
+                                         QString* error) const {
+    // The engine's per-user folder may not exist before its first start.
+    if (location.perUser && !platform::makeFolder(platform::parentFolderOf(location.path), error))
+        return false;
+    return platform::writeTextLines(location.path, lines, error);
+}
+
+// A game folder that refused the file after all: a native engine also
+// reads the script from its per-user folder.
+bool CommandLineBuilder::writeToPerUserFolder(ScriptLocation& location, const QStringList& lines) {
+    if (location.perUser)
+        return false;
+    const QString& game = program_.game.currentGame;
+    const ScriptLocation perUser =
+        perUserLocation(program_.settings.installOf(game), program_.settings.directoryOf(game),
+                        scriptFolderOf(game));
+    if (perUser.path.isEmpty() || !writeScriptFile(perUser, lines, nullptr))
+        return false;
+    location = perUser;
+    return true;
+}
+
+bool CommandLineBuilder::writeScript(ScriptLocation& location, const QStringList& lines) {
     ConsoleLog& console = program_.console;
+    const QString& game = program_.game.currentGame;
     const QString& key = program_.game.currentModKey;
     QString refusal;
-    if (!isGameId(program_.game.currentGame))
+    if (!isGameId(game))
         refusal = QStringLiteral("no game is selected");
-    else if (path.isEmpty())
+    else if (location.path.isEmpty())
         refusal = QStringLiteral("the game directory is not set");
     else if (!isPlainGameKey(key) && !isSafeNamePart(key))
         refusal = QStringLiteral("\"") + key + QStringLiteral("\" is not a mod folder name");
@@ -312,11 +351,19 @@ bool CommandLineBuilder::writeScript(const QString& path, const QStringList& lin
         return false;
     }
     QString error;
-    if (!platform::writeTextLines(path, lines, &error)) {
-        console.ConsolePrint(QStringLiteral("Could not write ") + path + QStringLiteral(": ") +
-                             error);
+    if (!writeScriptFile(location, lines, &error) && !writeToPerUserFolder(location, lines)) {
+        const GameInstall& install = program_.settings.installOf(game);
+        const QString hint = install.native() && install.homeFolder.isEmpty()
+                                 ? QStringLiteral(" (the per-user folder of this engine is not "
+                                                  "known: set it under [homes] in fennick.ini)")
+                                 : QString();
+        console.ConsolePrint(QStringLiteral("Could not write ") + location.path +
+                             QStringLiteral(": ") + error + hint);
         return false;
     }
+    if (location.perUser)
+        console.ConsolePrint(
+            QStringLiteral("fenkit.cfg written to the engine's per-user folder: ") + location.path);
     return true;
 }
 

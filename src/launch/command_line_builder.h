@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/cvar_record.h"
+#include "launch/script_location.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,8 @@ private:
     struct Build;
 
     Build startBuild();
-    void publish(const Build& build, QStringList lines, const QString& scriptPath, double start);
+    void publish(const Build& build, QStringList lines, const ScriptLocation& location,
+                 bool written, double start);
     void applyBotDefaults(const Build& build);
     void sortRecords(Build& build);
     QStringList assembleScript(const Build& build) const;
@@ -44,8 +46,19 @@ private:
     void addFastInfo(const Build& build);
     void addBots(Build& build, const CvarRecord& record);
     void addToCommandLine(Build& build, const CvarRecord& record);
-    QString scriptPathFor(const QString& game) const;
-    bool writeScript(const QString& path, const QStringList& lines);
+    // Where the script goes for the current game and mod. Rebuilds without
+    // writing reuse the last answer while its inputs stay the same, so only
+    // a write looks at the disk every time.
+    ScriptLocation scriptLocationFor(const QString& game, bool fresh);
+    // The data or mod folder the script belongs in: the mod's, or the
+    // game's base data folder for the plain game.
+    QString scriptFolderOf(const QString& game) const;
+    // Writes the script; a location that changes on the way (the per-user
+    // folder after the game folder refused) is updated.
+    bool writeScript(ScriptLocation& location, const QStringList& lines);
+    bool writeToPerUserFolder(ScriptLocation& location, const QStringList& lines);
+    bool writeScriptFile(const ScriptLocation& location, const QStringList& lines,
+                         QString* error) const;
     // Brings the cached script line of a store slot up to date.
     void refreshLine(qsizetype index, const CvarRecord& record);
 
@@ -58,8 +71,15 @@ private:
         QString line;
     };
 
+    // The last script location and what it was worked out from.
+    struct LocationCache {
+        QString inputs;
+        ScriptLocation location;
+    };
+
     Program& program_;
     bool building_ = false;
+    LocationCache locationCache_;
     QVector<CachedLine> lineCache_;
     QString executable_;
     QStringList arguments_;

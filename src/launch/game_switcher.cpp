@@ -7,8 +7,10 @@ namespace fennick {
 
 namespace {
 
-// Seconds the "Directory is incorrect" message stays in the status line.
+// Seconds the "Directory is incorrect" message stays in the status line,
+// and the longer time for one that also says what is missing.
 constexpr int kRefusalSeconds = 1;
+constexpr int kReasonSeconds = 4;
 
 struct GameEntry {
     const QString& game;
@@ -58,7 +60,17 @@ void GameSwitcher::chooseIfUsable(const QString& game) {
         state.currentGame = game;
         state.gameDirectory = program_.settings.directoryOf(game);
     } else {
-        program_.status.queue(QString::fromLatin1(entry->refusal), kRefusalSeconds);
+        // A folder with the game's data but no engine to start it says
+        // what is missing (the setup dialog's tooltip has the details);
+        // the Windows layout keeps its short message.
+        const GameInstall& install = program_.settings.installOf(game);
+        const QString refusal = QString::fromLatin1(entry->refusal);
+        if (install.dataFound)
+            program_.status.queue(refusal + QStringLiteral(": no engine for its ") +
+                                      install.dataFolder + QStringLiteral(" folder"),
+                                  kReasonSeconds);
+        else
+            program_.status.queue(refusal, kRefusalSeconds);
     }
 }
 

@@ -9,6 +9,7 @@ namespace fennick {
 // What the next launch would do: the game's command line, the lines of the
 // start-up script and where it goes, and how long the rebuild took. Always
 // derived data, rebuilt from the cvar store; the console window shows it.
+// After a rebuild that wrote the script, the path is where it was written.
 class LaunchPreview : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +18,8 @@ public:
     QString commandLine;
     QStringList scriptLines;
     QString scriptPath;
+    QString scriptNote;         // why the script goes to a per-user folder
+    bool scriptWritten = false; // the last rebuild wrote the script there
     QString makeTimeText;
 
     void notifyChanged() { Q_EMIT changed(); }

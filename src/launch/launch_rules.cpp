@@ -2,6 +2,7 @@
 
 #include "common/game_ids.h"
 #include "console/cvar_record.h"
+#include "platform/file_system.h"
 
 namespace fennick {
 
@@ -30,8 +31,15 @@ bool isPlainGameKey(const QString& modKey) {
     return modKey.isEmpty() || isGameId(modKey);
 }
 
-QString baseFolderOf(const QString& game) {
-    return gameDataFolder(game);
+QString baseDataFolder(const QString& game, const QString& directory) {
+    const QString folder = gameDataFolder(game);
+    if (game != kQuake3 || directory.isEmpty())
+        return folder;
+    const QString openArena = QStringLiteral("baseoa");
+    if (!platform::folderExists(platform::joinPath(directory, folder)) &&
+        platform::folderExists(platform::joinPath(directory, openArena)))
+        return openArena;
+    return folder;
 }
 
 QString commandMarkOf(const QString& game) {

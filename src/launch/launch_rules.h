@@ -26,8 +26,13 @@ QString quotedValue(const QString& value);
 // True for the plain game: a game identifier, or no mod chosen at all.
 bool isPlainGameKey(const QString& modKey);
 
-// The data folder of a game ("id1", "baseq2", "baseq3"), else empty.
-QString baseFolderOf(const QString& game);
+// The base data folder of a game installed in `directory`: "id1", "baseq2"
+// or "baseq3", and for Quake III "baseoa" (OpenArena's) when the directory
+// has that folder and no "baseq3". Empty for an unknown game. Everything
+// that needs the game's base folder asks here: the start-up script of the
+// plain game, the mod list (which does not list it as a mod) and the
+// readers of the game's archives.
+QString baseDataFolder(const QString& game, const QString& directory);
 
 // "-" for Quake, "+" for Quake II and Quake III: what starts a command on
 // the game's command line.

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "common/game_ids.h"
 #include "common/record_reader.h"
+#include "launch/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -13,7 +14,8 @@ namespace fennick {
 
 namespace {
 
-// The games' own data folders are the plain game, not mods.
+// The games' own data folders are the plain game, not mods; so is the
+// current game's base data folder ("baseoa" for OpenArena).
 constexpr std::array<const char*, 3> kDataFolders = {"baseq3", "baseq2", "id1"};
 
 // Quake II's point releases leave numbered folders ("310", "320") that
@@ -95,8 +97,11 @@ void ModList::FillModList() {
     const QString prefix = gamePrefix(game);
     if (!prefix.isEmpty()) {
         const QString directory = program_.settings.directoryOf(game);
-        for (const QString& folder : platform::listFolders(directory))
-            addFolderItem(folder, platform::joinPath(directory, folder), prefix);
+        const QString baseFolder = baseDataFolder(game, directory);
+        for (const QString& folder : platform::listFolders(directory)) {
+            if (folder.compare(baseFolder, Qt::CaseInsensitive) != 0)
+                addFolderItem(folder, platform::joinPath(directory, folder), prefix);
+        }
         addPlainGameItem(game, prefix);
     }
     endResetModel();

@@ -180,4 +180,12 @@ QString fileNameOf(const QString& path) {
     return path.mid(i);
 }
 
+QString parentFolderOf(const QString& path) {
+    qsizetype i = path.size();
+    while (i > 0 && !isSeparator(path[i - 1]))
+        --i;
+    // The separator goes too, unless it is the root folder itself.
+    return i > 1 ? path.left(i - 1) : path.left(i);
+}
+
 } // namespace fennick::platform

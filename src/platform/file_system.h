@@ -42,4 +42,7 @@ bool makeFolder(const QString& path, QString* error = nullptr);
 // The last component of a path, split at "\" or "/".
 QString fileNameOf(const QString& path);
 
+// The path without its last component (and the separator before it).
+QString parentFolderOf(const QString& path);
+
 } // namespace fennick::platform

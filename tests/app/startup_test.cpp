@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "cli/run_command.h"
 #include "platform/file_system.h"
+#include "support/fake_engines.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -47,6 +48,7 @@ protected:
     void start(int busyMilliseconds = 0) {
         Startup startup(temp.program(), &view);
         startup.drives = drives;
+        startup.nativePlaces = nativePlaces;
         startup.hooks.setOnlineMode = [&] { temp.clock.advance(busyMilliseconds); };
         startup.run();
     }
@@ -66,6 +68,7 @@ protected:
     TempProgram temp;
     RecordingView view{temp.clock};
     QStringList drives;
+    NativePlaces nativePlaces;
 };
 
 TEST_F(StartupTest, FirstStartFindsAGameOnTheSecondDriveAndSetsDefaults) {
@@ -102,6 +105,53 @@ TEST_F(StartupTest, FirstStartTriesEachGamesFoldersDriveByDrive) {
     EXPECT_EQ(settings.quake3Dir(), defaultFolder("quake iii arena"));
     EXPECT_FALSE(settings.showMapFiles);
     EXPECT_EQ(temp.program().game.currentGame, "quake2");
+}
+
+TEST_F(StartupTest, FirstStartThenTriesNativePlacesWithEnginesOnPath) {
+    test::ScopedEnvironment path("PATH", temp.path("bin"));
+    for (const char* engine : {"bin/ioquake3", "bin/yquake2", "bin/openarena"})
+        test::writeFakeEngine(temp.path(engine), temp.path("run.txt"));
+    nativePlaces = {temp.path("home"), {temp.path("share"), temp.path("local")}};
+    for (const char* folder : {"d/games/quake3/baseq3", "share/quake/id1", "share/quake3/baseq3",
+                               "local/quake2/baseq2", "share/openarena/baseoa"})
+        QDir().mkpath(temp.path(folder));
+    temp.writeBytes("d/games/quake3/notes.txt", {});
+    start();
+    const ProgramSettings& settings = temp.program().settings;
+    // The drives' folders come first; Quake has data but no engine here.
+    EXPECT_EQ(settings.quake3Dir(), temp.path("d/games/quake3"));
+    EXPECT_EQ(settings.quake2Dir(), temp.path("local/quake2"));
+    EXPECT_EQ(settings.quakeDir(), defaultFolder("quake"));
+    EXPECT_EQ(temp.program().game.quake2Exe, temp.path("bin/yquake2"));
+    EXPECT_FALSE(settings.showMapFiles);
+
+    // On its own, OpenArena below the home folder is found too.
+    TempProgram other;
+    other.writeBytes("home/openarena/baseoa/pak0.pk3", {});
+    Startup startup(other.program(), nullptr);
+    startup.drives = {};
+    startup.nativePlaces = {other.path("home"), {}};
+    startup.run();
+    EXPECT_EQ(other.program().settings.quake3Dir(), other.path("home/openarena"));
+    EXPECT_EQ(other.program().game.quake3Exe, temp.path("bin/openarena"));
+    EXPECT_EQ(other.program().game.currentGame, "quake3");
+}
+
+TEST_F(StartupTest, AStoredFolderWithDataButNoEngineIsKept) {
+    test::ScopedEnvironment path("PATH", temp.path("bin"));
+    QDir().mkpath(temp.path("q1/id1"));
+    temp.writeFile("config.cfg", {quoted(temp.path("q1")) + ",0", "\"\",0", "\"\",0", "\"1\"",
+                                  "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "1"});
+    start();
+    const ProgramSettings& settings = temp.program().settings;
+    EXPECT_EQ(settings.quakeDir(), temp.path("q1"));
+    EXPECT_FALSE(settings.quakeDirValid());
+    EXPECT_EQ(settings.quake2Dir(), defaultFolder("quake2"));
+    EXPECT_EQ(temp.program().status.queuedText,
+              "Directories are incorrect. Please press Setup to change");
+    // The settings file of our own is written at the end, with every key.
+    Startup(temp.program(), nullptr).shutdown();
+    EXPECT_TRUE(QString::fromUtf8(temp.readBytes("fennick.ini")).contains("[engines]"));
 }
 
 TEST_F(StartupTest, TheSplashStaysOneSecondAndTheTimeIsReported) {

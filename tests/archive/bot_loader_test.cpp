@@ -40,6 +40,8 @@ TEST(Quake3BaseFolder, PrefersTheDemoThenTheFullGame) {
     } cases[] = {
         {{"demoq3", "baseq3"}, "demoq3"},
         {{"BaseQ3"}, "baseq3"},
+        {{"baseoa"}, "baseoa"},           // OpenArena
+        {{"baseoa", "baseq3"}, "baseq3"},
         {{"missionpack"}, ""},
     };
     for (const auto& c : cases) {

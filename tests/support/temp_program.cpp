@@ -35,19 +35,20 @@ QByteArray TempProgram::readBytes(const QString& relative) const {
     return file.readAll();
 }
 
-std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock,
-                                         UiHost& ui) {
+std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock, UiHost& ui,
+                                         platform::SystemLookup* system) {
     ProgramEnvironment environment;
     environment.programFolder = folder;
     environment.clock = &clock;
     environment.ui = &ui;
     environment.randomSeed = 1234;
+    environment.system = system;
     return std::make_unique<Program>(environment);
 }
 
 Program& TempProgram::program() {
     if (!program_)
-        program_ = makeTestProgram(dir_.path(), clock, ui);
+        program_ = makeTestProgram(dir_.path(), clock, ui, system);
     return *program_;
 }
 

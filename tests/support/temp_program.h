@@ -11,8 +11,10 @@
 namespace fennick::test {
 
 // A Program as the tests build it: the given folder, clock and user
-// interface, and a fixed random seed.
-std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock, UiHost& ui);
+// interface, and a fixed random seed; the machine's look-ups are the real
+// ones unless a stand-in is given.
+std::unique_ptr<Program> makeTestProgram(const QString& folder, platform::Clock& clock, UiHost& ui,
+                                         platform::SystemLookup* system = nullptr);
 
 // A fresh Program over a temporary program folder, with a manual clock,
 // a headless user interface and a fixed random seed.
@@ -34,6 +36,8 @@ public:
 
     platform::ManualClock clock{QDateTime(QDate(2026, 12, 6), QTime(20, 0))};
     HeadlessUi ui;
+    // The machine's look-ups the Program gets; set before program().
+    platform::SystemLookup* system = nullptr;
 
 private:
     QTemporaryDir dir_;

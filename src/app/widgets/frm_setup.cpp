@@ -1,5 +1,6 @@
 #include "app/widgets/frm_setup.h"
 
+#include "app/native_engines.h"
 #include "app/program_settings.h"
 #include "common/game_ids.h"
 
@@ -19,7 +20,11 @@ namespace {
 
 const QColor kValidColour(0, 127, 0);
 const QColor kInvalidColour(127, 0, 0);
-const QRect kFrameGeometry(8, 72, 424, 170);
+const QRect kFrameGeometry(8, 72, 424, 262);
+// Each game takes a directory line and an engine line below it.
+constexpr int kRowTop = 16;
+constexpr int kRowHeight = 70;
+constexpr int kEngineOffset = 30;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QLatin1String(name));
@@ -48,13 +53,13 @@ frmSetup::frmSetup(ProgramSettings& settings, QWidget* parent)
     : QWidget(parent), folderPicker(systemFolderPicker), settings_(settings) {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Fennick Setup"));
-    setFixedSize(440, 284);
+    setFixedSize(440, 376);
     buildHeader();
     buildGeneralFrame();
     buildServersFrame();
     buildDeveloperFrame();
     okButton_ =
-        named(new QPushButton(QStringLiteral("OK"), this), "Command4", QRect(352, 250, 80, 26));
+        named(new QPushButton(QStringLiteral("OK"), this), "Command4", QRect(352, 342, 80, 26));
     connectFields();
     showTab(0);
     refreshFields();
@@ -77,17 +82,19 @@ void frmSetup::buildGeneralFrame() {
     frames_[0] = frame;
     struct RowText {
         const char *game, *label, *edit, *browse, *caption, *title;
+        const char *engineLabel, *engineEdit, *engineCaption;
     };
     static const RowText texts[] = {
-        {"quake1", "Label1", "txtQ1Dir", "Command1",
-         "Quake 1 directory :", "Please locate your Quake 1 directory"},
-        {"quake2", "Label2", "txtQ2Dir", "Command2",
-         "Quake 2 directory :", "Please locate your Quake 2 directory"},
+        {"quake1", "Label1", "txtQ1Dir", "Command1", "Quake 1 directory :",
+         "Please locate your Quake 1 directory", "lblQ1Engine", "txtQ1Engine", "Quake 1 engine :"},
+        {"quake2", "Label2", "txtQ2Dir", "Command2", "Quake 2 directory :",
+         "Please locate your Quake 2 directory", "lblQ2Engine", "txtQ2Engine", "Quake 2 engine :"},
         {"quake3", "Label3", "txtQ3Dir", "Command3",
-         "Quake 3 Arena dir :", "Please locate your Quake 3 Arena directory"},
+         "Quake 3 Arena dir :", "Please locate your Quake 3 Arena directory", "lblQ3Engine",
+         "txtQ3Engine", "Quake 3 engine :"},
     };
     for (int i = 0; i < 3; ++i) {
-        const int y = 18 + i * 34;
+        const int y = kRowTop + i * kRowHeight;
         DirectoryRow& row = rows_[i];
         row.label = named(new QLabel(QLatin1String(texts[i].caption), frame), texts[i].label,
                           QRect(10, y + 3, 118, 20));
@@ -96,12 +103,37 @@ void frmSetup::buildGeneralFrame() {
                            QRect(332, y, 82, 24));
         row.pickerTitle = QLatin1String(texts[i].title);
         row.game = QLatin1String(texts[i].game);
+        buildEngineRow(row, frame, y + kEngineOffset, texts[i].engineLabel, texts[i].engineEdit,
+                       texts[i].engineCaption);
     }
-    oglLabel_ =
-        named(new QLabel(QStringLiteral("OpenGL Mode"), frame), "Label6", QRect(10, 127, 118, 20));
+    const int oglTop = kRowTop + 3 * kRowHeight;
+    oglLabel_ = named(new QLabel(QStringLiteral("OpenGL Mode"), frame), "Label6",
+                      QRect(10, oglTop + 3, 118, 20));
     oglLabel_->installEventFilter(this);
-    oglMode_ = named(new QComboBox(frame), "cmbOGL", QRect(130, 124, 196, 24));
+    oglMode_ = named(new QComboBox(frame), "cmbOGL", QRect(130, oglTop, 196, 24));
     oglMode_->addItems(ProgramSettings::oglModes());
+}
+
+// The engine that runs the game natively when its folder holds only the
+// game's data; empty lets the program pick a well-known one.
+void frmSetup::buildEngineRow(DirectoryRow& row, QWidget* frame, int y, const char* label,
+                              const char* edit, const char* caption) {
+    row.engineLabel =
+        named(new QLabel(QLatin1String(caption), frame), label, QRect(10, y + 3, 118, 20));
+    row.engine = named(new QLineEdit(frame), edit, QRect(130, y, 284, 24));
+    const QString exe = row.game == kQuake1   ? QStringLiteral("quake.exe")
+                        : row.game == kQuake2 ? QStringLiteral("quake2.exe")
+                                              : QStringLiteral("quake3.exe");
+    QString tip =
+        QStringLiteral("The engine to start when the directory has no %1 but the "
+                       "game's %2 folder: a full path, or a program name looked for "
+                       "in the directory and on PATH. Empty: the first of %3 found.")
+            .arg(exe, gameDataFolder(row.game),
+                 knownEngineNames(row.game, gameDataFolder(row.game)).join(QStringLiteral(", ")));
+    if (row.game == kQuake3)
+        tip += QStringLiteral(" An OpenArena directory (baseoa) uses openarena.");
+    row.engine->setToolTip(tip);
+    row.engineLabel->setToolTip(tip);
 }
 
 void frmSetup::buildServersFrame() {
@@ -141,6 +173,8 @@ void frmSetup::connectFields() {
         connect(row.edit, &QLineEdit::textEdited, this,
                 [this, game](const QString& text) { settings_.setDirectoryOf(game, text); });
         connect(row.browse, &QPushButton::clicked, this, [this, &row] { browseFor(row); });
+        connect(row.engine, &QLineEdit::textEdited, this,
+                [this, game](const QString& text) { settings_.setEngineOf(game, text); });
     }
     connect(q3MapPath_, &QLineEdit::textEdited, this,
             [this](const QString& text) { settings_.setQ3MapPath(text); });
@@ -188,6 +222,7 @@ void frmSetup::refreshFields() {
     for (const DirectoryRow& row : rows_) {
         setTextIfChanged(row.edit, settings_.directoryOf(row.game));
         colourLabel(row.label, directoryValid(row.game));
+        refreshEngineRow(row);
     }
     setTextIfChanged(q3MapPath_, settings_.q3MapPath());
     colourLabel(q3MapLabel_, settings_.q3MapValid());
@@ -198,6 +233,19 @@ void frmSetup::refreshFields() {
     setTextIfChanged(updateFrequency_, settings_.updateFrequency);
     createDescription_->setChecked(settings_.createDescription);
     showMapFiles_->setChecked(settings_.showMapFiles);
+}
+
+// The directory's label tells what a launch starts, or why the directory
+// is not valid; an empty engine field shows the engine that was found.
+void frmSetup::refreshEngineRow(const DirectoryRow& row) {
+    const GameInstall& install = settings_.installOf(row.game);
+    const QString description = describeInstall(install);
+    row.label->setToolTip(description);
+    row.edit->setToolTip(description);
+    setTextIfChanged(row.engine, settings_.engineOf(row.game));
+    const QString found =
+        install.native() ? QStringLiteral("found: ") + install.executable : QString();
+    row.engine->setPlaceholderText(found);
 }
 
 bool frmSetup::directoryValid(const QString& game) const {

@@ -34,18 +34,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // One game directory row: its field, label and browse button, and the
-    // game whose folder it holds.
+    // One game directory row: its field, label and browse button, the
+    // engine field below it, and the game whose folder it holds.
     struct DirectoryRow {
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
         QPushButton* browse = nullptr;
+        QLabel* engineLabel = nullptr;
+        QLineEdit* engine = nullptr;
         QString game;
         QString pickerTitle;
     };
 
     void buildHeader();
     void buildGeneralFrame();
+    void buildEngineRow(DirectoryRow& row, QWidget* frame, int y, const char* label,
+                        const char* edit, const char* caption);
+    void refreshEngineRow(const DirectoryRow& row);
     void buildServersFrame();
     void buildDeveloperFrame();
     void connectFields();

@@ -96,6 +96,10 @@ void frmConsole::appendLine(const QString& text) {
 void frmConsole::showPreview() {
     scriptList_->clear();
     scriptList_->addItems(program_.preview.scriptLines);
+    // Where the script goes, and why when it is the engine's per-user folder.
+    scriptList_->setToolTip(QStringList{program_.preview.scriptPath, program_.preview.scriptNote}
+                                .join(QLatin1Char('\n'))
+                                .trimmed());
     makeTimeLabel_->setText(program_.preview.makeTimeText);
     setCommandLineText(program_.preview.commandLine);
 }

@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/frm_setup.h"
+#include "support/fake_engines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,6 +199,36 @@ TEST_F(SetupDialogTest, EachTabShowsItsFrameInOnePlace) {
     }
     EXPECT_EQ(child<QGroupBox>("frameServers")->pos(), child<QGroupBox>("frameGeneral")->pos());
     EXPECT_EQ(child<QGroupBox>("frameDev")->pos(), child<QGroupBox>("frameGeneral")->pos());
+}
+
+TEST_F(SetupDialogTest, EngineFieldsChooseTheEngineAndTheLabelSaysWhatStarts) {
+    test::ScopedEnvironment path("PATH", fixture.path("bin"));
+    test::writeFakeEngine(fixture.path("bin/openarena"), fixture.path("run.txt"));
+    QDir().mkpath(fixture.path("oa/baseoa"));
+    const QString windows = fixture.touch("win/quake3.exe");
+    QLabel* label = child<QLabel>("Label3");
+    QLineEdit* engine = child<QLineEdit>("txtQ3Engine");
+
+    typeInto("txtQ3Dir", fixture.path("oa"));
+    EXPECT_EQ(textColour(label), kGreen);
+    const QString openArena = fixture.path("bin/openarena");
+    EXPECT_EQ(label->toolTip(),
+              "Starts " + openArena + " (found on PATH) with the data folder baseoa");
+    EXPECT_EQ(engine->placeholderText(), "found: " + openArena);
+
+    typeInto("txtQ3Engine", "my q3");
+    EXPECT_EQ(engine->text(), "my q3"); // a space can be typed
+    EXPECT_EQ(program.ini.engine("quake3"), "my q3");
+    EXPECT_EQ(textColour(label), kRed);
+    EXPECT_EQ(label->toolTip(), "the engine \"my q3\" is not in the game folder or on PATH");
+    EXPECT_TRUE(program.game.quake3Exe.isEmpty());
+
+    // The Windows executable needs no engine.
+    typeInto("txtQ3Dir", QFileInfo(windows).path());
+    EXPECT_EQ(textColour(label), kGreen);
+    EXPECT_EQ(label->toolTip(), "Starts " + windows);
+    for (const char* name : {"txtQ1Engine", "txtQ2Engine", "lblQ1Engine", "lblQ3Engine"})
+        child<QWidget>(name);
 }
 
 TEST_F(SetupDialogTest, OpenGlLabelShowsItsHintInTheHeader) {

@@ -1,0 +1,154 @@
+#include "app/game_install.h"
+
+#include "app/native_engines.h"
+#include "common/game_ids.h"
+#include "launch/launch_rules.h"
+#include "platform/file_system.h"
+#include "platform/system_lookup.h"
+
+#include <QDir>
+
+namespace fennick {
+
+namespace {
+
+// The Windows executables of each game, in order of preference.
+QStringList windowsExecutables(const QString& game) {
+    if (game == kQuake1)
+        return {QStringLiteral("vquake.exe"), QStringLiteral("glquake.exe"),
+                QStringLiteral("winquake.exe"), QStringLiteral("quake.exe")};
+    if (game == kQuake2)
+        return {QStringLiteral("quake2.exe")};
+    if (game == kQuake3)
+        return {QStringLiteral("quake3.exe")};
+    return {};
+}
+
+// The path of a file in the folder as it is spelled on disk, or empty.
+QString fileInFolder(const QString& dir, const QString& name, bool mustBeExecutable) {
+    const QString candidate = platform::joinPath(dir, name);
+    const bool found =
+        mustBeExecutable ? platform::isExecutableFile(candidate) : platform::fileExists(candidate);
+    return found ? platform::resolvePath(candidate).value_or(candidate) : QString();
+}
+
+bool hasSeparator(const QString& text) {
+    return text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\'));
+}
+
+// The engine the user named: a path (relative ones start from the game
+// folder), or a name looked for in the game folder and then on PATH.
+void findConfiguredEngine(GameInstall& install, const QString& dir, const QString& engine,
+                          const platform::SystemLookup& system) {
+    install.source = GameInstall::Source::Configured;
+    if (hasSeparator(engine) || engine.startsWith(QLatin1Char('~'))) {
+        QString path = system.expandHome(engine);
+        if (QDir::isRelativePath(path))
+            path = platform::joinPath(dir, path);
+        install.executable = fileInFolder(QString(), path, true);
+        if (install.executable.isEmpty())
+            install.problem = QStringLiteral("the engine %1 is not an executable file").arg(path);
+        return;
+    }
+    install.executable = fileInFolder(dir, engine, true);
+    if (install.executable.isEmpty())
+        install.executable = system.findOnPath(engine);
+    if (install.executable.isEmpty())
+        install.problem =
+            QStringLiteral("the engine \"%1\" is not in the game folder or on PATH").arg(engine);
+}
+
+// The first well-known engine in the game folder, else on PATH.
+void findKnownEngine(GameInstall& install, const QString& game, const QString& dir,
+                     const platform::SystemLookup& system) {
+    const QStringList names = knownEngineNames(game, install.dataFolder);
+    for (const QString& name : names) {
+        install.executable = fileInFolder(dir, name, true);
+        if (!install.executable.isEmpty()) {
+            install.source = GameInstall::Source::Folder;
+            return;
+        }
+    }
+    for (const QString& name : names) {
+        install.executable = system.findOnPath(name);
+        if (!install.executable.isEmpty()) {
+            install.source = GameInstall::Source::Path;
+            return;
+        }
+    }
+    install.problem = QStringLiteral("%1 found but no engine: set one in Setup or install %2")
+                          .arg(install.dataFolder, names.join(QStringLiteral(", ")));
+}
+
+QString missingGameProblem(const QString& game, const QString& dir) {
+    if (!platform::folderExists(dir))
+        return QStringLiteral("%1 does not exist").arg(dir);
+    // "no quake3.exe, baseq3 or baseoa folder in DIR"
+    QStringList wanted = windowsExecutables(game);
+    wanted.append(gameDataFolder(game));
+    if (game == kQuake3)
+        wanted.append(QStringLiteral("baseoa"));
+    const QString last = wanted.takeLast();
+    return QStringLiteral("no %1 or %2 folder in %3")
+        .arg(wanted.join(QStringLiteral(", ")), last, dir);
+}
+
+QString homeFolderOf(const GameInstall& install, const QString& configured,
+                     const platform::SystemLookup& system) {
+    QString folder = configured.isEmpty()
+                         ? engineHomeFolder(platform::fileNameOf(install.executable))
+                         : system.expandHome(configured);
+    if (folder.isEmpty())
+        return {};
+    if (QDir::isRelativePath(folder))
+        folder = platform::joinPath(system.homeFolder(), folder);
+    return folder;
+}
+
+} // namespace
+
+GameInstall inspectGameFolder(const QString& game, const QString& directory,
+                              const EngineSettings& settings,
+                              const platform::SystemLookup& system) {
+    GameInstall install;
+    if (directory.isEmpty() || !isGameId(game)) {
+        install.problem = QStringLiteral("no directory is set");
+        return install;
+    }
+    install.dataFolder = baseDataFolder(game, directory);
+    for (const QString& name : windowsExecutables(game)) {
+        install.executable = fileInFolder(directory, name, false);
+        if (!install.executable.isEmpty()) {
+            install.layout = GameInstall::Layout::Windows;
+            return install;
+        }
+    }
+    if (!platform::folderExists(platform::joinPath(directory, install.dataFolder))) {
+        install.problem = missingGameProblem(game, directory);
+        return install;
+    }
+    install.dataFound = true;
+    if (settings.engine.isEmpty())
+        findKnownEngine(install, game, directory, system);
+    else
+        findConfiguredEngine(install, directory, settings.engine, system);
+    if (!install.valid())
+        return install;
+    install.layout = GameInstall::Layout::Native;
+    install.homeFolder = homeFolderOf(install, settings.home, system);
+    return install;
+}
+
+QString describeInstall(const GameInstall& install) {
+    if (!install.valid())
+        return install.problem;
+    if (install.layout == GameInstall::Layout::Windows)
+        return QStringLiteral("Starts %1").arg(install.executable);
+    const char* where = install.source == GameInstall::Source::Folder       ? "in the game folder"
+                        : install.source == GameInstall::Source::Configured ? "set in fennick.ini"
+                                                                            : "found on PATH";
+    return QStringLiteral("Starts %1 (%2) with the data folder %3")
+        .arg(install.executable, QLatin1String(where), install.dataFolder);
+}
+
+} // namespace fennick

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace fennick {
+
+// The engines that run the games natively (on Linux and other systems
+// without the Windows executables), as distributions and the engines' own
+// releases name their programs.
+//
+// Each known engine may also name the folder below the user's home folder
+// where it keeps the user's files (".q3a" for ioquake3); the engine searches
+// that folder, mod by mod, as it searches the game folder.
+struct NativeEngine {
+    const char* fileName;
+    const char* homeFolder; // below the home folder; empty when not known
+};
+
+// The well-known engines for a game and its base data folder, in the order
+// they are looked for. Quake III's "baseoa" folder (OpenArena) gets the
+// engines that start OpenArena; "baseq3" those that start Quake III Arena.
+QStringList knownEngineNames(const QString& game, const QString& dataFolder);
+
+// The per-user folder (below the home folder) of an engine, known by its
+// file name ignoring letter case; a name with a suffix after a dot
+// ("ioquake3.x86_64") counts as the engine before it. Empty when unknown.
+QString engineHomeFolder(const QString& engineFileName);
+
+} // namespace fennick
