@@ -32,6 +32,10 @@ public:
     StartupHooks hooks;
     // Where the first start looks for installed games, in order.
     QStringList drives;
+    // What was done to the program folder before the start (created, files
+    // copied in, newer shipped files offered), logged with the folder
+    // creation entries.
+    QStringList programFolderNotes;
 
     void run();      // the whole desktop start-up, in order
     void shutdown(); // SaveProgramSettings (windows are closed by the caller)
