@@ -1,10 +1,13 @@
+#include "app/app_icon.h"
 #include "app/program_folder.h"
 #include "app/widgets/desktop_program.h"
 #include "common/fonts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 
 namespace {
 
@@ -24,6 +27,13 @@ QString chosenProgramFolder(const QApplication& app) {
     return parser.value(folder);
 }
 
+QIcon windowIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(fennick::drawFennickIcon(size)));
+    return icon;
+}
+
 } // namespace
 
 // The desktop program, on the program folder resolveProgramFolder chooses
@@ -33,6 +43,7 @@ int main(int argc, char** argv) {
     // The same name as fennick-cli: both use one user data folder.
     QApplication::setApplicationName(fennick::kApplicationName);
     QGuiApplication::setDesktopFileName(fennick::kApplicationName);
+    QApplication::setWindowIcon(windowIcon());
     // The windows are laid out at fixed positions, so they use a named face
     // that the setup script installs rather than the desktop theme's choice.
     QApplication::setFont(fennick::sansPointFont(9));
