@@ -10,6 +10,8 @@ packages=(
     libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # the install test validates the installed menu entry and metadata
+    desktop-file-utils appstream
     # the face the program names for the text it draws itself
     fonts-liberation2
 )

@@ -102,6 +102,8 @@ void Startup::loadTables() {
 }
 
 void Startup::makeProgramFolders() {
+    for (const QString& note : programFolderNotes)
+        AppendLog(program_, note);
     makeProgramFolder(QStringLiteral("config"), QStringLiteral("Created config directory"));
     makeProgramFolder(QStringLiteral("temp"), QStringLiteral("Created temp directory"));
 }

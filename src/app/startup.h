@@ -36,6 +36,10 @@ public:
     // drives, then the places of native installations.
     QStringList drives;
     NativePlaces nativePlaces;
+    // What was done to the program folder before the start (created, files
+    // copied in, newer shipped files offered), logged with the folder
+    // creation entries.
+    QStringList programFolderNotes;
 
     void run();      // the whole desktop start-up, in order
     void shutdown(); // SaveProgramSettings and fennick.ini (windows are closed by the caller)

@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/cli_session.h"
 #include "cli/content_commands.h"
 #include "cli/form_command.h"
 #include "cli/run_command.h"
@@ -74,7 +75,11 @@ QString overviewText() {
                        "       fennick-cli COMMAND --help\n"
                        "\n"
                        "Runs Fennick's core without windows, on the same program folder\n"
-                       "as the desktop program.\n"
+                       "as the desktop program: the folder of this executable when it holds\n"
+                       "Fennick's files (a build or portable folder), else, for an installed\n"
+                       "Fennick, your data folder (~/.local/share/fennick), made and filled\n"
+                       "with the shipped files on first use. --program-folder DIR chooses\n"
+                       "another one.\n"
                        "\n"
                        "Commands:\n");
     for (const CliCommand& command : cliCommands())
@@ -97,9 +102,17 @@ int dispatch(const QStringList& arguments, CliStreams& streams) {
         streams.output << overviewText();
         return 0;
     }
-    for (const CliCommand& command : cliCommands())
-        if (command.name == arguments.first())
+    for (const CliCommand& command : cliCommands()) {
+        if (command.name != arguments.first())
+            continue;
+        try {
             return command.main(arguments.mid(1), streams);
+        } catch (const ProgramFolderUnavailable& unavailable) {
+            streams.errors << "fennick-cli: " << unavailable.message << '\n';
+            streams.errors.flush();
+            return 1;
+        }
+    }
     return wrongCommandLine(streams, QStringLiteral("unknown command '%1'").arg(arguments.first()));
 }
 

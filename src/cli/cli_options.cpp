@@ -133,7 +133,7 @@ QString usageText() {
         "\n"
         "Options of 'run':\n"
         "  --program-folder DIR  the program folder holding cmds.lst, enums.lst and\n"
-        "                        config/ (default: the folder of this executable)\n"
+        "                        config/ (default: as 'fennick-cli --help' says)\n"
         "  --game GAME           the current game: quake1, quake2 or quake3\n"
         "  --mod MOD             the mod: its folder name, the game identifier for the\n"
         "                        plain game, or the text the mod list shows for it;\n"

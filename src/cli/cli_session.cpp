@@ -1,15 +1,9 @@
 #include "cli/cli_session.h"
 
+#include "app/program_folder.h"
 #include "app/startup.h"
 
-#include <QCoreApplication>
-
 namespace fennick::cli {
-
-QString defaultProgramFolder() {
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                        : QStringLiteral(".");
-}
 
 CliSession::CliSession(const QString& programFolder, QTextStream* echo)
     : ui_([echo](const QString& report) {
@@ -18,8 +12,11 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
               echo->flush();
           }
       }) {
+    const ProgramFolderChoice folder = resolveProgramFolder(programFolderPlaces(programFolder));
+    if (!folder.ok())
+        throw ProgramFolderUnavailable{folder.error};
     ProgramEnvironment environment;
-    environment.programFolder = programFolder.isEmpty() ? defaultProgramFolder() : programFolder;
+    environment.programFolder = folder.folder;
     environment.ui = &ui_;
     program_ = std::make_unique<Program>(environment);
     ui_.attach(*program_);
@@ -31,6 +28,8 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
             echo->flush();
         });
     }
+    for (const QString& note : folder.notes)
+        program_->console.ConsolePrint(note);
     headlessStartup(*program_);
 }
 

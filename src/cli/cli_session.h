@@ -8,8 +8,12 @@
 
 namespace fennick::cli {
 
-// The folder of the fennick-cli executable, the default program folder.
-QString defaultProgramFolder();
+// Thrown by CliSession when there is no usable program folder (an
+// installed Fennick could not create or fill the user's one); dispatch()
+// reports it and ends the command with status 1.
+struct ProgramFolderUnavailable {
+    QString message;
+};
 
 // A Program over a program folder, brought up the way every command needs
 // it: the catalogue, the enumerations and "config.cfg" read (nothing is
@@ -17,6 +21,10 @@ QString defaultProgramFolder();
 // "[ui] ..." reports are printed to it as they happen.
 class CliSession {
 public:
+    // An empty folder means the default one, as the desktop program finds
+    // it (resolveProgramFolder): for an installed Fennick the user's data
+    // folder, made and filled on first use, its notes printed as console
+    // lines.
     CliSession(const QString& programFolder, QTextStream* echo);
     ~CliSession();
 

@@ -1,3 +1,4 @@
+#include "app/program_folder.h"
 #include "cli/cli_command.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,8 @@ bool standardInputIsTerminal() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The same name as the desktop program: both use one user data folder.
+    QCoreApplication::setApplicationName(fennick::kApplicationName);
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -79,7 +79,7 @@ QByteArray encodeLines(const QStringList& lines) {
 
 } // namespace
 
-bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
+bool writeFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(pathForWriting(path));
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
@@ -89,7 +89,6 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
     // QSaveFile reports a short write (a full disk, a file-size limit) only
     // through the count, and would then commit the cut-off file: check it
     // and keep the old file instead.
-    const QByteArray bytes = encodeLines(lines);
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.error() != QFileDevice::NoError
@@ -104,6 +103,10 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
         return false;
     }
     return true;
+}
+
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
+    return writeFileBytes(path, encodeLines(lines), error);
 }
 
 bool appendTextLines(const QString& path, const QStringList& lines, QString* error) {

@@ -23,6 +23,9 @@ std::optional<QStringList> readTextLines(const QString& path);
 // Splits a text into lines at CR LF, LF or a lone CR.
 QStringList splitLines(const QString& text);
 
+// Replaces the file with the bytes, atomically.
+bool writeFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 // Replaces the file with the lines, each ended by CR LF, atomically.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
