@@ -47,6 +47,14 @@ QString Program::programPath(const QString& relative) const {
     return platform::joinPath(programFolder, relative);
 }
 
+QString Program::mapTitle(const QString& map) {
+    const QString key =
+        game.currentGame + QLatin1Char('\n') + game.currentModKey + QLatin1Char('\n') + map;
+    if (lastTitle_.key != key)
+        lastTitle_ = {key, mapTitles.GetMapTitle(map)};
+    return lastTitle_.title;
+}
+
 void Program::run(const QString& line) {
     interpreter.ExecuteLine(line, false);
 }

@@ -69,14 +69,12 @@ public:
     // Runs every button file of the "Forms" folder (start-up).
     void LoadButtons();
 
-    // A map's title and level shot, for the fast-info panel's "%m" and the
-    // main window's map picture: the map name itself and no picture until
-    // the game's archives are read.
-    QString mapTitle(const QString& map) const { return map; }
-    QImage levelshot(const QString& map) const {
-        (void)map;
-        return {};
-    }
+    // A map's title for the windows (the fast-info panel's "%m", the
+    // browser's info panel). The answer for the last map asked is kept for
+    // the current game and mod: the panel asks on every cvar change, and a
+    // map with no title would otherwise be searched for in every archive
+    // each time.
+    QString mapTitle(const QString& map);
 
     // Executes a command line with echo off, as buttons, panel clicks and
     // button files do.
@@ -113,6 +111,14 @@ public:
     ButtonList buttons;
     ButtonGroups buttonGroups;
 
+private:
+    struct TitleMemo {
+        QString key;
+        QString title;
+    };
+    TitleMemo lastTitle_;
+
+public:
     // The launch: the bot list it picks from, the fast-info panel it
     // fills, the command-line rebuild (run after every SetCvar) and the
     // start button with the process start behind it.

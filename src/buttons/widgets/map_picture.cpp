@@ -1,6 +1,7 @@
 #include "buttons/widgets/map_picture.h"
 
 #include "app/program.h"
+#include "archive/levelshot_drawing.h"
 #include "common/fonts.h"
 
 #include <QPainter>
@@ -25,13 +26,22 @@ MapPicture::MapPicture(Program& program, QWidget* parent) : QWidget(parent), pro
     showMap();
 }
 
+// The picture is looked up again when the map, the game or the mod
+// changed; a name too short to search leaves the picture as it was.
 void MapPicture::showMap() {
     const QString map = program_.cvars.GetCvar(QStringLiteral("map"));
-    if (map == map_)
+    const QString key = program_.game.currentGame + QLatin1Char('\n') +
+                        program_.game.currentModKey + QLatin1Char('\n') + map;
+    if (key == shown_)
         return;
+    shown_ = key;
     map_ = map;
-    title_ = program_.mapTitle(map);
-    picture_ = program_.levelshot(map);
+    title_ = map.isEmpty() ? QString() : program_.mapTitle(map);
+    Levelshot shot = program_.levelShots.FindLevelshot(map);
+    if (shot.outcome == Levelshot::Outcome::Found)
+        picture_ = std::move(shot.picture);
+    else if (shot.outcome == Levelshot::Outcome::NotFound)
+        picture_ = QImage();
     update();
 }
 
@@ -40,7 +50,7 @@ void MapPicture::paintEvent(QPaintEvent*) {
     const QRect area(QPoint(0, 0), kPictureSize);
     painter.fillRect(area, kEmpty);
     if (!picture_.isNull())
-        painter.drawImage(area, picture_);
+        drawLevelshot(painter, area, picture_);
     painter.setPen(kFrame);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.setFont(sansFont(10));

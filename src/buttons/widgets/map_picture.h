@@ -28,6 +28,7 @@ private:
     void showMap();
 
     Program& program_;
+    QString shown_; // game, mod and map of what is shown
     QString map_;
     QString title_;
     QImage picture_;

@@ -2,8 +2,11 @@
 #include "buttons/fast_info_painter.h"
 #include "buttons/widgets/button_area.h"
 #include "buttons/widgets/fast_info_view.h"
+#include "buttons/widgets/map_picture.h"
 #include "support/qt_print.h"
+#include "support/zip_writer.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -102,6 +105,39 @@ TEST_F(MainWindowButtonsTest, FastInfoLinesLightUpAndAnswerClicks) {
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("fraglimit")), QStringLiteral("21"));
     QTest::mouseClick(&view, Qt::RightButton, {}, onLine);
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("fraglimit")), QStringLiteral("0"));
+}
+
+} // namespace
+} // namespace fennick
+
+namespace fennick {
+namespace {
+
+// The fast-info panel's "%m" and the map picture read the game's archives.
+TEST_F(MainWindowButtonsTest, TheMapShowsItsTitleAndLevelShot) {
+    QFile(fixture.touch(QStringLiteral("q3/quake3.exe"))).close();
+    QImage shot(8, 6, QImage::Format_RGB32);
+    shot.fill(QColor(200, 40, 40));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && shot.save(&buffer, "JPG"));
+    test::writeZip(fixture.path(QStringLiteral("q3/baseq3/pak0.pk3")),
+                   {test::member("scripts/arenas.txt",
+                                 "{\nmap \"q3dm17\"\nlongname \"The Longest Yard\"\n}\n"),
+                    test::member("levelshots/q3dm17.jpg", jpeg)});
+    write(QStringLiteral("cmds.lst"),
+          R"("quake3","map",0,0,0,0,"\caption\Map: %m\category\Game","")");
+    program.loadCatalogue();
+    program.settings.setQuake3Dir(fixture.path(QStringLiteral("q3")));
+    MapPicture picture(program);
+    picture.show();
+    program.run(QStringLiteral("map q3dm17"));
+    EXPECT_EQ(program.fastInfo.entries().value(0).caption, QStringLiteral("Map: The Longest Yard"));
+    const QImage drawn = picture.grab().toImage();
+    const QColor middle = drawn.pixelColor(MapPicture::kPictureSize.width() / 2,
+                                           MapPicture::kPictureSize.height() / 2);
+    EXPECT_GT(middle.red(), 150);
+    EXPECT_LT(middle.green(), 100);
 }
 
 } // namespace
