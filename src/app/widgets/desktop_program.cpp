@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_program.h"
 
+#include "maps/map_browser.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
 
