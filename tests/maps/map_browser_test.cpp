@@ -86,6 +86,7 @@ TEST_F(MapBrowserTest, ScanningAllListsEachMapOnceWithItsTitle) {
     EXPECT_THAT(console(), IsEmpty());
     browser.update(); // the same records again
     EXPECT_EQ(group("Quake 3 Arena\\All"), expected);
+    EXPECT_EQ(console().size(), 1);
 
     // The Quake 1 All group has nothing to scan and says nothing.
     browser.selectNode(node("Q1A"));
