@@ -40,15 +40,17 @@ QByteArray mapName(int archive, int map) {
 QByteArray arenaScript(int archive, int maps) {
     QByteArray text;
     for (int map = 0; map < maps; ++map)
-        text += "{\r\nmap \"" + mapName(archive, map) + "\"\r\nbots \"sarge\"\r\nlongname \"Scan Arena " +
+        text += "{\r\nmap \"" + mapName(archive, map) +
+                "\"\r\nbots \"sarge\"\r\nlongname \"Scan Arena " +
                 QByteArray::number(archive * 1000 + map) + "\"\r\nfraglimit 20\r\n}\r\n";
     return text;
 }
 
-bool add(zip_t* zip, const QByteArray& name, const QByteArray& data, std::vector<QByteArray>& keep) {
+bool add(zip_t* zip, const QByteArray& name, const QByteArray& data,
+         std::vector<QByteArray>& keep) {
     keep.push_back(data);
-    zip_source_t* source = zip_source_buffer(zip, keep.back().constData(),
-                                             zip_uint64_t(keep.back().size()), 0);
+    zip_source_t* source =
+        zip_source_buffer(zip, keep.back().constData(), zip_uint64_t(keep.back().size()), 0);
     if (source && zip_file_add(zip, name.constData(), source, ZIP_FL_ENC_UTF_8) >= 0)
         return true;
     zip_source_free(source);
@@ -65,8 +67,9 @@ bool writeArchive(const QString& path, int archive, int maps, int textures) {
     keep.reserve(size_t(maps * 2 + textures + 1));
     bool ok = add(zip, "scripts/arenas.txt", arenaScript(archive, maps), keep);
     for (int map = 0; ok && map < maps; ++map)
-        ok = add(zip, "maps/" + mapName(archive, map) + ".bsp", QByteArray(2000 + map, 'b'), keep) &&
-             add(zip, "levelshots/" + mapName(archive, map) + ".jpg", QByteArray(300, 'j'), keep);
+        ok =
+            add(zip, "maps/" + mapName(archive, map) + ".bsp", QByteArray(2000 + map, 'b'), keep) &&
+            add(zip, "levelshots/" + mapName(archive, map) + ".jpg", QByteArray(300, 'j'), keep);
     for (int i = 0; ok && i < textures; ++i)
         ok = add(zip, "textures/scan/wall" + QByteArray::number(i) + ".tga", QByteArray(200, 't'),
                  keep);

@@ -87,8 +87,9 @@ void ArchiveSnapshot::readScript(const QString& path, Archive& read) {
             extractedFileName(member.path).compare(kArenaFile, Qt::CaseInsensitive) != 0)
             continue;
         if (read.directory.membersShareData()) {
-            content_.reportOnce(QStringLiteral("Skipped %1: its members share their data (a zip bomb)")
-                                    .arg(archiveName));
+            content_.reportOnce(
+                QStringLiteral("Skipped %1: its members share their data (a zip bomb)")
+                    .arg(archiveName));
             return;
         }
         if (!file.isOpen()) {
@@ -136,8 +137,8 @@ void ArchiveSnapshot::finish() {
     QString error;
     if ((!platform::folderExists(folder) && !platform::makeFolder(folder, &error)) ||
         !platform::writeFileBytes(target, *(*found)->scriptBytes, &error))
-        content_.reportOnce(QStringLiteral("Could not write %1: %2")
-                                .arg(platform::nativePath(target), error));
+        content_.reportOnce(
+            QStringLiteral("Could not write %1: %2").arg(platform::nativePath(target), error));
 }
 
 } // namespace fennick

@@ -23,8 +23,8 @@ private:
     QString folded_;                // the lines, case-folded, joined by "\n"
     QVector<qsizetype> lineStarts_; // where each line starts in folded_
     QStringList lines_;
-    QVector<int> longNameLines_;    // lines beginning with "longname", in order
-    bool foldKeepsPlaces_ = true;   // folding kept every line's length
+    QVector<int> longNameLines_;  // lines beginning with "longname", in order
+    bool foldKeepsPlaces_ = true; // folding kept every line's length
 };
 
 } // namespace fennick

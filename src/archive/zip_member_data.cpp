@@ -22,12 +22,13 @@ MemberData failed(const QString& why) {
 // header is not there.
 qint64 dataOffset(QFile& archive, const ZipMember& member) {
     char header[kLocalHeaderSize];
-    if (member.headerOffset > quint64(archive.size()) || !archive.seek(qint64(member.headerOffset)) ||
+    if (member.headerOffset > quint64(archive.size()) ||
+        !archive.seek(qint64(member.headerOffset)) ||
         archive.read(header, kLocalHeaderSize) != kLocalHeaderSize ||
         qFromLittleEndian<quint32>(header) != kLocalSignature)
         return -1;
-    return qint64(member.headerOffset) + kLocalHeaderSize + qFromLittleEndian<quint16>(header + 26) +
-           qFromLittleEndian<quint16>(header + 28);
+    return qint64(member.headerOffset) + kLocalHeaderSize +
+           qFromLittleEndian<quint16>(header + 26) + qFromLittleEndian<quint16>(header + 28);
 }
 
 // Inflates raw deflate data of `packed` bytes from the file's position.
@@ -92,8 +93,9 @@ MemberData readMemberData(QFile& archive, const ZipMember& member, qint64 limit)
         return data;
     if (quint64(data.bytes.size()) != member.size)
         return failed(QStringLiteral("the member's size is wrong"));
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.bytes.constData()),
-                            uInt(data.bytes.size()));
+    const uLong crc =
+        crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.bytes.constData()),
+              uInt(data.bytes.size()));
     if (quint32(crc) != member.crc)
         return failed(QStringLiteral("wrong checksum"));
     return data;

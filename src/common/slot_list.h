@@ -11,8 +11,7 @@ namespace fennick {
 // name). Removing a record moves the last one into its slot, so order is
 // not kept across removals. An index by key keeps look-ups quick for lists
 // of thousands of records; a full list stores no more.
-template <typename Record, QString (*KeyOf)(const Record&), int MaxRecords>
-class SlotList {
+template <typename Record, QString (*KeyOf)(const Record&), int MaxRecords> class SlotList {
 public:
     static constexpr int kMaxRecords = MaxRecords;
 

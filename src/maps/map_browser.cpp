@@ -409,14 +409,12 @@ void MapBrowser::confirm() {
     const QString& game = program_.game.currentGame;
     if (game == kQuake3) {
         cvars.DeleteCvar(devMode_ ? QStringLiteral("map") : QStringLiteral("devmap"));
-        interpreter.ExecuteLine((devMode_ ? QStringLiteral("devmap ") : QStringLiteral("map ")) +
-                                    name,
-                                true);
+        interpreter.ExecuteLine(
+            (devMode_ ? QStringLiteral("devmap ") : QStringLiteral("map ")) + name, true);
         if (name.endsWith(QLatin1String(".map"))) {
             cvars.SetCvar(QStringLiteral("sv_pure"), QStringLiteral("0"), -1, 0,
                           QStringLiteral("set"));
-            cvars.SetCvar(QStringLiteral("fenkit_mapfile"), nameTag_, -1, 0,
-                          QStringLiteral("set"));
+            cvars.SetCvar(QStringLiteral("fenkit_mapfile"), nameTag_, -1, 0, QStringLiteral("set"));
         }
     } else if (game == kQuake2 || game == kQuake1) {
         interpreter.ExecuteLine(QStringLiteral("map ") + name, true);

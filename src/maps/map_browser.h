@@ -79,13 +79,13 @@ public:
     const MapRecord& currentRecord() const { return current_; }
     int currentNode() const { return currentNode_; }
     const QString& displayedGroup() const { return displayedGroup_; }
-    const QString& caption() const { return caption_; }      // Label1
-    QString countText() const;                               // Label6
+    const QString& caption() const { return caption_; } // Label1
+    QString countText() const;                          // Label6
     const QStringList& groupBox() const { return groupBox_; }
     const QString& nameBox() const { return nameBox_; }
     const QString& nameTag() const { return nameTag_; }
     const QString& titleBox() const { return titleBox_; }
-    const QImage& picture() const { return picture_; }       // null: cleared
+    const QImage& picture() const { return picture_; } // null: cleared
     bool updateVisible() const { return updateVisible_; }
     bool devModeVisible() const { return tree_.nodeWithKey(QStringLiteral("Q3MAP")) >= 0; }
     bool devMode() const { return devMode_; }
@@ -105,8 +105,8 @@ Q_SIGNALS:
     void sortChanged();
     void statusChanged();
     void scanProgress(int done, int total); // total 0: no scan is running
-    void closeRequested();   // OK was pressed: the window closes
-    void idle();             // the last busy work ended
+    void closeRequested();                  // OK was pressed: the window closes
+    void idle();                            // the last busy work ended
 
 private:
     class Busy;

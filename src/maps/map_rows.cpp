@@ -6,8 +6,8 @@ namespace fennick {
 
 const QVector<MapColumn>& MapRows::columns() {
     static const QVector<MapColumn> table = {
-        {"name", "Name", 110},   {"fullname", "Fullname", 190},   {"mod", "Mod", 60},
-        {"pak", "pak", 90},      {"timesplayed", "Times Played", 80}, {"addtime", "Added", 70},
+        {"name", "Name", 110}, {"fullname", "Fullname", 190},       {"mod", "Mod", 60},
+        {"pak", "pak", 90},    {"timesplayed", "Times Played", 80}, {"addtime", "Added", 70},
     };
     return table;
 }

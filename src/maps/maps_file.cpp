@@ -87,8 +87,8 @@ QString addtimeText(float addtime) {
     if (!std::isfinite(addtime) || addtime == 0.0f)
         return QStringLiteral("0");
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, addtime,
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, addtime, std::chars_format::fixed);
     if (result.ec != std::errc())
         return QStringLiteral("0");
     return QString::fromLatin1(buffer, result.ptr - buffer);

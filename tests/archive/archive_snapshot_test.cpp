@@ -1,5 +1,5 @@
-#include "archive/arena_script.h"
 #include "archive/archive_snapshot.h"
+#include "archive/arena_script.h"
 #include "archive/zip_directory.h"
 #include "archive/zip_listing.h"
 #include "archive/zip_member_data.h"
@@ -43,8 +43,8 @@ TEST(ReadMemberData, ChecksWhatTheDirectoryDeclares) {
     lying.declaredSize = 10;
     ZipEntry deflated = member("deflated.txt", text);
     deflated.deflate = true;
-    const QString path = writeZip(dir.filePath("a.pk3"), {member("stored.txt", text), deflated,
-                                                          badCrc, lying});
+    const QString path =
+        writeZip(dir.filePath("a.pk3"), {member("stored.txt", text), deflated, badCrc, lying});
     ZipDirectory directory;
     ASSERT_TRUE(directory.read(path));
     QFile file(path);
@@ -75,8 +75,8 @@ TEST_F(ArchiveSnapshotTest, TheScriptIsTheOneAnExtractionLeaves) {
     ZipEntry damaged = script("other/arenas.txt", {"map \"late\""});
     damaged.crc = 7;
     const QString a = pk3("BaseQ3/a.pk3", {script("scripts/ARENAS.TXT", {"map \"first\""}),
-                                           script("more/arenas.txt", {"map \"second\""}),
-                                           damaged, script("team_arenas.txt", {"map \"team\""})});
+                                           script("more/arenas.txt", {"map \"second\""}), damaged,
+                                           script("team_arenas.txt", {"map \"team\""})});
     const QString broken = temp.writeBytes("q3/BaseQ3/b.pk3", "no zip");
     const QString none = pk3("BaseQ3/c.pk3", {member("maps/x.bsp")});
     ArchiveSnapshot snapshot(program().content);
@@ -88,8 +88,8 @@ TEST_F(ArchiveSnapshotTest, TheScriptIsTheOneAnExtractionLeaves) {
     EXPECT_FALSE(snapshot.arenaScript(none));
     EXPECT_EQ(snapshot.listing(none, "*.bsp"), ListZip(none, "*.bsp"));
     const QStringList console = temp.takeConsole();
-    EXPECT_THAT(console, ::testing::Contains(QStringLiteral(
-                             "Skipped other/arenas.txt in a.pk3: wrong checksum")));
+    EXPECT_THAT(console, ::testing::Contains(
+                             QStringLiteral("Skipped other/arenas.txt in a.pk3: wrong checksum")));
     EXPECT_EQ(console.filter("b.pk3").size(), 1);
     snapshot.arenaScript(broken);
     EXPECT_TRUE(temp.takeConsole().isEmpty()); // each problem once

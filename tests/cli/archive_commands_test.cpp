@@ -148,8 +148,8 @@ namespace {
 
 TEST_F(ArchiveCommandsTest, MapsScansAGroupOrReadsItFromMapsList) {
     test::writeZip(dir.filePath("games/Quake3/cpma/cpm.pk3"),
-                   {member("maps/cpm3.bsp"), member("scripts/arenas.txt",
-                                                    "map cpm3\r\nlongname \"Mod Arena\"\r\n")});
+                   {member("maps/cpm3.bsp"),
+                    member("scripts/arenas.txt", "map cpm3\r\nlongname \"Mod Arena\"\r\n")});
     QStringList lines = run({"maps", "All"});
     EXPECT_EQ(status, 0);
     ASSERT_EQ(lines.size(), 2);
@@ -162,10 +162,13 @@ TEST_F(ArchiveCommandsTest, MapsScansAGroupOrReadsItFromMapsList) {
     run({"maps", "All", "--json"});
     const QJsonArray maps = QJsonDocument::fromJson(out.toUtf8()).object()["maps"].toArray();
     ASSERT_EQ(maps.size(), 1);
-    EXPECT_EQ(maps[0].toObject(),
-              QJsonObject({{"name", "q3dm1"}, {"fullname", "Arena Gate"}, {"mod", "baseq3"},
-                           {"pak", "pak0.pk3"}, {"timesplayed", 0},
-                           {"group", "Quake 3 Arena\\All"}, {"addtime", 0}}));
+    EXPECT_EQ(maps[0].toObject(), QJsonObject({{"name", "q3dm1"},
+                                               {"fullname", "Arena Gate"},
+                                               {"mod", "baseq3"},
+                                               {"pak", "pak0.pk3"},
+                                               {"timesplayed", 0},
+                                               {"group", "Quake 3 Arena\\All"},
+                                               {"addtime", 0}}));
 
     QFile list(dir.filePath("maps.lst"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));

@@ -1,6 +1,6 @@
 #include "archive/archive_snapshot.h"
-#include "maps_fixture.h"
 #include "maps/maps_file.h"
+#include "maps_fixture.h"
 #include "support/qt_print.h"
 
 #include <gmock/gmock.h>
@@ -39,9 +39,9 @@ TEST_F(MapBrowserTest, OpensOnTheCurrentGamesRecentGroupWithTheGroupsItAsksFor) 
     EXPECT_EQ(browser.sortColumn(), MapRows::ColumnIndex("addtime"));
     EXPECT_EQ(browser.sortOrder(), Qt::DescendingOrder);
     EXPECT_FALSE(browser.updateVisible());
-    EXPECT_THAT(nodeTexts(), ElementsAre("Quake 1/6", "Recent/3", "All/3", "Quake 2/7", "Recent/3",
-                                         "All/3", "Quake 3 Arena/8", "Recent/3", "All/3",
-                                         "Favourites/1"));
+    EXPECT_THAT(nodeTexts(),
+                ElementsAre("Quake 1/6", "Recent/3", "All/3", "Quake 2/7", "Recent/3", "All/3",
+                            "Quake 3 Arena/8", "Recent/3", "All/3", "Favourites/1"));
 
     choose(kQuake3, QStringLiteral("cpma"));
     program->settings.showMapFiles = true;
@@ -62,9 +62,9 @@ TEST_F(MapBrowserTest, OpensOnTheCurrentGamesRecentGroupWithTheGroupsItAsksFor) 
 }
 
 TEST_F(MapBrowserTest, ScanningAllListsEachMapOnceWithItsTitle) {
-    pk3("BaseQ3/pak0.pk3", {member("maps/q3dm1.bsp"), member("Maps/Q3DM2.BSP"),
-                            member("maps/" + QByteArray(60, 'l') + ".bsp"),
-                            arenas({"q3dm1", "q3dm2"})});
+    pk3("BaseQ3/pak0.pk3",
+        {member("maps/q3dm1.bsp"), member("Maps/Q3DM2.BSP"),
+         member("maps/" + QByteArray(60, 'l') + ".bsp"), arenas({"q3dm1", "q3dm2"})});
     pk3("BaseQ3/pak2.pk3", {member("maps/q3dm1.bsp"), member("maps/lonely.bsp")});
     write("q3/BaseQ3/broken.pk3", "this is no archive");
     browser.open();
@@ -101,8 +101,8 @@ TEST_F(MapBrowserTest, AScanGivesWhatTitleLookUpsOneByOneGive) {
     pk3("BaseQ3/pak0.pk3", {member("maps/a1.bsp"), member("maps/a2.bsp"), arenas({"a1"})});
     pk3("BaseQ3/pak1.pk3", {member("maps/b1.bsp"), arenas({"b1", "a2"})});
     pk3("BaseQ3/pak2.pk3", {member("maps/c1.bsp"), member("maps/none.bsp")});
-    for (const QStringList& order : {QStringList{"a1", "a2", "b1", "c1", "none"},
-                                     QStringList{"c1", "a1", "b1"}}) {
+    for (const QStringList& order :
+         {QStringList{"a1", "a2", "b1", "c1", "none"}, QStringList{"c1", "a1", "b1"}}) {
         MapTitles oneByOne(program->content);
         QStringList titles;
         for (const QString& map : order)
@@ -144,7 +144,8 @@ TEST_F(MapBrowserTest, MapsListKeepsRecentForFourDaysAndUserGroupsAlways) {
     browser.close(); // saved once
     const QString saved = QString::fromUtf8(read("maps.lst"));
     EXPECT_TRUE(saved.contains("\"fresh\",\"Quake 3 Arena\\Recent\",\"Fresh\""));
-    EXPECT_TRUE(saved.contains("\"kept\",\"Quake 3 Arena\\Mine\",\"kept\",\"baseq3\",\"\",7,0\r\n"));
+    EXPECT_TRUE(
+        saved.contains("\"kept\",\"Quake 3 Arena\\Mine\",\"kept\",\"baseq3\",\"\",7,0\r\n"));
     EXPECT_FALSE(saved.contains("stale"));
     EXPECT_FALSE(saved.contains("scanned"));
 
@@ -189,8 +190,7 @@ TEST_F(MapBrowserTest, SaveFilesTheChosenMapIntoAUserGroup) {
     // half-typed name into the group.
     browser.itemClicked(0);
     browser.setTitle("Temple of Retribution");
-    EXPECT_EQ(group("Quake 3 Arena\\Favourites"),
-              QStringList{"q3dm7  Temple of Retribution"});
+    EXPECT_EQ(group("Quake 3 Arena\\Favourites"), QStringList{"q3dm7  Temple of Retribution"});
     browser.setName("q3d");
     EXPECT_EQ(browser.titleBox(), QString());
     EXPECT_EQ(browser.list().count(), 1);
@@ -250,7 +250,8 @@ TEST_F(MapBrowserTest, TheScanYieldsRefusesASecondAndStopsOnClose) {
     ui.onYield = [&] {
         if (ui.yields == 2) {
             browser.update();
-            EXPECT_EQ(browser.statusText(), QStringLiteral("A map scan is running: wait until it ends"));
+            EXPECT_EQ(browser.statusText(),
+                      QStringLiteral("A map scan is running: wait until it ends"));
             EXPECT_EQ(program->status.queuedText, browser.statusText());
         }
         if (ui.yields == 3) {

@@ -59,9 +59,9 @@ TEST_F(MapScanTest, ScansTheArchivesAndTheMapFilesOfTheGroups) {
                          platform::fileNameOf(map.pak));
         return found;
     };
-    EXPECT_THAT(names("Quake 3 Arena\\All"),
-                ElementsAre("q3dm1 baseq3 pak0.pk3", "q3dm2 baseq3 pak0.pk3",
-                            "q3dm1 baseq3 Pak2.pk3"));
+    EXPECT_THAT(
+        names("Quake 3 Arena\\All"),
+        ElementsAre("q3dm1 baseq3 pak0.pk3", "q3dm2 baseq3 pak0.pk3", "q3dm1 baseq3 Pak2.pk3"));
     EXPECT_THAT(names("Quake 3 Arena\\Mod"), ElementsAre("cpm3 cpma z-cpm.pk3"));
     EXPECT_THAT(names("Quake 3 Arena\\Map"), ElementsAre("A.map baseq3 maps", "b.map baseq3 maps"));
     EXPECT_FALSE(planScan("Quake 3 Arena\\Recent", folders, snapshot).scans);

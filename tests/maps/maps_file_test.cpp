@@ -8,8 +8,8 @@ namespace fennick::test {
 namespace {
 
 TEST(MapsFile, LinesAreWrittenToTheLetterAndReadBack) {
-    MapRecord record{"q3dm1", "Arena \"Gate\"", "baseq3", "pak0.pk3", 3,
-                     "Quake 3 Arena\\Fav, ours", 46361.5f};
+    MapRecord record{"q3dm1", "Arena \"Gate\"",           "baseq3", "pak0.pk3",
+                     3,       "Quake 3 Arena\\Fav, ours", 46361.5f};
     const QString line = maps_file::lineOf(record);
     EXPECT_EQ(line, QStringLiteral("\"q3dm1\",\"Quake 3 Arena\\Fav, ours\",\"Arena 'Gate'\","
                                    "\"baseq3\",\"pak0.pk3\",3,46361.5"));
@@ -35,11 +35,11 @@ TEST(MapsFile, RecentIsKeptForFourDaysAndScannedGroupsNever) {
         double age;
         bool kept;
     } cases[] = {
-        {"Quake 3 Arena\\Recent", 3.0, true},  {"Quake 3 Arena\\Recent", 5.0, false},
-        {"Quake 1\\Recent", 3.99, true},       {"Quake 2\\Recent", now, false}, // no day
-        {"Quake 3 Arena\\All", 0.0, false},    {"Quake 3 Arena\\Mod", 0.0, false},
-        {"Quake 3 Arena\\Map", 0.0, false},    {"Quake 3 Arena\\Favourites", 400.0, true},
-        {"Quake 3 Arena\\Ball", 0.0, true},    {"Unknown game\\Stuff", 0.0, true},
+        {"Quake 3 Arena\\Recent", 3.0, true}, {"Quake 3 Arena\\Recent", 5.0, false},
+        {"Quake 1\\Recent", 3.99, true},      {"Quake 2\\Recent", now, false}, // no day
+        {"Quake 3 Arena\\All", 0.0, false},   {"Quake 3 Arena\\Mod", 0.0, false},
+        {"Quake 3 Arena\\Map", 0.0, false},   {"Quake 3 Arena\\Favourites", 400.0, true},
+        {"Quake 3 Arena\\Ball", 0.0, true},   {"Unknown game\\Stuff", 0.0, true},
     };
     for (const auto& c : cases) {
         MapRecord record;

@@ -260,8 +260,7 @@ void frmMapBrowser::showBoxes() {
 void frmMapBrowser::save() {
     const MapBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
     if (result != MapBrowser::SaveResult::Saved)
-        showMessage(result == MapBrowser::SaveResult::BuiltInGroup,
-                    MapBrowser::messageOf(result));
+        showMessage(result == MapBrowser::SaveResult::BuiltInGroup, MapBrowser::messageOf(result));
 }
 
 // Messages do not hold up a scan that is running.

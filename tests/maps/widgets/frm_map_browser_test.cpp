@@ -6,8 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -54,8 +54,8 @@ protected:
     void clickRow(int row) {
         auto* list = child<QTreeView>("ListView1");
         const QModelIndex index = list->model()->index(row, 0);
-        list->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
         Q_EMIT list->clicked(index);
     }
 
@@ -120,15 +120,14 @@ TEST_F(MapBrowserWindowTest, AScanFillsTheListAndOkChoosesTheMap) {
 // returned, then goes.
 TEST_F(MapBrowserWindowTest, ClosingDuringAScanStopsItAndSavesOnce) {
     int yields = 0;
-    QObject::connect(&window->browser(), &MapBrowser::scanProgress, window,
-                     [&](int done, int) {
-                         if (done == 5) {
-                             window->close();
-                             QCoreApplication::processEvents();
-                             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                         }
-                         yields += done > 0;
-                     });
+    QObject::connect(&window->browser(), &MapBrowser::scanProgress, window, [&](int done, int) {
+        if (done == 5) {
+            window->close();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        yields += done > 0;
+    });
     clickNode("All");
     EXPECT_EQ(yields, 5);
     ASSERT_FALSE(window.isNull());
