@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-image-formats-plugins
-    libzip-dev
+    libzip-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # the install test validates the installed menu entry and metadata

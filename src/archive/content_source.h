@@ -45,14 +45,15 @@ public:
     void extract(const QString& archive, const QString& pattern);
     // Lets the user interface breathe between two archives.
     void yieldOnce();
+    // Prints a problem with an archive on the console, the first time only:
+    // the readers ask the same archives again and again.
+    void reportOnce(const QString& line);
 
     ConsoleLog& console;
     platform::Clock& clock;
     ExtractLimits limits;
 
 private:
-    void reportOnce(const QString& line);
-
     const ProgramSettings& settings_;
     const GameState& game_;
     UiHost& ui_;

@@ -1,5 +1,6 @@
 #include "archive/map_titles.h"
 
+#include "archive/archive_snapshot.h"
 #include "archive/content_folders.h"
 #include "archive/content_source.h"
 #include "platform/file_system.h"
@@ -25,16 +26,14 @@ QString trimmedOfBlanks(const QString& line) {
     return line.mid(start, end - start);
 }
 
-// The rest of a "longname" line from its first double quote on, without
-// any double quotes; nothing when it holds none.
-std::optional<QString> longNameTitle(const QString& line) {
+} // namespace
+
+std::optional<QString> arenaLongName(const QString& line) {
     const qsizetype quote = line.indexOf(kQuote);
     if (quote < 0)
         return std::nullopt;
     return line.mid(quote).remove(kQuote);
 }
-
-} // namespace
 
 std::optional<QString> titleInMapsList(const QStringList& lines, const QString& map) {
     std::optional<QString> title;
@@ -60,7 +59,7 @@ ArenaEntry titleInArenaScript(const QStringList& lines, const QString& map) {
     entry.named = true;
     for (++i; i < lines.size(); ++i)
         if (lines[i].startsWith(kLongName)) {
-            entry.title = longNameTitle(lines[i]);
+            entry.title = arenaLongName(lines[i]);
             break;
         }
     return entry;
@@ -87,7 +86,8 @@ std::optional<QString> MapTitles::fromMapsList(const QString& map) const {
     const QString folder = content_.currentModFolder();
     if (folder.isEmpty())
         return std::nullopt;
-    const auto lines = platform::readTextLines(platform::joinPath(folder, kMapsList));
+    const QString path = platform::joinPath(folder, kMapsList);
+    const auto lines = snapshot_ ? snapshot_->textLines(path) : platform::readTextLines(path);
     if (!lines)
         return std::nullopt;
     std::optional<QString> title = titleInMapsList(*lines, map);
@@ -99,6 +99,8 @@ std::optional<QString> MapTitles::fromMapsList(const QString& map) const {
 // name the map is removed before the next archive, so a later archive
 // without one is never answered from it.
 std::optional<QString> MapTitles::fromArenas(const QString& folder, const QString& map) {
+    if (snapshot_)
+        return fromSnapshot(folder, map);
     for (const QString& archive : pk3Archives(folder)) {
         content_.removeTempFile(kArenaScript);
         content_.extract(archive, kArenaPattern);
@@ -110,6 +112,24 @@ std::optional<QString> MapTitles::fromArenas(const QString& folder, const QStrin
         }
         content_.yieldOnce();
     }
+    return std::nullopt;
+}
+
+// The same search over the scripts the snapshot has read, each once.
+std::optional<QString> MapTitles::fromSnapshot(const QString& folder, const QString& map) {
+    const QStringList& archives = snapshot_->archivesOf(folder);
+    for (const QString& archive : archives) {
+        const ArenaScript* script = snapshot_->arenaScript(archive);
+        if (!script)
+            continue;
+        const ArenaEntry entry = script->find(map);
+        if (entry.named) {
+            snapshot_->leaveArenaScript(archive);
+            return entry.title && !entry.title->isEmpty() ? entry.title : std::nullopt;
+        }
+    }
+    if (!archives.isEmpty())
+        snapshot_->leaveArenaScript({});
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 
 namespace fennick {
 
+class ArchiveSnapshot;
 class ContentSource;
 
 // The human-readable titles of maps ("Arena Gate" for q3dm1), for the map
@@ -23,12 +24,22 @@ public:
     // Never fails: unreadable files and archives are skipped.
     QString GetMapTitle(const QString& map);
 
+    // While a snapshot is attached, the look-ups read the mod folder's
+    // "maps.lst" and the arena scripts from it instead of extracting the
+    // scripts again for every map: same titles, same cache, same console
+    // reports. A map scan attaches one for its run; null detaches.
+    void attachSnapshot(ArchiveSnapshot* snapshot) { snapshot_ = snapshot; }
+    ArchiveSnapshot* snapshot() const { return snapshot_; }
+
 private:
+    std::optional<QString> fromSnapshot(const QString& folder, const QString& map);
+
     std::optional<QString> fromMapsList(const QString& map) const;
     std::optional<QString> fromArenas(const QString& folder, const QString& map);
 
     ContentSource& content_;
     MapTitleCache cache_;
+    ArchiveSnapshot* snapshot_ = nullptr;
 };
 
 // The title "maps.lst" gives a map: of the lines (trimmed of blanks) longer
@@ -45,5 +56,9 @@ struct ArenaEntry {
     std::optional<QString> title;
 };
 ArenaEntry titleInArenaScript(const QStringList& lines, const QString& map);
+
+// The title a "longname" line gives: the rest of the line from its first
+// double quote on, without any double quotes; nothing when it holds none.
+std::optional<QString> arenaLongName(const QString& line);
 
 } // namespace fennick

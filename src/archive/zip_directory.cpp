@@ -31,19 +31,31 @@ quint64 u64(const char* at) {
     return qFromLittleEndian<quint64>(at);
 }
 
-// The uncompressed size from an entry's ZIP64 extra field, which holds it
-// when the 32-bit field is full.
-quint64 zip64Size(const char* extra, qint64 length, quint64 size) {
+constexpr quint32 kFull32 = 0xffffffffu;
+
+// The fields of an entry whose 32-bit value is full come from its ZIP64
+// extra field, in this order: size, compressed size, local header offset.
+void readZip64Fields(const char* extra, qint64 length, ZipMember& member) {
     for (qint64 at = 0; at + 4 <= length;) {
         const quint16 id = u16(extra + at);
         const qint64 data = u16(extra + at + 2);
         if (at + 4 + data > length)
             break;
-        if (id == kZip64Extra && data >= 8)
-            return u64(extra + at + 4);
+        if (id == kZip64Extra) {
+            qint64 field = at + 4;
+            const qint64 end = at + 4 + data;
+            for (quint64* value : {&member.size, &member.packedSize, &member.headerOffset}) {
+                if (*value != kFull32)
+                    continue;
+                if (field + 8 > end)
+                    return;
+                *value = u64(extra + field);
+                field += 8;
+            }
+            return;
+        }
         at += 4 + data;
     }
-    return size;
 }
 
 } // namespace
@@ -137,12 +149,14 @@ void ZipDirectory::parse(const QByteArray& directory, quint64 entries) {
         member.index = qint64(i);
         member.path = memberPathText(entry + kEntrySize, nameLength);
         member.encrypted = (u16(entry + 8) & 1) != 0;
+        member.method = u16(entry + 10);
         member.dosTime = u16(entry + 12);
         member.dosDate = u16(entry + 14);
+        member.crc = u32(entry + 16);
         member.packedSize = u32(entry + 20);
         member.size = u32(entry + 24);
-        if (member.size == 0xffffffffu)
-            member.size = zip64Size(entry + kEntrySize + nameLength, extraLength, member.size);
+        member.headerOffset = u32(entry + 42);
+        readZip64Fields(entry + kEntrySize + nameLength, extraLength, member);
         members_.append(std::move(member));
         at = next;
     }

@@ -11,6 +11,9 @@ struct ZipMember {
     quint64 size = 0;       // uncompressed, as declared
     quint64 packedSize = 0; // compressed, as declared
     bool encrypted = false;
+    quint16 method = 0;       // 0 stored, 8 deflated
+    quint32 crc = 0;          // of the uncompressed data
+    quint64 headerOffset = 0; // where the member's local header starts
     // The date and time as stored: the local time of the machine that made
     // the archive, in the packed form of MS-DOS.
     quint16 dosDate = 0;

@@ -4,6 +4,7 @@
 #include "cli/cli_session.h"
 #include "cli/content_commands.h"
 #include "cli/form_command.h"
+#include "cli/maps_command.h"
 #include "cli/run_command.h"
 #include "cli/server_commands.h"
 #include "cli/setup_command.h"
@@ -62,6 +63,8 @@ const QVector<CliCommand>& cliCommands() {
         {QStringLiteral("title"), QStringLiteral("print a map's title"), &titleUsage, &titleMain},
         {QStringLiteral("levelshot"), QStringLiteral("write a map's level shot as PNG"),
          &levelshotUsage, &levelshotMain},
+        {QStringLiteral("maps"), QStringLiteral("scan or load the maps of a map browser group"),
+         &mapsUsage, &mapsMain},
         {QStringLiteral("setup"),
          QStringLiteral("print each game's directory, executable and script folder (JSON)"),
          &setupUsage, &setupMain},

@@ -21,7 +21,10 @@ void DesktopUi::openConsole() {
 }
 
 void DesktopUi::openMapBrowser() {
-    notAvailable(QStringLiteral("The map browser"));
+    if (openMapBrowser_)
+        openMapBrowser_();
+    else
+        notAvailable(QStringLiteral("The map browser"));
 }
 
 void DesktopUi::openServerBrowser() {

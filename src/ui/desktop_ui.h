@@ -21,6 +21,8 @@ public:
     void attachCustomWindows(AddOnWindows& windows) { customWindows_ = &windows; }
     // What "openserverbrowser" opens.
     void attachServerBrowser(std::function<void()> open) { openServerBrowser_ = std::move(open); }
+    // What "openmapbrowser" opens.
+    void attachMapBrowser(std::function<void()> open) { openMapBrowser_ = std::move(open); }
 
     void openConsole() override;
     void openMapBrowser() override;
@@ -36,6 +38,7 @@ private:
     QPointer<QWidget> consoleWindow_;
     AddOnWindows* customWindows_ = nullptr;
     std::function<void()> openServerBrowser_;
+    std::function<void()> openMapBrowser_;
 };
 
 } // namespace fennick

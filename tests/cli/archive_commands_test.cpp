@@ -142,3 +142,48 @@ TEST_F(ArchiveCommandsTest, TheLaunchAddsBotsFromTheArchives) {
 
 } // namespace
 } // namespace fennick::cli
+
+namespace fennick::cli {
+namespace {
+
+TEST_F(ArchiveCommandsTest, MapsScansAGroupOrReadsItFromMapsList) {
+    test::writeZip(dir.filePath("games/Quake3/cpma/cpm.pk3"),
+                   {member("maps/cpm3.bsp"),
+                    member("scripts/arenas.txt", "map cpm3\r\nlongname \"Mod Arena\"\r\n")});
+    QStringList lines = run({"maps", "All"});
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_THAT(lines[0], HasText("Found 1 maps in "));
+    EXPECT_THAT(lines[0], HasText(" sec (group Quake 3 Arena\\All)"));
+    EXPECT_EQ(lines[1], QStringLiteral("q3dm1\tArena Gate\tpak0.pk3"));
+    EXPECT_THAT(run({"maps", "Mod", "--mod", "cpma"}).mid(1),
+                ElementsAre("cpm3\tMod Arena\tcpm.pk3"));
+
+    run({"maps", "All", "--json"});
+    const QJsonArray maps = QJsonDocument::fromJson(out.toUtf8()).object()["maps"].toArray();
+    ASSERT_EQ(maps.size(), 1);
+    EXPECT_EQ(maps[0].toObject(), QJsonObject({{"name", "q3dm1"},
+                                               {"fullname", "Arena Gate"},
+                                               {"mod", "baseq3"},
+                                               {"pak", "pak0.pk3"},
+                                               {"timesplayed", 0},
+                                               {"group", "Quake 3 Arena\\All"},
+                                               {"addtime", 0}}));
+
+    QFile list(dir.filePath("maps.lst"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("\"q3dm7\",\"Quake 3 Arena\\Favourites\",\"Temple\",\"baseq3\",\"\",2,0\r\n"
+               "\"e1m1\",\"Quake 1\\Favourites\",\"Slipgate\",\"\",\"\",0,0\r\n");
+    list.close();
+    EXPECT_THAT(run({"maps", "Favourites"}), ElementsAre("q3dm7\tTemple\t"));
+    EXPECT_THAT(run({"maps", "Quake 1\\Favourites"}), ElementsAre("e1m1\tSlipgate\t"));
+    EXPECT_EQ(status, 0);
+
+    run({"maps", "Mod"});
+    EXPECT_EQ(status, 2);
+    run({"maps"});
+    EXPECT_EQ(status, 2);
+}
+
+} // namespace
+} // namespace fennick::cli

@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_program.h"
 
+#include "maps/map_browser.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
 
@@ -27,6 +28,7 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
         program_.video.BuildResolutionList(QtDisplayModes());
     };
     ui_.attachServerBrowser([this] { openServerBrowser(); });
+    ui_.attachMapBrowser([this] { openMapBrowser(); });
     form_.onClosing = [this] { shutDown(); };
 }
 
@@ -34,6 +36,7 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
 // program it works on.
 DesktopProgram::~DesktopProgram() {
     delete serverBrowser_.data();
+    delete mapBrowser_.data();
 }
 
 // One browser at a time: it lives from its opening to its closing, so a
@@ -44,6 +47,17 @@ void DesktopProgram::openServerBrowser() {
     serverBrowser_->show();
     serverBrowser_->raise();
     serverBrowser_->activateWindow();
+}
+
+// One map browser at a time, like the server browser. A browser that was
+// closed during a scan lingers hidden until the scan stops; a new one is
+// opened beside it.
+void DesktopProgram::openMapBrowser() {
+    if (!mapBrowser_ || mapBrowser_->browser().isClosed())
+        mapBrowser_ = new frmMapBrowser(program_);
+    mapBrowser_->show();
+    mapBrowser_->raise();
+    mapBrowser_->activateWindow();
 }
 
 bool DesktopProgram::start() {

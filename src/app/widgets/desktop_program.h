@@ -8,6 +8,7 @@
 #include "browser/widgets/frm_browse_server.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/widgets/add_on_windows.h"
+#include "maps/widgets/frm_map_browser.h"
 #include "ui/desktop_ui.h"
 
 #include <QPointer>
@@ -36,10 +37,13 @@ public:
     AddOnWindows& customWindows() { return customWindows_; }
     // The server browser while it is open.
     frmBrowseServer* serverBrowser() { return serverBrowser_; }
+    // The map browser while it is open.
+    frmMapBrowser* mapBrowser() { return mapBrowser_; }
 
 private:
     void shutDown();
     void openServerBrowser();
+    void openMapBrowser();
 
     DesktopUi ui_;
     Program program_;
@@ -50,6 +54,7 @@ private:
     DesktopStartupView view_;
     Startup startup_;
     QPointer<frmBrowseServer> serverBrowser_;
+    QPointer<frmMapBrowser> mapBrowser_;
 };
 
 } // namespace fennick

@@ -1,0 +1,157 @@
+// The map browser's scan of "Quake 3 Arena\All": every map of the base
+// folder's archives listed and given its title from the arena scripts, as
+// the window does when the group is chosen. Two folders:
+//   big:   20 archives, 2,000 maps with arena scripts (100 per archive)
+//   small: 9 archives, 100 maps, like a real base folder
+// Each archive also holds textures, so listings have members to skip. The
+// scan is meant to stay within 1.5 times the time of `unzip -l` over the
+// same archives; run with --keep-archives=DIR to leave them in DIR/big and
+// DIR/small and time `unzip -l` there, for example
+//   time unzip -l 'DIR/small/baseq3/*.pk3' >/dev/null
+#include "app/program.h"
+#include "app/ui_host.h"
+#include "maps/map_browser.h"
+#include "platform/clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <zip.h>
+
+namespace {
+
+using namespace fennick;
+
+struct Shape {
+    int archives;
+    int maps;     // in all
+    int textures; // per archive
+};
+constexpr Shape kBig{20, 2000, 150};
+constexpr Shape kSmall{9, 100, 300};
+
+QByteArray mapName(int archive, int map) {
+    return "sm" + QByteArray::number(archive).rightJustified(2, '0') + "_" +
+           QByteArray::number(map);
+}
+
+QByteArray arenaScript(int archive, int maps) {
+    QByteArray text;
+    for (int map = 0; map < maps; ++map)
+        text += "{\r\nmap \"" + mapName(archive, map) +
+                "\"\r\nbots \"sarge\"\r\nlongname \"Scan Arena " +
+                QByteArray::number(archive * 1000 + map) + "\"\r\nfraglimit 20\r\n}\r\n";
+    return text;
+}
+
+bool add(zip_t* zip, const QByteArray& name, const QByteArray& data,
+         std::vector<QByteArray>& keep) {
+    keep.push_back(data);
+    zip_source_t* source =
+        zip_source_buffer(zip, keep.back().constData(), zip_uint64_t(keep.back().size()), 0);
+    if (source && zip_file_add(zip, name.constData(), source, ZIP_FL_ENC_UTF_8) >= 0)
+        return true;
+    zip_source_free(source);
+    return false;
+}
+
+// Writes one archive through libzip, a real ZIP writer.
+bool writeArchive(const QString& path, int archive, int maps, int textures) {
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!zip)
+        return false;
+    std::vector<QByteArray> keep;
+    keep.reserve(size_t(maps * 2 + textures + 1));
+    bool ok = add(zip, "scripts/arenas.txt", arenaScript(archive, maps), keep);
+    for (int map = 0; ok && map < maps; ++map)
+        ok =
+            add(zip, "maps/" + mapName(archive, map) + ".bsp", QByteArray(2000 + map, 'b'), keep) &&
+            add(zip, "levelshots/" + mapName(archive, map) + ".jpg", QByteArray(300, 'j'), keep);
+    for (int i = 0; ok && i < textures; ++i)
+        ok = add(zip, "textures/scan/wall" + QByteArray::number(i) + ".tga", QByteArray(200, 't'),
+                 keep);
+    if (!ok) {
+        zip_discard(zip);
+        return false;
+    }
+    return zip_close(zip) == 0;
+}
+
+bool makeFolder(const QString& root, const Shape& shape) {
+    const QString base = root + QStringLiteral("/baseq3");
+    QDir().mkpath(base);
+    for (int archive = 0; archive < shape.archives; ++archive) {
+        const int maps = shape.maps / shape.archives + (archive < shape.maps % shape.archives);
+        if (!writeArchive(base + QStringLiteral("/pak%1.pk3").arg(archive, 2, 10, QLatin1Char('0')),
+                          archive, maps, shape.textures))
+            return false;
+    }
+    return true;
+}
+
+QString gRoot;
+
+// A fresh program (an empty title cache) and window model per run: the
+// scan starts when the empty All group is chosen.
+void scan(benchmark::State& state, const QString& folder, int expected) {
+    QTemporaryDir programFolder;
+    platform::ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
+    UiHost ui;
+    int found = 0;
+    for (auto _ : state) {
+        ProgramEnvironment environment{programFolder.path(), &clock, &ui, 1};
+        Program program(environment);
+        program.settings.setQuake3Dir(folder);
+        program.game.currentGame = QStringLiteral("quake3");
+        program.game.currentModKey = QStringLiteral("quake3");
+        MapBrowser browser(program);
+        browser.open();
+        browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3A")));
+        found = browser.rows().rowCount();
+        const MapRecord& last = browser.rows().row(found - 1);
+        if (!last.fullname.startsWith(QLatin1String("Scan Arena")))
+            state.SkipWithError("a title was not found");
+    }
+    if (found != expected)
+        state.SkipWithError("the scan did not find every map");
+    state.SetItemsProcessed(state.iterations() * expected);
+}
+
+void BM_ScanAllBig(benchmark::State& state) {
+    scan(state, gRoot + QStringLiteral("/big"), kBig.maps);
+}
+void BM_ScanAllSmall(benchmark::State& state) {
+    scan(state, gRoot + QStringLiteral("/small"), kSmall.maps);
+}
+
+} // namespace
+
+BENCHMARK(BM_ScanAllBig)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanAllSmall)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // --keep-archives=DIR writes the archives to DIR and leaves them there.
+    QString keep;
+    std::vector<char*> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--keep-archives=", 16) == 0)
+            keep = QString::fromLocal8Bit(argv[i] + 16);
+        else
+            arguments.push_back(argv[i]);
+    }
+    QTemporaryDir temporary;
+    gRoot = keep.isEmpty() ? temporary.path() : keep;
+    if (!makeFolder(gRoot + QStringLiteral("/big"), kBig) ||
+        !makeFolder(gRoot + QStringLiteral("/small"), kSmall)) {
+        std::fprintf(stderr, "could not write the archives\n");
+        return 1;
+    }
+    int count = int(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,436 @@
+#include "maps/map_browser.h"
+
+#include "app/program.h"
+#include "archive/archive_snapshot.h"
+#include "common/game_ids.h"
+#include "common/number_text.h"
+#include "maps/map_scan.h"
+#include "maps/maps_file.h"
+#include "platform/text_file.h"
+
+#include <QPointer>
+
+namespace fennick {
+
+namespace {
+
+const QString kRecentSuffix = QStringLiteral("Recent");
+
+} // namespace
+
+// Marks work that lets events run. The window waits for the last one to
+// end before it goes; `idle` tells it when.
+class MapBrowser::Busy {
+public:
+    explicit Busy(MapBrowser& browser) : browser_(&browser) { ++browser.busy_; }
+    ~Busy() {
+        if (browser_ && --browser_->busy_ == 0)
+            Q_EMIT browser_->idle();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+    bool alive() const { return !browser_.isNull(); }
+
+private:
+    QPointer<MapBrowser> browser_;
+};
+
+// Answers the title look-ups of a run of AddMap calls from archives read
+// once, unless an outer run already does.
+class TitleRun {
+public:
+    explicit TitleRun(Program& program) : program_(program), snapshot_(program.content) {
+        if (!program_.mapTitles.snapshot())
+            program_.mapTitles.attachSnapshot(&snapshot_);
+    }
+    ~TitleRun() {
+        if (program_.mapTitles.snapshot() != &snapshot_)
+            return;
+        program_.mapTitles.attachSnapshot(nullptr);
+        snapshot_.finish();
+    }
+    TitleRun(const TitleRun&) = delete;
+    TitleRun& operator=(const TitleRun&) = delete;
+    ArchiveSnapshot& snapshot() {
+        ArchiveSnapshot* attached = program_.mapTitles.snapshot();
+        return attached ? *attached : snapshot_;
+    }
+
+private:
+    Program& program_;
+    ArchiveSnapshot snapshot_;
+};
+
+MapBrowser::MapBrowser(Program& program, QObject* parent) : QObject(parent), program_(program) {}
+
+MapBrowser::~MapBrowser() = default;
+
+QString MapBrowser::mapsPath() const {
+    return program_.programPath(QStringLiteral("maps.lst"));
+}
+
+void MapBrowser::open(bool mapFiles) {
+    list_.clear();
+    tree_ = MapTree();
+    rows_.clear();
+    currentNode_ = -1;
+    displayedGroup_.clear();
+    caption_ = QStringLiteral("Fennick Map Browser");
+    Q_EMIT treeChanged();
+    LoadMapList();
+    const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
+    if (!prefix.isEmpty())
+        selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
+    if (program_.game.currentGame == kQuake3) {
+        if (!program_.content.modKey().isEmpty())
+            tree_.addModGroup();
+        if (program_.settings.showMapFiles || mapFiles)
+            tree_.addMapFileGroup();
+        Q_EMIT treeChanged();
+    }
+}
+
+void MapBrowser::close() {
+    if (closed_)
+        return;
+    closed_ = true;
+    stopScan_ = true;
+    SaveMapList();
+}
+
+void MapBrowser::LoadMapList() {
+    const maps_file::Contents contents = maps_file::read(mapsPath());
+    if (!contents.problem.isEmpty())
+        program_.console.ConsolePrint(QStringLiteral("Could not read maps.lst: ") +
+                                      contents.problem);
+    loadRefused_ = !contents.problem.isEmpty();
+    TitleRun titles(program_);
+    for (const MapRecord& record : contents.records)
+        AddMap(record);
+}
+
+bool MapBrowser::SaveMapList() {
+    if (loadRefused_) {
+        program_.console.ConsolePrint(
+            QStringLiteral("maps.lst was not read, so it is left as it is"));
+        return false;
+    }
+    const double today = program_.clock.daySerial();
+    QStringList lines;
+    for (int slot = 1; slot <= list_.count(); ++slot)
+        if (maps_file::keptAt(list_.at(slot), today))
+            lines.append(maps_file::lineOf(list_.at(slot)));
+    QString error;
+    if (platform::writeTextLines(mapsPath(), lines, &error))
+        return true;
+    program_.console.ConsolePrint(QStringLiteral("Could not save maps.lst: ") + error);
+    return false;
+}
+
+void MapBrowser::AddMap(MapRecord record) {
+    if (record.name.isEmpty())
+        return;
+    if (record.fullname.isEmpty()) {
+        const Busy busy(*this);
+        record.fullname = program_.mapTitles.GetMapTitle(record.name);
+        if (!busy.alive())
+            return;
+    }
+    if (list_.find(record.group, record.name)) {
+        list_.store(record);
+        if (current_.group == record.group && current_.name == record.name)
+            current_ = record;
+        UpdateMapInList(record);
+        return;
+    }
+    if (!list_.store(record))
+        return; // the list is full
+    const int before = int(tree_.nodes().size());
+    tree_.ensureGroupNode(record.group);
+    if (tree_.nodes().size() != before)
+        Q_EMIT treeChanged();
+    if (record.group == displayedGroup_)
+        ShowMapInList(record);
+}
+
+void MapBrowser::GetMap(MapRecord& record) const {
+    if (const int slot = list_.find(record.group, record.name))
+        record = list_.at(slot);
+}
+
+void MapBrowser::RemoveMap(const MapRecord& record) {
+    list_.removeSlot(list_.find(record.group, record.name));
+}
+
+void MapBrowser::RemoveGroup(const QString& group) {
+    for (int slot = 1; slot <= list_.count();) {
+        if (list_.at(slot).group == group)
+            list_.removeSlot(slot);
+        else
+            ++slot;
+    }
+    RefreshList();
+}
+
+void MapBrowser::RefreshList() {
+    rows_.clear();
+    for (int slot = 1; slot <= list_.count(); ++slot)
+        if (list_.at(slot).group == displayedGroup_)
+            rows_.append(list_.at(slot));
+    Q_EMIT countChanged();
+}
+
+void MapBrowser::ShowMapInList(const MapRecord& record) {
+    rows_.append(record);
+    Q_EMIT countChanged();
+}
+
+void MapBrowser::UpdateMapInList(const MapRecord& record) {
+    if (record.group == displayedGroup_)
+        rows_.update(record); // the view's sort places the row again
+}
+
+QString MapBrowser::countText() const {
+    return QString::number(rows_.rowCount()) + QStringLiteral(" maps");
+}
+
+void MapBrowser::setStatus(const QString& text) {
+    statusText_ = text;
+    Q_EMIT statusChanged();
+}
+
+void MapBrowser::ScanMaps() {
+    if (!caption_.startsWith(QLatin1String("Quake 3")))
+        return;
+    if (scanning_) {
+        const QString refused = QStringLiteral("A map scan is running: wait until it ends");
+        setStatus(refused);
+        program_.status.queue(refused, 3);
+        return;
+    }
+    runScan();
+}
+
+// The scan yields after every map, so the window repaints and takes
+// clicks; closing the window stops it after the map in hand.
+void MapBrowser::runScan() {
+    Program& program = program_;
+    const Busy busy(*this);
+    scanning_ = true;
+    stopScan_ = false;
+    const double started = program.clock.secondsSinceMidnight();
+    const QString group = displayedGroup_;
+    int added = 0;
+    {
+        TitleRun titles(program);
+        const ScanPlan plan =
+            planScan(group, {program.content.quake3Directory(), program.content.modKey()},
+                     titles.snapshot());
+        if (plan.scans)
+            RemoveGroup(group);
+        setStatus(QStringLiteral("Scanning ") + group + QStringLiteral("..."));
+        const int total = int(plan.maps.size());
+        for (const ScannedMap& map : plan.maps) {
+            AddMap({map.name, {}, map.mod, map.pak, 0, group, 0.0f});
+            if (!busy.alive())
+                return;
+            Q_EMIT scanProgress(++added, total);
+            program.ui.yieldOnce();
+            if (!busy.alive())
+                return;
+            if (stopScan_)
+                break;
+        }
+    }
+    scanning_ = false;
+    Q_EMIT scanProgress(0, 0);
+    const QString found = QStringLiteral("Found ") + QString::number(rows_.rowCount()) +
+                          QStringLiteral(" maps in ") +
+                          formatSeconds(program.clock.elapsedSince(started)) +
+                          QStringLiteral(" sec (group ") + displayedGroup_ + QLatin1Char(')');
+    program.console.ConsolePrint(found);
+    setStatus(found);
+}
+
+void MapBrowser::selectNode(int node) {
+    if (node < 0 || node >= tree_.nodes().size())
+        return;
+    if (tree_.isGameNode(node)) {
+        selectNode(tree_.nodeWithKey(tree_.nodes()[node].key + QLatin1Char('R')));
+        return;
+    }
+    currentNode_ = node;
+    caption_ = tree_.caption(node);
+    displayedGroup_ = tree_.groupPath(node);
+    groupBox_ = tree_.userGroupsBeside(node);
+    updateVisible_ = isScannedGroupName(tree_.nodes()[node].text);
+    Q_EMIT selectionChanged();
+    RefreshList();
+    // Sorted before a scan fills it, so the rows find their places as they
+    // arrive.
+    sortForGroup();
+    if (updateVisible_ && rows_.rowCount() == 0)
+        ScanMaps();
+}
+
+void MapBrowser::sortForGroup() {
+    if (displayedGroup_.endsWith(kRecentSuffix)) {
+        sortColumn_ = MapRows::ColumnIndex(QStringLiteral("addtime"));
+        sortOrder_ = Qt::DescendingOrder;
+    } else {
+        sortColumn_ = MapRows::ColumnIndex(QStringLiteral("name"));
+        sortOrder_ = Qt::AscendingOrder;
+    }
+    Q_EMIT sortChanged();
+}
+
+void MapBrowser::sortClicked(int column) {
+    sortColumn_ = column;
+    sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    Q_EMIT sortChanged();
+}
+
+QString MapBrowser::captionGroup() const {
+    QString group = caption_;
+    return group.replace(QStringLiteral(" - "), QStringLiteral("\\"));
+}
+
+void MapBrowser::itemClicked(int row) {
+    if (row < 0 || row >= rows_.rowCount())
+        return;
+    const MapRecord item = rows_.row(row);
+    setName(item.name);
+    if (item.name.endsWith(QLatin1String(".map"))) {
+        nameTag_ = item.pak; // the folder of the .map file
+        Q_EMIT boxesChanged();
+    }
+    setTitle(item.fullname);
+    MapRecord chosen;
+    chosen.name = item.name;
+    chosen.group = displayedGroup_;
+    GetMap(chosen);
+    current_ = chosen;
+}
+
+// A new name starts a new record; its title box is emptied without that
+// counting as a title typed for it, which would file the half-typed name
+// into the shown user group.
+void MapBrowser::setName(const QString& name) {
+    if (name == nameBox_)
+        return;
+    nameBox_ = name;
+    const float added = current_.addtime;
+    current_ = MapRecord{};
+    current_.name = name;
+    current_.addtime = added;
+    titleBox_.clear();
+    Q_EMIT boxesChanged();
+    showLevelshot();
+}
+
+void MapBrowser::showLevelshot() {
+    const Busy busy(*this);
+    const QString name = nameBox_;
+    Levelshot shot = program_.levelShots.FindLevelshot(name);
+    if (!busy.alive() || name != nameBox_)
+        return; // gone, or another name was typed meanwhile
+    if (shot.outcome == Levelshot::Outcome::NameTooShort)
+        return;
+    picture_ = shot.outcome == Levelshot::Outcome::Found ? std::move(shot.picture) : QImage();
+    Q_EMIT pictureChanged();
+}
+
+// In a user group the title is stored with the map, which joins the group
+// when it was not in it.
+void MapBrowser::setTitle(const QString& title) {
+    if (title == titleBox_)
+        return;
+    titleBox_ = title;
+    Q_EMIT boxesChanged();
+    MapRecord record;
+    record.name = nameBox_;
+    record.group = captionGroup();
+    GetMap(record);
+    record.fullname = title;
+    current_.fullname = title;
+    const bool userGroup = currentNode_ >= 0 && tree_.nodes()[currentNode_].key.isEmpty();
+    if (userGroup)
+        AddMap(record);
+}
+
+void MapBrowser::deleteItem(int row) {
+    if (row < 0 || row >= rows_.rowCount())
+        return;
+    MapRecord record;
+    record.name = rows_.row(row).name;
+    record.group = captionGroup();
+    RemoveMap(record);
+    RefreshList();
+}
+
+MapBrowser::SaveResult MapBrowser::saveIntoGroup(const QString& groupName) {
+    if (groupName == QLatin1String("Recent") || groupName == QLatin1String("Internet") ||
+        groupName == QLatin1String("LAN Network"))
+        return SaveResult::BuiltInGroup;
+    if (current_.name.isEmpty())
+        return SaveResult::NoName;
+    if (groupName.isEmpty())
+        return SaveResult::NoGroupName;
+    const qsizetype slash = displayedGroup_.indexOf(QLatin1Char('\\'));
+    const QString group = displayedGroup_.left(slash + 1) + groupName;
+    current_.group = group;
+    // Stored first, so a new group has its node to be shown with.
+    AddMap(current_);
+    selectNode(tree_.nodeForGroup(group));
+    return SaveResult::Saved;
+}
+
+QString MapBrowser::messageOf(SaveResult result) {
+    switch (result) {
+    case SaveResult::BuiltInGroup:
+        return QStringLiteral("You cannot add a server to these groups");
+    case SaveResult::NoName:
+        return QStringLiteral("You have to specify a map name in the Map Name checkbox first");
+    case SaveResult::NoGroupName:
+        return QStringLiteral("You  must specify a group name in the drop down list.\r\n"
+                              "Type a new name if you want to add a new group.");
+    case SaveResult::Saved:
+        break;
+    }
+    return {};
+}
+
+void MapBrowser::confirm() {
+    const Busy busy(*this);
+    Interpreter& interpreter = program_.interpreter;
+    CvarStore& cvars = program_.cvars;
+    const QString name = nameBox_;
+    interpreter.ExecuteLine(QStringLiteral("fenkit_mp 2"), true);
+    const QString& game = program_.game.currentGame;
+    if (game == kQuake3) {
+        cvars.DeleteCvar(devMode_ ? QStringLiteral("map") : QStringLiteral("devmap"));
+        interpreter.ExecuteLine(
+            (devMode_ ? QStringLiteral("devmap ") : QStringLiteral("map ")) + name, true);
+        if (name.endsWith(QLatin1String(".map"))) {
+            cvars.SetCvar(QStringLiteral("sv_pure"), QStringLiteral("0"), -1, 0,
+                          QStringLiteral("set"));
+            cvars.SetCvar(QStringLiteral("fenkit_mapfile"), nameTag_, -1, 0, QStringLiteral("set"));
+        }
+    } else if (game == kQuake2 || game == kQuake1) {
+        interpreter.ExecuteLine(QStringLiteral("map ") + name, true);
+    }
+    if (!busy.alive())
+        return;
+    current_.addtime = float(program_.clock.daySerial());
+    if (caption_.startsWith(QLatin1String("Quake 1")))
+        current_.group = QStringLiteral("Quake 1\\Recent");
+    else if (caption_.startsWith(QLatin1String("Quake 2")))
+        current_.group = QStringLiteral("Quake 2\\Recent");
+    else if (caption_.startsWith(QLatin1String("Quake 3")))
+        current_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    AddMap(current_);
+    if (busy.alive())
+        Q_EMIT closeRequested();
+}
+
+} // namespace fennick

@@ -1,0 +1,100 @@
+#include "maps/map_rows.h"
+
+#include "common/number_text.h"
+
+namespace fennick {
+
+const QVector<MapColumn>& MapRows::columns() {
+    static const QVector<MapColumn> table = {
+        {"name", "Name", 110}, {"fullname", "Fullname", 190},       {"mod", "Mod", 60},
+        {"pak", "pak", 90},    {"timesplayed", "Times Played", 80}, {"addtime", "Added", 70},
+    };
+    return table;
+}
+
+int MapRows::ColumnIndex(const QString& key) {
+    const QVector<MapColumn>& table = columns();
+    for (int i = 0; i < table.size(); ++i)
+        if (key == QLatin1String(table[i].key))
+            return i;
+    return -1;
+}
+
+QString MapRows::cellText(const MapRecord& r, const QString& key) {
+    if (key == QLatin1String("name"))
+        return r.name;
+    if (key == QLatin1String("fullname"))
+        return r.fullname;
+    if (key == QLatin1String("mod"))
+        return r.mod;
+    if (key == QLatin1String("pak"))
+        return r.pak;
+    if (key == QLatin1String("timesplayed"))
+        return QString::number(r.timesplayed);
+    if (key == QLatin1String("addtime"))
+        return formatFiveDotTwo(double(r.addtime));
+    return {};
+}
+
+int MapRows::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int MapRows::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(columns().size());
+}
+
+QVariant MapRows::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
+        return {};
+    const MapRecord& record = rows_[index.row()];
+    const QString key = QLatin1String(columns()[index.column()].key);
+    if (role == SortRole) {
+        if (key == QLatin1String("timesplayed"))
+            return int(record.timesplayed);
+        if (key == QLatin1String("addtime"))
+            return double(record.addtime);
+        return cellText(record, key);
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    return cellText(record, key);
+}
+
+QVariant MapRows::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columns().size())
+        return {};
+    return QString::fromLatin1(columns()[section].caption);
+}
+
+void MapRows::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void MapRows::append(const MapRecord& record) {
+    const int at = int(rows_.size());
+    beginInsertRows({}, at, at);
+    rows_.append(record);
+    endInsertRows();
+}
+
+bool MapRows::update(const MapRecord& record) {
+    const int at = rowOf(record.name);
+    if (at < 0)
+        return false;
+    rows_[at] = record;
+    Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
+    return true;
+}
+
+int MapRows::rowOf(const QString& name) const {
+    for (int i = 0; i < rows_.size(); ++i)
+        if (rows_[i].name == name)
+            return i;
+    return -1;
+}
+
+} // namespace fennick

@@ -1,0 +1,310 @@
+#include "maps/widgets/frm_map_browser.h"
+
+#include "app/program.h"
+#include "maps/map_browser.h"
+#include "maps/widgets/levelshot_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+namespace fennick {
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// The pictures of the tree's image list: games, built-in groups and the
+// user's groups.
+QStyle::StandardPixmap pictureOf(int image) {
+    switch (image) {
+    case MapTree::Quake1:
+    case MapTree::Quake2:
+    case MapTree::Quake3:
+        return QStyle::SP_ComputerIcon;
+    case MapTree::Group:
+        return QStyle::SP_DriveHDIcon;
+    default:
+        return QStyle::SP_DirIcon;
+    }
+}
+
+} // namespace
+
+frmMapBrowser::frmMapBrowser(Program& program, QWidget* parent)
+    : QWidget(parent), program_(program), browser_(std::make_unique<MapBrowser>(program)) {
+    setObjectName(QStringLiteral("frmMapBrowser"));
+    setWindowTitle(QStringLiteral("Fennick Map Browser"));
+    resize(760, 560);
+
+    buildTree();
+    buildList();
+    auto* right = new QWidget(this);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(caption_);
+    rightLayout->addWidget(list_, 1);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(count_);
+    countRow->addWidget(progress_, 1);
+    countRow->addWidget(status_, 2);
+    rightLayout->addLayout(countRow);
+    rightLayout->addWidget(buildChosenMap());
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(tree_);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 590});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buildButtons());
+
+    connectModel();
+    browser_->open();
+}
+
+frmMapBrowser::~frmMapBrowser() = default;
+
+void frmMapBrowser::buildTree() {
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (!syncing_)
+            browser_->selectNode(item->data(0, Qt::UserRole).toInt());
+    });
+    caption_ = makeLabel(this, "Label1", QStringLiteral("Fennick Map Browser"));
+}
+
+void frmMapBrowser::buildList() {
+    list_ = new QTreeView(this);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The view sorts a proxy of the rows, as the model's sort asks; a row
+    // that is rewritten finds its place again.
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(&browser_->rows());
+    sorted_->setSortRole(MapRows::SortRole);
+    sorted_->setDynamicSortFilter(true);
+    list_->setModel(sorted_);
+    list_->header()->setSectionsClickable(true);
+    connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
+            &MapBrowser::sortClicked);
+    const QVector<MapColumn>& columns = MapRows::columns();
+    for (int i = 0; i < columns.size(); ++i)
+        list_->setColumnWidth(i, columns[i].width);
+    list_->installEventFilter(this);
+    connect(list_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { browser_->itemClicked(sourceRow(index)); });
+    count_ = makeLabel(this, "Label6", QStringLiteral("0 maps"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setTextVisible(false);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    status_ = makeLabel(this, "lblStatus", QString());
+}
+
+QWidget* frmMapBrowser::buildChosenMap() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    name_ = new QLineEdit(box);
+    name_->setObjectName(QStringLiteral("Text1"));
+    title_ = new QLineEdit(box);
+    title_->setObjectName(QStringLiteral("Text2"));
+    groupBox_ = new QComboBox(box);
+    groupBox_->setObjectName(QStringLiteral("Combo1"));
+    groupBox_->setEditable(true);
+    groupBox_->setInsertPolicy(QComboBox::NoInsert);
+    picture_ = new LevelshotView(box);
+    auto* saveButton = makeButton(box, "Command3", tr("Save"));
+    grid->addWidget(makeLabel(box, "Label2", tr("Map Name")), 0, 0);
+    grid->addWidget(name_, 0, 1, 1, 2);
+    grid->addWidget(makeLabel(box, "Label3", tr("Map Full Name")), 1, 0);
+    grid->addWidget(title_, 1, 1, 1, 2);
+    grid->addWidget(makeLabel(box, "Label5", tr("Save in group...")), 2, 0);
+    grid->addWidget(groupBox_, 2, 1);
+    grid->addWidget(saveButton, 2, 2);
+    grid->setRowStretch(3, 1);
+    grid->addWidget(makeLabel(box, "Label4", tr("Map Picture")), 0, 3);
+    grid->addWidget(picture_, 1, 3, 3, 1, Qt::AlignTop);
+    grid->setColumnStretch(1, 1);
+    connect(name_, &QLineEdit::textEdited, browser_.get(), &MapBrowser::setName);
+    connect(title_, &QLineEdit::textEdited, browser_.get(), &MapBrowser::setTitle);
+    connect(saveButton, &QPushButton::clicked, this, &frmMapBrowser::save);
+    return box;
+}
+
+QWidget* frmMapBrowser::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    update_ = makeButton(row, "Command4", tr("Update"));
+    update_->hide();
+    devMode_ = new QCheckBox(tr("DevMode"), row);
+    devMode_->setObjectName(QStringLiteral("chkDevMode"));
+    devMode_->hide();
+    auto* ok = makeButton(row, "Command1", tr("OK"));
+    auto* cancel = makeButton(row, "Command2", tr("Cancel"));
+    ok->setDefault(true);
+    layout->addWidget(update_);
+    layout->addStretch(1);
+    layout->addWidget(devMode_);
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    connect(update_, &QPushButton::clicked, browser_.get(), &MapBrowser::update);
+    connect(devMode_, &QCheckBox::toggled, browser_.get(), &MapBrowser::setDevMode);
+    connect(ok, &QPushButton::clicked, browser_.get(), &MapBrowser::confirm);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    return row;
+}
+
+void frmMapBrowser::connectModel() {
+    MapBrowser* model = browser_.get();
+    connect(model, &MapBrowser::treeChanged, this, &frmMapBrowser::showTree);
+    connect(model, &MapBrowser::selectionChanged, this, &frmMapBrowser::showSelection);
+    connect(model, &MapBrowser::boxesChanged, this, &frmMapBrowser::showBoxes);
+    connect(model, &MapBrowser::countChanged, this,
+            [this] { count_->setText(browser_->countText()); });
+    connect(model, &MapBrowser::statusChanged, this,
+            [this] { status_->setText(browser_->statusText()); });
+    connect(model, &MapBrowser::pictureChanged, this,
+            [this] { picture_->showPicture(browser_->picture()); });
+    connect(model, &MapBrowser::sortChanged, this, [this] {
+        sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
+        list_->header()->setSortIndicatorShown(true);
+        list_->header()->setSortIndicator(browser_->sortColumn(), browser_->sortOrder());
+    });
+    connect(model, &MapBrowser::scanProgress, this, [this](int done, int total) {
+        progress_->setRange(0, std::max(total, 1));
+        progress_->setValue(total > 0 ? done : 0);
+    });
+    connect(model, &MapBrowser::closeRequested, this, &QWidget::close);
+}
+
+// The tree's items carry their node numbers.
+void frmMapBrowser::showTree() {
+    const QScopedValueRollback<bool> quiet(syncing_, true);
+    tree_->clear();
+    const QVector<GroupTree::Node>& nodes = browser_->tree().nodes();
+    QVector<QTreeWidgetItem*> items(nodes.size(), nullptr);
+    for (int i = 0; i < nodes.size(); ++i) {
+        const int parent = nodes[i].parent;
+        auto* item = parent < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[parent]);
+        item->setText(0, nodes[i].text);
+        item->setIcon(0, style()->standardIcon(pictureOf(nodes[i].image)));
+        item->setData(0, Qt::UserRole, i);
+        items[i] = item;
+    }
+    tree_->expandAll();
+    showSelection();
+}
+
+void frmMapBrowser::showSelection() {
+    const QScopedValueRollback<bool> quiet(syncing_, true);
+    caption_->setText(browser_->caption());
+    const QString typed = groupBox_->currentText();
+    groupBox_->clear();
+    groupBox_->addItems(browser_->groupBox());
+    groupBox_->setEditText(typed);
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == browser_->currentNode()) {
+            tree_->setCurrentItem(*it);
+            tree_->scrollToItem(*it);
+        }
+    update_->setVisible(browser_->updateVisible());
+    devMode_->setVisible(browser_->devModeVisible());
+}
+
+void frmMapBrowser::showBoxes() {
+    if (name_->text() != browser_->nameBox())
+        name_->setText(browser_->nameBox());
+    name_->setProperty("tag", browser_->nameTag());
+    if (title_->text() != browser_->titleBox())
+        title_->setText(browser_->titleBox());
+}
+
+void frmMapBrowser::save() {
+    const MapBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
+    if (result != MapBrowser::SaveResult::Saved)
+        showMessage(result == MapBrowser::SaveResult::BuiltInGroup, MapBrowser::messageOf(result));
+}
+
+// Messages do not hold up a scan that is running.
+void frmMapBrowser::showMessage(bool warning, const QString& text) {
+    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("mapBrowserMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+int frmMapBrowser::sourceRow(const QModelIndex& index) const {
+    return sorted_->mapToSource(index).row();
+}
+
+int frmMapBrowser::selectedRow() const {
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : sourceRow(rows.first());
+}
+
+// The Delete key removes the selected map from the shown group.
+bool frmMapBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        const int row = selectedRow();
+        if (row >= 0) {
+            browser_->deleteItem(row);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every way out saves "maps.lst", once. The window goes when the model's
+// work that lets events run (a scan, a picture search) has ended, so no
+// such work is left running on a window that is gone.
+void frmMapBrowser::closeEvent(QCloseEvent* event) {
+    browser_->close();
+    QWidget::closeEvent(event);
+    if (!browser_->busy())
+        deleteLater();
+    else
+        connect(browser_.get(), &MapBrowser::idle, this, &QObject::deleteLater,
+                Qt::UniqueConnection);
+}
+
+} // namespace fennick
