@@ -2,6 +2,7 @@
 #include "cli/cli_command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #ifdef _WIN32
@@ -23,7 +24,11 @@ bool standardInputIsTerminal() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Drawing text (the fast-info picture) needs a GUI application; without
+    // a window it runs on the offscreen platform, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     // The same name as the desktop program: both use one user data folder.
     QCoreApplication::setApplicationName(fennick::kApplicationName);
     QTextStream in(stdin);

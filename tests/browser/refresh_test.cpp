@@ -6,6 +6,7 @@
 #include "support/temp_program.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -25,6 +26,10 @@ class RefreshTest : public ::testing::Test {
 protected:
     ServerBrowser& open(const QStringList& lines, const char* maxServers = "3") {
         temp.writeFile(QStringLiteral("servers.lst"), lines);
+        // Choosing Internet or LAN Network asks at once: on loopback only.
+        if (!QFile::exists(temp.path(QStringLiteral("fennick.ini"))))
+            temp.writeBytes(QStringLiteral("fennick.ini"),
+                            "[network]\nmaster=127.0.0.1:9\nbroadcast=127.0.0.1\n");
         temp.program().game.currentGame = QStringLiteral("quake3");
         temp.program().settings.maxServers = QLatin1String(maxServers);
         browser = std::make_unique<ServerBrowser>(temp.program());
@@ -85,7 +90,8 @@ TEST_F(RefreshTest, AnswersUpdateInPlaceAndSilenceCostsOneSecondInAll) {
 
 TEST_F(RefreshTest, SilentInternetServersLeaveWhileOnline) {
     const char* internet = "Quake 3 Arena\\Internet";
-    temp.writeBytes(QStringLiteral("fennick.ini"), "[network]\nmaster=127.0.0.1:9\n");
+    temp.writeBytes(QStringLiteral("fennick.ini"),
+                    "[network]\nmaster=127.0.0.1:9\nbroadcast=127.0.0.1\n");
     ServerBrowser& b = open({line(alive, internet, ""), line(dead1, internet, "")});
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3M")));
     // Choosing Internet dropped the stored list and asked the master; the

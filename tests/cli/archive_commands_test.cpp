@@ -113,7 +113,11 @@ TEST_F(ArchiveCommandsTest, BotsAreListedWithTheConsoleLine) {
     run({"bots", "--json"});
     const QJsonObject report = QJsonDocument::fromJson(out.toUtf8()).object();
     EXPECT_EQ(report["bots"].toArray(), QJsonArray({"Sarge", "Doom"}));
-    EXPECT_TRUE(report["console"].toArray().contains(QJsonValue(lines[0])));
+    // The same line, though the time it took may differ from run to run.
+    bool found = false;
+    for (const QJsonValue& line : report["console"].toArray())
+        found = found || line.toString().startsWith(QStringLiteral("2 q3a bots found. ("));
+    EXPECT_TRUE(found);
 }
 
 TEST_F(ArchiveCommandsTest, TitlesAndLevelShots) {

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -100,6 +102,20 @@ TEST(FennickCli, AWrongCommandLineExitsWithStatusTwo) {
     const std::string overview = process.readAllStandardOutput().toStdString();
     EXPECT_THAT(overview, HasSubstr("Usage: fennick-cli COMMAND"));
     EXPECT_THAT(overview, HasSubstr("\n  run "));
+
+    // Drawing the fast-info panel needs no display.
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("info.png"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(cli, {QStringLiteral("run"), QStringLiteral("--program-folder"), folder.path(),
+                        QStringLiteral("-e"), QStringLiteral("x 1"),
+                        QStringLiteral("--fast-info-png"), png});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_FALSE(QImage(png).isNull());
 
     process.start(cli, {QStringLiteral("frobnicate")});
     ASSERT_TRUE(process.waitForFinished(30000));
