@@ -74,6 +74,8 @@ struct CommandLineBuilder::Build {
     QVector<qsizetype> beforeInfo;
     QVector<qsizetype> mapInfo;
     QVector<qsizetype> afterInfo;
+    // Records placed on the command line show too, after the script's.
+    QVector<qsizetype> commandLineInfo;
 };
 
 CommandLineBuilder::CommandLineBuilder(Program& program) : program_(program) {}
@@ -191,6 +193,8 @@ void CommandLineBuilder::sortRecords(Build& build) {
         if (!modeMatches(record.mode, build.mp))
             continue;
         const bool hasInfo = !record.info.isEmpty();
+        if (record.placement == kPlacementCommandLine && hasInfo && !isOwnRecord(record.name))
+            build.commandLineInfo.append(i);
         if (isOwnRecord(record.name)) {
             // The program's own records never go into the script; the bot
             // counts among them add their bots instead.
@@ -218,15 +222,22 @@ void CommandLineBuilder::sortRecords(Build& build) {
 }
 
 QStringList CommandLineBuilder::assembleScript(const Build& build) const {
+    // The cached line of a record, without its command word where the game
+    // sets cvars by name.
+    const auto scriptLine = [&](qsizetype slot) {
+        const QString& line = lineCache_[slot].line;
+        const QString& kind = program_.cvars.records()[slot].kind;
+        return setsByName(build.game, kind) ? line.mid(kind.size() + 1) : line;
+    };
     QStringList lines;
     lines.reserve(build.beforeMap.size() + build.mapLines.size() + build.afterMap.size() +
                   program_.cvars.extraCommands().size());
     for (qsizetype slot : build.beforeMap)
-        lines.append(lineCache_[slot].line);
+        lines.append(scriptLine(slot));
     appendExtraCommands(build, kPlacementBeforeMap, lines);
     lines += build.mapLines;
     for (qsizetype slot : build.afterMap)
-        lines.append(lineCache_[slot].line);
+        lines.append(scriptLine(slot));
     // The bots land here, after the map line, where the game accepts them.
     appendExtraCommands(build, kPlacementAfterMap, lines);
     return lines;
@@ -244,8 +255,8 @@ void CommandLineBuilder::appendExtraCommands(const Build& build, qint32 placemen
 
 void CommandLineBuilder::addFastInfo(const Build& build) {
     const QVector<CvarRecord>& records = program_.cvars.records();
-    for (const QVector<qsizetype>* part :
-         {&build.botInfo, &build.beforeInfo, &build.mapInfo, &build.afterInfo}) {
+    for (const QVector<qsizetype>* part : {&build.botInfo, &build.beforeInfo, &build.mapInfo,
+                                           &build.afterInfo, &build.commandLineInfo}) {
         for (qsizetype slot : *part)
             program_.fastInfo.AddFastInfoFromCvar(records[slot]);
     }
@@ -273,6 +284,12 @@ void CommandLineBuilder::addBots(Build& build, const CvarRecord& record) {
 }
 
 void CommandLineBuilder::addToCommandLine(Build& build, const CvarRecord& record) {
+    if (setsByName(build.game, record.kind)) {
+        const QString word = build.mark + record.name;
+        build.text += QLatin1Char(' ') + word + QLatin1Char(' ') + quotedValue(record.value);
+        build.arguments << word << record.value;
+        return;
+    }
     const QString word = build.mark + record.kind;
     build.text += QLatin1Char(' ') + word + QLatin1Char(' ') + record.name + QLatin1Char(' ') +
                   quotedValue(record.value);

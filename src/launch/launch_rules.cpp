@@ -42,8 +42,13 @@ QString baseDataFolder(const QString& game, const QString& directory) {
     return folder;
 }
 
-QString commandMarkOf(const QString& game) {
-    return game == kQuake1 ? QStringLiteral("-") : QStringLiteral("+");
+QString commandMarkOf(const QString&) {
+    return QStringLiteral("+");
+}
+
+bool setsByName(const QString& game, const QString& kind) {
+    return game == kQuake1 &&
+           (kind.isEmpty() || kind == QLatin1String("set") || kind == QLatin1String("seta"));
 }
 
 QStringList modArgumentsOf(const QString& game, const QString& modKey) {
@@ -52,7 +57,7 @@ QStringList modArgumentsOf(const QString& game, const QString& modKey) {
     if (game == kQuake1)
         return {QStringLiteral("-game"), modKey};
     if (game == kQuake2)
-        return {QStringLiteral("+game"), modKey};
+        return {QStringLiteral("+set"), QStringLiteral("game"), modKey};
     if (game == kQuake3)
         return {QStringLiteral("+set"), QStringLiteral("fs_game"), modKey};
     return {};

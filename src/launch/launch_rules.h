@@ -34,12 +34,20 @@ bool isPlainGameKey(const QString& modKey);
 // readers of the game's archives.
 QString baseDataFolder(const QString& game, const QString& directory);
 
-// "-" for Quake, "+" for Quake II and Quake III: what starts a command on
-// the game's command line.
+// What starts a command on the game's command line: "+" for all three
+// games. A "-" starts one of Quake's start-up options, which the engine
+// does not run as a command (so "-exec" would never read the script).
 QString commandMarkOf(const QString& game);
 
-// The arguments that choose a mod: "-game M", "+game M", "+set fs_game M";
-// none for the plain game.
+// True when a record of this kind is written as its name and value alone:
+// Quake has no "set" command, it sets a cvar by its name ("+fraglimit 20"
+// on the command line, "fraglimit 20" in the script). Other kinds ("bind")
+// keep their command word, and Quake II and Quake III keep "set".
+bool setsByName(const QString& game, const QString& kind);
+
+// The arguments that choose a mod: "-game M" (Quake's start-up option),
+// "+set game M" and "+set fs_game M" (set before the file system starts,
+// so the script is found in the mod's folder); none for the plain game.
 QStringList modArgumentsOf(const QString& game, const QString& modKey);
 
 // True when the text can stand as one component of a file name: not empty,

@@ -47,14 +47,14 @@ TEST_F(CommandLineTest, EachGameSpellsItsCommandLineAndScriptPlace) {
          {"set r_mode 4"},
          " +set fs_game cpma +set r_mode 4 +exec fenkit.cfg",
          "cpma"},
-        {"quake2", "ctf", {}, " +game ctf +exec fenkit.cfg", "ctf"},
+        {"quake2", "ctf", {}, " +set game ctf +exec fenkit.cfg", "ctf"},
         {"quake2", "quake2", {"set vid_ref gl"}, " +set vid_ref gl +exec fenkit.cfg", "baseq2"},
         {"quake1",
          "mymod",
          {"set vid_mode 3"},
-         " -game mymod -set vid_mode 3 -exec fenkit.cfg",
+         " -game mymod +vid_mode 3 +exec fenkit.cfg",
          "mymod"},
-        {"quake1", "quake1", {}, " -exec fenkit.cfg", "id1"},
+        {"quake1", "quake1", {}, " +exec fenkit.cfg", "id1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.game) + " / " + c.mod);
@@ -102,12 +102,13 @@ TEST_F(CommandLineTest, ScriptHoldsPlacementsAroundTheMapLineAndLeavesOwnRecords
               "bind x \"say hello\"|");
     EXPECT_EQ(preview().commandLine,
               exeOf(QStringLiteral("quake3")) + QStringLiteral(" +set r_mode 4 +exec fenkit.cfg"));
-    // The placed records with an info text reach the fast-info panel; the
-    // program's own fenkit_mode does not, although it has one.
+    // The placed records with an info text reach the fast-info panel, those
+    // on the command line last; the program's own fenkit_mode does not,
+    // although it has one.
     QStringList captions;
     for (const FastInfoEntry& entry : program().fastInfo.entries())
         captions.append(entry.caption);
-    EXPECT_THAT(captions, ElementsAre("Gametype: 4", "Map: q3dm17"));
+    EXPECT_THAT(captions, ElementsAre("Gametype: 4", "Map: q3dm17", "Resolution: 4"));
 }
 
 TEST_F(CommandLineTest, GameModeFiltersTheScriptButNotTheCommandLine) {

@@ -1,0 +1,149 @@
+#include "shipped_folder.h"
+
+#include <QRegularExpression>
+#include <gmock/gmock.h>
+
+namespace fennick::test {
+namespace {
+
+using ::testing::ElementsAreArray;
+
+// What the engines accept, after their own documentation: Quake II and
+// Quake III set cvars with "set" and run every "+" argument as a command,
+// "+set" ones before the file system starts; Quake has no "set" and sets a
+// cvar by its name, takes "+" arguments as commands and "-" ones as its
+// start-up options. Bots join after the map line as "addbot name skill
+// [team]".
+const QRegularExpression
+    kQuake3Line(QStringLiteral(R"(^(set|seta|bind) \w+ (\S+|"[^"]*")$|^(map|devmap|connect) \S+$|)"
+                               R"(^addbot \w+ [1-5] ?( red| blue)?$)"));
+const QRegularExpression kQuake1Line(QStringLiteral(R"(^(?!set |seta )\w+ (\S+|"[^"]*")$)"));
+
+// The command line's arguments as each game parses them: how many
+// arguments each switch takes.
+int argumentsTaken(const QString& game, const QString& token) {
+    if (token == QLatin1String("+set"))
+        return game == QLatin1String("quake1") ? -1 : 2;
+    if (token == QLatin1String("+exec") || token == QLatin1String("-game"))
+        return game == QLatin1String("quake1") || token == QLatin1String("+exec") ? 1 : -1;
+    return game == QLatin1String("quake1") && token.startsWith(QLatin1Char('+')) ? 1 : -1;
+}
+
+class ShippedQuickStartTest : public ShippedFolderTest {};
+
+// A player's first click: the quick-start button, pressed through the
+// core after a video button, gives the command line and "fenkit.cfg" the
+// game reads. (Quake III's bot switch and skill come first: the launch
+// gives them defaults as soon as the program's own cvars are set.)
+TEST_F(ShippedQuickStartTest, AQuickStartButtonGivesWhatTheGameAccepts) {
+    struct Case {
+        const char* game;
+        const char* mod;
+        QStringList before; // console lines run first
+        const char* video;  // a button of the "Video" group, or none
+        const char* button; // of the "Quick Start" group
+        const char* tail;   // of the command line, after the executable
+        QStringList script;
+    };
+    const QString bot = QStringLiteral("addbot Sarge 3 ");
+    const Case cases[] = {
+        {"quake3",
+         "quake3",
+         {},
+         "Window 800x600",
+         "Deathmatch vs bots",
+         " +set r_fullscreen 0 +set r_mode 4 +exec fenkit.cfg",
+         QStringList{"set bot_enable 1", "set sp_skill 3", "set g_gametype 0", "set fraglimit 20",
+                     "set timelimit 15", "map q3dm6"} +
+             QStringList{bot, bot, bot, bot, bot}},
+        {"quake3",
+         "quake3",
+         {},
+         nullptr,
+         "Capture the flag",
+         " +exec fenkit.cfg",
+         {"set bot_enable 1", "set sp_skill 3", "set g_gametype 4", "set capturelimit 8",
+          "set timelimit 20", "set g_teamautojoin 1", "map q3ctf1", "addbot Sarge 3 red",
+          "addbot Sarge 3 red", "addbot Sarge 3 red", "addbot Sarge 3 blue", "addbot Sarge 3 blue",
+          "addbot Sarge 3 blue", "addbot Sarge 3 blue"}},
+        {"quake3",
+         "quake3",
+         {"connect 127.0.0.1:27960", "set name Fish", "set g_gametype 4"},
+         nullptr,
+         "Join last server",
+         " +exec fenkit.cfg",
+         {"set name Fish", "connect 127.0.0.1:27960"}},
+        {"quake2",
+         "quake2",
+         {},
+         "Window 800x600",
+         "Deathmatch server",
+         " +set vid_fullscreen 0 +set sw_mode 4 +set gl_mode 4 +exec fenkit.cfg",
+         {"set deathmatch 1", "set coop 0", "set maxclients 8", "set fraglimit 20",
+          "set timelimit 15", "map q2dm1"}},
+        {"quake2",
+         "ctf",
+         {},
+         nullptr,
+         "Capture the flag",
+         " +set game ctf +exec fenkit.cfg",
+         {"set deathmatch 1", "set coop 0", "set ctf 1", "set capturelimit 8", "set maxclients 8",
+          "map q2ctf1"}},
+        {"quake1",
+         "quake1",
+         {},
+         "Window 800x600",
+         "Deathmatch server",
+         " +vid_fullscreen 0 +vid_width 800 +vid_height 600 +maxplayers 8 +exec fenkit.cfg",
+         {"deathmatch 1", "coop 0", "teamplay 0", "fraglimit 20", "timelimit 15", "map dm4"}},
+        {"quake1",
+         "quake1",
+         {"set name \"Big Fish\""},
+         nullptr,
+         "Single player",
+         " +exec fenkit.cfg",
+         {"name \"Big Fish\"", "deathmatch 0", "coop 0", "skill 1", "map start"}},
+    };
+    for (const Case& c : cases) {
+        const QString game = QLatin1String(c.game);
+        SCOPED_TRACE(std::string(c.game) + " / " + c.mod + " / " + c.button);
+        play(game, QLatin1String(c.mod));
+        for (const QString& line : c.before)
+            program().run(line);
+        if (c.video) {
+            ASSERT_TRUE(press(QStringLiteral("Video"), QLatin1String(c.video)));
+        }
+        ASSERT_TRUE(press(QStringLiteral("Quick Start"), QLatin1String(c.button)));
+        ASSERT_TRUE(program().commandBuilder.MakeCommandLine(true));
+
+        const LaunchPreview& preview = program().preview;
+        const GameState& state = program().game;
+        const QString exe = game == QLatin1String("quake1")   ? state.quakeExe
+                            : game == QLatin1String("quake2") ? state.quake2Exe
+                                                              : state.quake3Exe;
+        EXPECT_EQ(preview.commandLine, exe + QLatin1String(c.tail));
+        QFile script(preview.scriptPath);
+        ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+        EXPECT_EQ(script.readAll(), (c.script.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
+        EXPECT_THAT(preview.scriptLines, ElementsAreArray(c.script));
+
+        const QRegularExpression& grammar =
+            game == QLatin1String("quake1") ? kQuake1Line : kQuake3Line;
+        for (const QString& line : preview.scriptLines)
+            EXPECT_TRUE(grammar.match(line).hasMatch()) << line.toStdString();
+        const QStringList& arguments = program().commandBuilder.arguments();
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const int taken = argumentsTaken(game, arguments[i]);
+            ASSERT_GE(taken, 0) << arguments[i].toStdString();
+            i += taken;
+        }
+        EXPECT_EQ(arguments.mid(arguments.size() - 2), QStringList({"+exec", "fenkit.cfg"}));
+
+        // The panel shows every line it gets with its value filled in.
+        for (const FastInfoEntry& entry : program().fastInfo.entries())
+            EXPECT_FALSE(entry.caption.contains(QLatin1Char('%'))) << entry.caption.toStdString();
+    }
+}
+
+} // namespace
+} // namespace fennick::test
