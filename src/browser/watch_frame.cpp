@@ -89,9 +89,8 @@ int WatchFrame::layoutRow(int index, QSize client, int lineHeight, int y,
     // The name stops short of the count instead of running under it.
     QRectF nameArea = area;
     nameArea.setRight(countLeft - 2);
-    lines.append({QPointF(kRowLeft, y),
-                  pingMarker(server.ping) + QString::number(colour) + server.hostname, colour,
-                  std::nullopt, std::nullopt, 0, nameArea});
+    lines.append({QPointF(kRowLeft, y), rowText(server, colour), colour, std::nullopt, std::nullopt,
+                  0, nameArea});
     lines.append(
         {QPointF(countLeft, y),
          QString::number(server.players) + QLatin1Char('/') + QString::number(server.maxclients),
@@ -106,6 +105,17 @@ int WatchFrame::layoutRow(int index, QSize client, int lineHeight, int y,
         y += lineHeight;
     }
     return y;
+}
+
+// The marker ends in a colour code that the row's colour completes, so the
+// name starts in that colour. A name that begins with a colour code of its
+// own takes the colour's place: a code right after another one would be
+// drawn as text.
+QString WatchFrame::rowText(const ServerRecord& server, int colour) {
+    const QString marker = pingMarker(server.ping);
+    if (server.hostname.startsWith(QLatin1Char('^')))
+        return marker.chopped(1) + server.hostname;
+    return marker + QString::number(colour) + server.hostname;
 }
 
 QVector<WatchLine> WatchFrame::details(const ServerRecord& server) {

@@ -98,6 +98,8 @@ public:
     // The marker before a server's name: a green or yellow star, a yellow
     // or red dash as the ping grows.
     static QString pingMarker(int ping);
+    // The row's line: the marker, then the name in the row's colour.
+    static QString rowText(const ServerRecord& server, int colour);
     static bool isFull(const ServerRecord& server);
     // Where a window dropped at `window` goes: flush with every screen edge
     // it came within the snap distance of (or crossed).
