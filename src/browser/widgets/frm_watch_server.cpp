@@ -27,7 +27,10 @@ frmWatchServer::frmWatchServer(WatchSources sources, QWidget* parent)
     connect(&frames_, &QTimer::timeout, this, &frmWatchServer::frame);
     snap_.setSingleShot(true);
     snap_.setInterval(kSnapAfterMs);
-    connect(&snap_, &QTimer::timeout, this, &frmWatchServer::snapToScreen);
+    connect(&snap_, &QTimer::timeout, this, [this] {
+        drag_ = Drag::None;
+        snapToScreen();
+    });
 }
 
 frmWatchServer* frmWatchServer::watch(ServerBrowser& browser, Program& program, QPoint at) {
@@ -78,59 +81,73 @@ void frmWatchServer::paintEvent(QPaintEvent*) {
 }
 
 // The left button presses the buttons and rows; then any button drags the
-// window.
+// window, once the mouse has moved a little with it held: a window system
+// asked to move the window on a mere click may swallow the next click.
 void frmWatchServer::mousePressEvent(QMouseEvent* event) {
     model_.mousePressed(event->button(), event->position(), size());
     if (model_.closing()) {
         close();
         return;
     }
-    startDrag(event);
+    drag_ = Drag::Pending;
+    dragButton_ = event->button();
+    pressedAt_ = event->globalPosition().toPoint();
+    dragOffset_ = pressedAt_ - pos();
 }
 
-// The window system moves the window where it offers that (it is told of
-// the left button only); otherwise the window follows the mouse itself
-// until the button is let go.
-void frmWatchServer::startDrag(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
-        systemMove_ = true;
-        return;
-    }
-    dragButton_ = event->button();
-    dragOffset_ = event->globalPosition().toPoint() - pos();
+// The window catches up with the mouse (where the window system lets it),
+// then the window system moves it where it offers that (it is told of the
+// left button only); otherwise the window follows the mouse itself until
+// the button is let go.
+void frmWatchServer::startDrag(QPoint at) {
+    move(at - dragOffset_);
+    const bool system =
+        dragButton_ == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove();
+    drag_ = system ? Drag::System : Drag::Own;
 }
 
 void frmWatchServer::mouseMoveEvent(QMouseEvent* event) {
-    if (dragButton_ != Qt::NoButton && (event->buttons() & dragButton_)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+    const QPoint at = event->globalPosition().toPoint();
+    if (drag_ == Drag::Pending && (event->buttons() & dragButton_) &&
+        (at - pressedAt_).manhattanLength() >= kDragDistance)
+        startDrag(at);
+    if (drag_ == Drag::Own && (event->buttons() & dragButton_)) {
+        move(at - dragOffset_);
         return;
     }
-    if (event->buttons() == Qt::NoButton && (dragButton_ != Qt::NoButton || systemMove_))
-        endDrag(); // the button was let go where the window did not see it
+    // A button let go where the window did not see it.
+    if (event->buttons() == Qt::NoButton)
+        endDrag();
     model_.mouseMoved(event->position(), size());
 }
 
-// The drag ends with the button that started it.
+// A drag ends with the button that started it.
 void frmWatchServer::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == dragButton_ || (systemMove_ && event->button() == Qt::LeftButton))
+    if (event->button() == dragButton_)
         endDrag();
 }
 
 void frmWatchServer::endDrag() {
-    dragButton_ = Qt::NoButton;
-    systemMove_ = false;
-    snapToScreen();
+    if (drag_ == Drag::Own)
+        snapToScreen();
+    if (drag_ == Drag::System) {
+        // The window system tells the window where it put it only after the
+        // button is let go: it snaps once it has kept still for a moment.
+        drag_ = Drag::SystemEnding;
+        snap_.start();
+        return;
+    }
+    if (drag_ != Drag::SystemEnding)
+        drag_ = Drag::None;
+}
+
+void frmWatchServer::moveEvent(QMoveEvent*) {
+    if (drag_ == Drag::SystemEnding)
+        snap_.start();
 }
 
 void frmWatchServer::leaveEvent(QEvent*) {
     model_.mouseLeft();
-}
-
-// A move by the window system ends without a word to the window: it snaps
-// once the window has kept still for a moment.
-void frmWatchServer::moveEvent(QMoveEvent*) {
-    if (systemMove_)
-        snap_.start();
 }
 
 void frmWatchServer::snapToScreen() {

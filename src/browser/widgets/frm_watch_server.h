@@ -22,8 +22,10 @@ public:
     static constexpr int kStartDelayMs = 500;
     static constexpr int kFrameMs = 40;
     static constexpr QSize kOpenSize{200, 180};
+    // How far the mouse moves with a button held before a press drags.
+    static constexpr int kDragDistance = 3;
     // After a move the window system made, the window snaps once it has
-    // kept still this long.
+    // kept still this long after the button was let go.
     static constexpr int kSnapAfterMs = 250;
 
     explicit frmWatchServer(WatchSources sources, QWidget* parent = nullptr);
@@ -57,7 +59,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void startDrag(QMouseEvent* event);
+    void startDrag(QPoint at);
     void endDrag();
     void snapToScreen();
     void runFramesWhenShown();
@@ -69,11 +71,15 @@ private:
     QTimer frames_;
     QTimer snap_;
     bool started_ = false;
-    // A drag the window does itself, where the window system offers none:
-    // the button that holds it, none when there is no such drag.
+    // A press becomes a drag when the mouse moves with the button held. The
+    // drag is the window's own (where the window system offers none, and
+    // for the other buttons) or the window system's, which ends with a last
+    // move after the button is let go.
+    enum class Drag { None, Pending, Own, System, SystemEnding };
+    Drag drag_ = Drag::None;
     Qt::MouseButton dragButton_ = Qt::NoButton;
+    QPoint pressedAt_;
     QPoint dragOffset_;
-    bool systemMove_ = false;
     int framesDrawn_ = 0;
 };
 
