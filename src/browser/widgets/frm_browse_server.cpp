@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
+#include "browser/widgets/frm_watch_server.h"
 #include "browser/widgets/server_info_panel.h"
 
 #include <QCloseEvent>
@@ -77,7 +78,11 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
     browser_->open();
 }
 
-frmBrowseServer::~frmBrowseServer() = default;
+// The watch window reads this browser's servers: it closes with it.
+frmBrowseServer::~frmBrowseServer() {
+    if (watch_)
+        watch_->close();
+}
 
 void frmBrowseServer::buildTree() {
     tree_ = new QTreeWidget(this);
@@ -148,6 +153,7 @@ QWidget* frmBrowseServer::buildChosenServer() {
     connect(saveButton, &QPushButton::clicked, this, &frmBrowseServer::save);
     search_->installEventFilter(this);
     connect(info_, &ServerInfoPanel::doubleClicked, this, &frmBrowseServer::watchRequested);
+    connect(this, &frmBrowseServer::watchRequested, this, &frmBrowseServer::openWatch);
     return box;
 }
 
@@ -214,6 +220,23 @@ void frmBrowseServer::showInfo() {
     picture.setDevicePixelRatio(devicePixelRatioF());
     ServerInfoPainter::paint(picture, browser_->work()->infoView());
     info_->showPicture(picture);
+}
+
+frmWatchServer* frmBrowseServer::watchWindow() const {
+    return watch_;
+}
+
+// One watch window at a time, opened over the info panel. When it closes,
+// the panel is drawn here again at once.
+void frmBrowseServer::openWatch() {
+    if (!watch_) {
+        watch_ = frmWatchServer::watch(*browser_, program_, info_->mapToGlobal(QPoint(0, 0)));
+        connect(watch_, &frmWatchServer::closed, this, [this] {
+            if (browser_->work())
+                showInfo();
+        });
+    }
+    watch_->raise();
 }
 
 // Every released key but Enter looks for the first row, in the order
@@ -325,6 +348,8 @@ bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmBrowseServer::closeEvent(QCloseEvent* event) {
+    if (watch_)
+        watch_->close();
     browser_->close();
     QWidget::closeEvent(event);
 }

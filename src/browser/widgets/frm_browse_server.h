@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -18,6 +19,7 @@ namespace fennick {
 class Program;
 class ServerBrowser;
 class ServerInfoPanel;
+class frmWatchServer;
 
 // "Fennick Server Browser": the tree of games and groups, the servers of
 // the chosen group, the chosen server's boxes and the buttons. A thin view
@@ -30,6 +32,8 @@ public:
     ~frmBrowseServer() override;
 
     ServerBrowser& browser() { return *browser_; }
+    // The server watch window while it is open.
+    frmWatchServer* watchWindow() const;
 
 Q_SIGNALS:
     // A double click on the info panel: the watch window is wanted.
@@ -52,6 +56,7 @@ private:
     void save();
     void showMessage(bool warning, const QString& text);
     void showInfo();
+    void openWatch();
     void search();
     int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
@@ -73,6 +78,7 @@ private:
     QLabel* online_ = nullptr;
     QPushButton* getList_ = nullptr;
     bool syncing_ = false;
+    QPointer<frmWatchServer> watch_;
 };
 
 } // namespace fennick
