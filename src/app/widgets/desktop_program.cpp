@@ -1,5 +1,6 @@
 #include "app/widgets/desktop_program.h"
 
+#include "compile/widgets/frm_q3_compile.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
 
@@ -28,6 +29,7 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     };
     ui_.attachServerBrowser([this] { openServerBrowser(); });
     form_.onClosing = [this] { shutDown(); };
+    frmQ3Compile::attach(program_.compileStep, form_);
 }
 
 // A browser still open (its close not yet processed) goes before the
