@@ -60,7 +60,7 @@ frmQ3Compile::frmQ3Compile(MapCompiler& compiler, const CompileRequest& request,
 // A dialog taken down with its owner stops the wait it started; the batch
 // goes on.
 frmQ3Compile::~frmQ3Compile() {
-    if (compiler_ && compiler_->isWaiting()) {
+    if (waiting_ && compiler_) {
         disconnect(compiler_, nullptr, this, nullptr);
         compiler_->cancel();
     }
@@ -106,6 +106,7 @@ void frmQ3Compile::compile() {
 }
 
 void frmQ3Compile::setWaiting(bool waiting) {
+    waiting_ = waiting;
     frame_->setEnabled(!waiting);
     compileButton_->setEnabled(!waiting);
     skipButton_->setEnabled(!waiting);
@@ -113,13 +114,15 @@ void frmQ3Compile::setWaiting(bool waiting) {
 }
 
 void frmQ3Compile::waitEnded(bool completed) {
+    if (!waiting_)
+        return;
     setWaiting(false);
     outcome_ = completed ? CompileOutcome::Compiled : CompileOutcome::Cancelled;
     accept();
 }
 
 void frmQ3Compile::reject() {
-    if (compiler_ && compiler_->isWaiting()) {
+    if (waiting_ && compiler_) {
         compiler_->cancel(); // the wait's end closes the dialog
         return;
     }

@@ -55,6 +55,8 @@ private:
     QPointer<MapCompiler> compiler_;
     const CompilePaths paths_;
     CompileOutcome outcome_ = CompileOutcome::NotCompiled;
+    // True from this dialog's "Compile!" until its wait ends.
+    bool waiting_ = false;
     QGroupBox* frame_ = nullptr;
     QRadioButton* levels_[4] = {};
     QCheckBox* aas_ = nullptr;
