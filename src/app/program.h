@@ -13,6 +13,7 @@
 #include "buttons/button_groups.h"
 #include "buttons/button_list.h"
 #include "buttons/fast_info.h"
+#include "compile/map_compile_step.h"
 #include "console/catalogue.h"
 #include "console/cvar_store.h"
 #include "console/enum_table.h"
@@ -141,6 +142,9 @@ public:
     // What the panel shows for the chosen mod: its description, the
     // configuration combo, its documents and icon.
     ModPanel panel{*this};
+    // The start button's Quake III step before the launch: the compile of
+    // a ".map" map and the mod's "description.txt".
+    MapCompileStep compileStep{*this};
 
     // Game content read from the Quake III archives through the "temp"
     // folder: the bot scan (LoadBots, at start-up), the map titles with

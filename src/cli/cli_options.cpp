@@ -83,8 +83,30 @@ const QHash<QString, RunOption>& runOptionTable() {
         {QStringLiteral("--write"), {false, flag(&RunOptions::write)}},
         {QStringLiteral("--launch"), {false, flag(&RunOptions::launch)}},
         {QStringLiteral("--stdin"), {false, flag(&RunOptions::readStdin)}},
+        {QStringLiteral("--compile"),
+         {true,
+          [](RunOptions& o, const QString& v) -> std::optional<QString> {
+              static const QStringList levels{"1", "2", "3", "4"};
+              if (!levels.contains(v))
+                  return QStringLiteral("--compile takes 1, 2, 3 or 4, not '%1'").arg(v);
+              o.compileLevel = v.toInt();
+              return std::nullopt;
+          }}},
+        {QStringLiteral("--aas"), {false, flag(&RunOptions::aas)}},
+        {QStringLiteral("--no-compile"), {false, flag(&RunOptions::noCompile)}},
     };
     return table;
+}
+
+// The compile options only make sense together and for a launch.
+std::optional<QString> checkCompileOptions(const RunOptions& o) {
+    if (o.compileLevel && o.noCompile)
+        return QStringLiteral("--compile and --no-compile exclude each other");
+    if (o.aas && !o.compileLevel)
+        return QStringLiteral("--aas goes with --compile");
+    if ((o.compileLevel || o.noCompile) && !o.launch)
+        return QStringLiteral("--compile and --no-compile go with --launch");
+    return std::nullopt;
 }
 
 } // namespace
@@ -120,6 +142,8 @@ std::variant<ParsedCommand, ParseError> parseArguments(const QStringList& argume
     for (const ParsedOption& option : given.options)
         if (std::optional<QString> error = table.value(option.name).apply(parsed.run, option.value))
             return ParseError{*error};
+    if (std::optional<QString> error = checkCompileOptions(parsed.run))
+        return ParseError{*error};
     return parsed;
 }
 
@@ -151,6 +175,15 @@ QString usageText() {
         "  --write               write fenkit.cfg and save the configuration, the general\n"
         "                        file and the player profile, without starting the game\n"
         "  --launch              write as --write does and start the game\n"
+        "  --compile LEVEL       with --launch, compile a map chosen in its uncompiled\n"
+        "                        form (\"map mymap.map\" with fenkit_mapfile set to its\n"
+        "                        folder) first, as the compile dialog does: 1 very\n"
+        "                        fast (bsp only), 2 fast (bsp, fast vis, light),\n"
+        "                        3 normal (bsp, vis, light), 4 complete (bsp, vis,\n"
+        "                        extra light); waits until the batch FK_Compile.bat\n"
+        "                        has run, then launches the compiled map\n"
+        "  --aas                 with --compile, also build the bots' .aas file (bspc)\n"
+        "  --no-compile          with --launch, launch such a map without compiling it\n"
         "  --fast-info-png FILE  draw the fast-info panel into FILE (PNG), as the\n"
         "                        main window shows it\n"
         "  --json                print one JSON document at the end instead of the\n"

@@ -25,6 +25,13 @@ struct RunOptions {
     bool launch = false;           // write and start the game
     bool readStdin = false;        // --stdin: read lines even with -e lines
 
+    // A map chosen in its uncompiled form (".map") is compiled before
+    // --launch: --compile LEVEL (1 to 4, as the compile dialog's options)
+    // and --aas for the bots' file; --no-compile launches it uncompiled.
+    std::optional<int> compileLevel;
+    bool aas = false;
+    bool noCompile = false;
+
     // The main window: the button group to choose after the mod and
     // configuration, and a file to draw the fast-info panel into.
     std::optional<QString> group;

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "cli/cli_options.h"
+#include "cli/compile_choice.h"
 #include "common/game_ids.h"
 
 namespace fennick::cli {
@@ -78,6 +79,7 @@ int finishLaunch(Program& program, const RunOptions& options, QTextStream& outpu
     program.commandBuilder.MakeCommandLine(false);
     int status = 0;
     if (options.launch) {
+        program.compileStep.chooser = compileChooser(options, program.console);
         if (program.launcher.Launch()) {
             if (!options.json)
                 output << "Started " << program.preview.commandLine << '\n';

@@ -19,7 +19,8 @@ struct RunOptions;
 // mod is not in the game's list.
 bool loadModAndConfiguration(Program& program, const RunOptions& options, QTextStream& errors);
 
-// After the lines: writes (--write) or launches (--launch), then prints the
+// After the lines: writes (--write) or launches (--launch; a map chosen in
+// its uncompiled form is compiled first as --compile says), then prints the
 // command line and script lines (--preview) as they were written. Returns
 // the exit status: 1 when writing or starting failed.
 int finishLaunch(Program& program, const RunOptions& options, QTextStream& output);

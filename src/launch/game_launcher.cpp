@@ -36,6 +36,11 @@ bool GameLauncher::writeLaunchFiles() {
 bool GameLauncher::Launch() {
     if (beforeLaunch)
         beforeLaunch();
+    // Quake III: compile a chosen ".map" map and write the mod's
+    // description first; the step stops the launch when the program is
+    // closing during the compile or the compile could not be asked for.
+    if (!program_.compileStep.run())
+        return false;
     const QString& game = program_.game.currentGame;
     if (!isGameId(game))
         return refuse(QStringLiteral("Cannot launch: no game is selected"));

@@ -13,10 +13,11 @@ class GameLauncher {
 public:
     explicit GameLauncher(Program& program);
 
-    // Runs first, before anything is written (the map compile check).
+    // Runs first, before anything is written (tests watch the order here).
     std::function<void()> beforeLaunch;
 
-    // A game that plainly cannot start (no game chosen, executable missing or
+    // The Quake III compile step runs first (MapCompileStep). A game that
+    // plainly cannot start (no game chosen, executable missing or
     // not executable) is reported on the console and the status line, and
     // nothing is written. Otherwise "fenkit.cfg" is written and the settings
     // saved before the start is tried, so a start that the system still

@@ -1,5 +1,6 @@
 #include "platform/process_launcher.h"
 
+#include "platform/batch_script.h"
 #include "platform/file_system.h"
 
 #include <QFileInfo>
@@ -42,6 +43,25 @@ ProcessLauncher::Result ProcessLauncher::startDetached(const QString& executable
     if (!process.startDetached())
         return {false, program + QStringLiteral(" could not be started: ") + process.errorString()};
     return {true, {}};
+}
+
+ProcessLauncher::Result ProcessLauncher::startBatch(const QString& batchPath,
+                                                    const QString& terminal) const {
+    const BatchCommand command = batchCommand(batchPath, terminal);
+    const QString folder = parentFolderOf(batchPath);
+#ifdef Q_OS_WIN
+    // The interpreter is found by the system, not by a file test here.
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    process.setWorkingDirectory(folder);
+    if (!process.startDetached())
+        return {false, command.program + QStringLiteral(" could not be started: ") +
+                           process.errorString()};
+    return {true, {}};
+#else
+    return startDetached(command.program, command.arguments, folder);
+#endif
 }
 
 } // namespace fennick::platform

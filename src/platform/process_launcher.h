@@ -25,6 +25,12 @@ public:
     // program neither waits for nor watches the new process.
     Result startDetached(const QString& executable, const QStringList& arguments,
                          const QString& workingDirectory) const;
+
+    // Starts one of the program's own batch files in its folder, as
+    // batchCommand() says (platform/batch_script.h): in the terminal
+    // program when one is given, else without a window (on Windows always
+    // in the interpreter's own console window).
+    Result startBatch(const QString& batchPath, const QString& terminal) const;
 };
 
 } // namespace fennick::platform

@@ -81,6 +81,24 @@ TEST(ParseArguments, WrongCommandLinesSayWhatIsWrong) {
                 HasSubstr("quake1, quake2 or quake3"));
     EXPECT_THAT(parseError({"run", "--game=Quake3"}).toStdString(),
                 HasSubstr("quake1, quake2 or quake3"));
+
+    // The compile of an uncompiled map: a level from 1 to 4, for a launch.
+    const struct {
+        QStringList arguments;
+        const char* error;
+    } compileCases[] = {
+        {{"--launch", "--compile", "5"}, "--compile takes 1, 2, 3 or 4, not '5'"},
+        {{"--launch", "--compile", ""}, "--compile takes 1, 2, 3 or 4"},
+        {{"--launch", "--aas"}, "--aas goes with --compile"},
+        {{"--launch", "--compile", "1", "--no-compile"}, "exclude each other"},
+        {{"--compile", "2"}, "go with --launch"},
+        {{"--write", "--no-compile"}, "go with --launch"},
+    };
+    for (const auto& c : compileCases)
+        EXPECT_THAT(parseError(QStringList{"run"} + c.arguments).toStdString(), HasSubstr(c.error));
+    const RunOptions compile = parsedOk({"run", "--launch", "--compile=4", "--aas"}).run;
+    EXPECT_EQ(compile.compileLevel, 4);
+    EXPECT_TRUE(compile.aas && !compile.noCompile);
 }
 
 TEST(FennickCli, AWrongCommandLineExitsWithStatusTwo) {

@@ -1,6 +1,8 @@
 #include "cli/cli_options.h"
 #include "cli/run_command.h"
+#include "compile/fake_tools.h"
 #include "launch_fixture.h"
+#include "support/fake_engines.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -201,6 +203,54 @@ TEST_F(CliLaunchTest, FailuresGiveAnExitStatusAndWriteNothing) {
     EXPECT_EQ(status, 1);
     EXPECT_THAT(err.toStdString(), HasSubstr("need a game"));
     EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/baseq3/fenkit.cfg")));
+}
+
+// A map chosen in its uncompiled form is compiled (or not) as the options
+// say before the launch, which then starts the compiled map.
+TEST_F(CliLaunchTest, AnUncompiledMapIsCompiledFirstAsTheOptionsSay) {
+    fakeGame();
+    FakeTools tools(gameDir(QStringLiteral("quake3")) + "/Tools");
+    const QString maps = gameDir(QStringLiteral("quake3")) + "/baseq3/maps";
+    temp.writeFile(QStringLiteral("config.cfg"),
+                   {"\"\",0", "\"\",0", "\"" + gameDir(QStringLiteral("quake3")) + "\",0", "\"4\"",
+                    "\"10\"", "\"5\"", "\"Default OpenGL\"", "0,\"" + tools.q3map() + '"', "0"});
+    const QStringList chooseMap{
+        "--game", "quake3",       "--launch", "-e", "set fenkit_mapfile \"" + maps + '"',
+        "-e",     "map mymap.map"};
+    const QString bsp = " [" + maps + "/mymap.bsp]";
+    struct Case {
+        QStringList arguments;
+        int status;
+        QStringList calls;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"--compile", "3", "--aas"},
+         0,
+         {"q3map [" + maps + "/mymap.map]", "q3map [-vis]" + bsp, "q3map [-light]" + bsp,
+          "bspc [-bsp2aas]" + bsp},
+         "Compiled "},
+        {{"--no-compile"}, 0, {}, "Started "},
+        {{}, 1, {}, "Cannot launch: map \"mymap.map\" is an uncompiled map"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QFile::remove(tools.record());
+        QFile::remove(temp.path(QStringLiteral("launched.txt")));
+        QFile::remove(gameDir(QStringLiteral("quake3")) + "/baseq3/fenkit.cfg");
+        const QString out = run(chooseMap + c.arguments);
+        EXPECT_EQ(status, c.status);
+        EXPECT_THAT(out.toStdString(), HasSubstr(c.says));
+        EXPECT_EQ(tools.calls(), c.calls);
+        if (c.status == 0) {
+            EXPECT_THAT(
+                textOf(QStringLiteral("games/Quake III Arena/baseq3/fenkit.cfg")).toStdString(),
+                HasSubstr("map mymap|"));
+            EXPECT_THAT(recordedRun(temp.path(QStringLiteral("launched.txt"))), Contains("+exec"));
+        } else {
+            EXPECT_FALSE(exists(QStringLiteral("games/Quake III Arena/baseq3/fenkit.cfg")));
+        }
+    }
 }
 
 TEST_F(CliLaunchTest, OptionsAndWhenStandardInputIsRead) {

@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_program.h"
 
 #include "maps/map_browser.h"
+#include "compile/widgets/frm_q3_compile.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
 
@@ -30,6 +31,7 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     ui_.attachServerBrowser([this] { openServerBrowser(); });
     ui_.attachMapBrowser([this] { openMapBrowser(); });
     form_.onClosing = [this] { shutDown(); };
+    frmQ3Compile::attach(program_.compileStep, form_);
 }
 
 // A browser still open (its close not yet processed) goes before the

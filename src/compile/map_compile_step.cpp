@@ -1,0 +1,50 @@
+#include "compile/map_compile_step.h"
+
+#include "app/program.h"
+#include "common/game_ids.h"
+#include "compile/mod_description_file.h"
+
+namespace fennick {
+
+namespace {
+
+const QLatin1String kMapSuffix(".map");
+
+bool isUncompiledMap(const QString& value) {
+    return value.size() > kMapSuffix.size() && value.endsWith(kMapSuffix, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+MapCompileStep::MapCompileStep(Program& program)
+    : compiler(program.programFolder, program.processes, program.system, program.console),
+      program_(program) {}
+
+bool MapCompileStep::run() {
+    if (program_.game.currentGame != kQuake3)
+        return true;
+    for (const QString& cvar : {QStringLiteral("map"), QStringLiteral("devmap")}) {
+        if (!offerMap(cvar))
+            return false;
+    }
+    WriteModDescription(program_);
+    return true;
+}
+
+bool MapCompileStep::offerMap(const QString& cvar) {
+    CvarStore& cvars = program_.cvars;
+    const QString value = cvars.GetCvar(cvar);
+    if (!isUncompiledMap(value))
+        return true;
+    const CompileRequest request{cvar, value,
+                                 compilePaths(cvars.GetCvar(QStringLiteral("fenkit_mapfile")),
+                                              value, program_.settings.q3MapPath())};
+    const CompileOutcome outcome =
+        chooser ? chooser(request, compiler) : CompileOutcome::NotCompiled;
+    if (outcome == CompileOutcome::Abandoned)
+        return false;
+    cvars.SetCvar(cvar, value.chopped(kMapSuffix.size()), -1, 0, QStringLiteral("map"));
+    return true;
+}
+
+} // namespace fennick

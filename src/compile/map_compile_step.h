@@ -1,0 +1,39 @@
+#pragma once
+
+#include "compile/compile_request.h"
+#include "compile/map_compiler.h"
+
+#include <functional>
+
+namespace fennick {
+
+class Program;
+
+// The start button's Quake III step, before the launch writes anything: a
+// map chosen in its uncompiled form ("map" or "devmap" ending in ".map",
+// with fenkit_mapfile holding its folder) is offered for compiling, then
+// the map cvar is set to the compiled map's name (without ".map", scope -1,
+// kind "map"); then the mod's "description.txt" is written when the setup
+// asks for it.
+class MapCompileStep {
+public:
+    // Asks how to compile one map and does it: the compile dialog in the
+    // desktop program, the command-line options in fennick-cli.
+    using Chooser = std::function<CompileOutcome(const CompileRequest&, MapCompiler&)>;
+
+    explicit MapCompileStep(Program& program);
+
+    // False when the launch is to stop. Without a chooser a map is not
+    // compiled, only renamed.
+    bool run();
+
+    Chooser chooser;
+    MapCompiler compiler;
+
+private:
+    bool offerMap(const QString& cvar);
+
+    Program& program_;
+};
+
+} // namespace fennick

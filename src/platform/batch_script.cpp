@@ -1,0 +1,75 @@
+#include "platform/batch_script.h"
+
+#include "platform/file_system.h"
+#include "platform/system_lookup.h"
+
+namespace fennick::platform {
+
+namespace {
+
+// Reads the batch file, drops every carriage return and runs the rest as
+// one script. The file comes as "$1", so its path needs no quoting here;
+// "eval" keeps the tools' standard input on the terminal, where a script
+// piped into a shell would share it with them.
+const char kStripAndRun[] = "eval \"$(tr -d '\\r' < \"$1\")\"";
+// Without a window the tools' output goes to standard error, so a program
+// that prints a report of its own on standard output keeps it clean.
+const char kToStandardError[] = "exec 1>&2; ";
+
+bool breaksTheLine(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0);
+}
+
+} // namespace
+
+std::optional<QString> batchQuoted(const QString& text) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (breaksTheLine(c))
+            return std::nullopt;
+#ifdef Q_OS_WIN
+        if (c == QLatin1Char('"'))
+            return std::nullopt;
+        if (c == QLatin1Char('%'))
+            quoted += QLatin1Char('%');
+#else
+        if (c == QLatin1Char('$') || c == QLatin1Char('`') || c == QLatin1Char('\\') ||
+            c == QLatin1Char('"'))
+            quoted += QLatin1Char('\\');
+#endif
+        quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+BatchCommand batchCommand(const QString& batchPath, const QString& terminal) {
+#ifdef Q_OS_WIN
+    (void)terminal;
+    return {QStringLiteral("cmd.exe"), {QStringLiteral("/c"), nativePath(batchPath)}};
+#else
+    const QString script = QLatin1String(kStripAndRun);
+    if (terminal.isEmpty())
+        return {QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QLatin1String(kToStandardError) + script,
+                 QStringLiteral("fennick-batch"), batchPath}};
+    return {terminal,
+            {QStringLiteral("-e"), QStringLiteral("/bin/sh"), QStringLiteral("-c"), script,
+             QStringLiteral("fennick-batch"), batchPath}};
+#endif
+}
+
+QString findTerminal(const SystemLookup& system) {
+#ifdef Q_OS_WIN
+    (void)system;
+    return {};
+#else
+    for (const char* name : {"x-terminal-emulator", "xterm"}) {
+        const QString found = system.findOnPath(QLatin1String(name));
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+#endif
+}
+
+} // namespace fennick::platform

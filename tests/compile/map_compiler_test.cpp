@@ -1,0 +1,186 @@
+#include "compile/fake_tools.h"
+#include "compile/map_compiler.h"
+
+#include "app/console_log.h"
+#include "platform/process_launcher.h"
+#include "platform/system_lookup.h"
+#include "support/qt_print.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <ctime>
+#include <gmock/gmock.h>
+#include <iostream>
+
+namespace fennick::test {
+namespace {
+
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+
+// The terminal the desktop would offer; by default one that cannot run,
+// so a compile that should not use it fails when it does.
+class TerminalLookup : public platform::SystemLookup {
+public:
+    QString terminal = QStringLiteral("/nonexistent/x-terminal-emulator");
+    QString findOnPath(const QString& name) const override {
+        return name == QLatin1String("x-terminal-emulator") ? terminal : QString();
+    }
+};
+
+class MapCompilerTest : public ::testing::Test {
+protected:
+    MapCompilerTest() { QDir().mkpath(path(QStringLiteral("Fennick"))); }
+
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    CompilePaths paths(const QString& folder = QStringLiteral("Quake III Arena/maps")) const {
+        return compilePaths(path(folder), QStringLiteral("m.map"), tools.q3map());
+    }
+    bool waitEnds() {
+        return QTest::qWaitFor([&] { return !compiler.isWaiting(); }, 10000);
+    }
+    bool markerExists() const { return QFile::exists(compiler.markerPath()); }
+
+    QTemporaryDir dir;
+    FakeTools tools{path(QStringLiteral("Tools"))};
+    platform::ProcessLauncher processes;
+    TerminalLookup system;
+    ConsoleLog console;
+    MapCompiler compiler{path(QStringLiteral("Fennick")), processes, system, console};
+};
+
+// The tools get the paths exactly, whatever the shell would make of them,
+// and never the carriage returns of the batch's line ends.
+TEST_F(MapCompilerTest, RunsTheBatchAndEndsTheWaitAtTheMarker) {
+    const QString odd = QStringLiteral("odd $HOME `id` \"q\" 'z'; & %P% * ~");
+    struct Case {
+        QString folder;
+        CompileOptions options;
+        QStringList calls; // after "q3map [map file]", with the bsp file last
+    };
+    const Case cases[] = {
+        {odd, {4, false}, {"q3map [-vis]", "q3map [-light] [-extra]"}},
+        {"Quake III Arena/maps", {1, false}, {}},
+        {"Quake III Arena/maps",
+         {2, true},
+         {"q3map [-vis] [-fast]", "q3map [-light]", "bspc [-bsp2aas]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.level);
+        QFile::remove(tools.record());
+        QSignalSpy finished(&compiler, &MapCompiler::finished);
+        ASSERT_EQ(compiler.start(paths(c.folder), c.options), std::nullopt);
+        EXPECT_TRUE(compiler.isWaiting());
+        ASSERT_TRUE(waitEnds());
+        ASSERT_EQ(finished.size(), 1);
+        EXPECT_TRUE(finished.first().first().toBool());
+        QStringList calls{"q3map [" + paths(c.folder).mapFile + ']'};
+        for (const QString& call : c.calls)
+            calls.append(call + " [" + paths(c.folder).bspFile + ']');
+        EXPECT_THAT(tools.calls(), ElementsAreArray(calls));
+    }
+
+    // The batch of the last case, byte for byte.
+    QFile batch(compiler.batchPath());
+    ASSERT_TRUE(batch.open(QIODevice::ReadOnly));
+    const QString q3map = '"' + tools.q3map() + '"';
+    const QString bsp = " \"" + paths().bspFile + "\"\r\n";
+    EXPECT_EQ(batch.readAll(), (q3map + " \"" + paths().mapFile + "\"\r\n" + q3map + " -vis -fast" +
+                                bsp + q3map + " -light" + bsp + '"' + tools.bspc() + "\" -bsp2aas" +
+                                bsp + "echo Testing > \"" + compiler.markerPath() + "\"\r\n")
+                                   .toUtf8());
+}
+
+// The old marker goes before the batch starts, so only the new batch ends
+// the wait; "Cancel" ends the wait and the batch still runs to its end.
+TEST_F(MapCompilerTest, OnlyTheNewBatchEndsTheWaitAndCancelLeavesItRunning) {
+    QFile(compiler.markerPath()).open(QIODevice::WriteOnly);
+    tools.hold();
+    ASSERT_EQ(compiler.start(paths(), {1, false}), std::nullopt);
+    EXPECT_FALSE(markerExists());
+    QTest::qWait(3 * MapCompiler::kPollMilliseconds);
+    EXPECT_TRUE(compiler.isWaiting());
+
+    QSignalSpy finished(&compiler, &MapCompiler::finished);
+    compiler.cancel();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_FALSE(finished.first().first().toBool());
+    EXPECT_FALSE(compiler.isWaiting());
+    tools.release();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return markerExists(); }, 10000));
+    EXPECT_EQ(finished.size(), 1);
+}
+
+TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
+    constexpr int kWaitMs = 3000;
+    tools.hold();
+    ASSERT_EQ(compiler.start(paths(), {2, false}), std::nullopt);
+    QTimer::singleShot(kWaitMs, [&] { tools.release(); });
+    QTimer::singleShot(kWaitMs + 10000, &compiler, &MapCompiler::cancel);
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t before = std::clock();
+    EXPECT_TRUE(compiler.waitForEnd());
+    const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
+    std::cout << "[ cpu      ] " << cpuSeconds * 1000 << " ms of processor time in "
+              << wall.elapsed() << " ms of waiting\n";
+    EXPECT_GE(wall.elapsed(), kWaitMs - 50);
+    EXPECT_LT(cpuSeconds, 0.1);
+}
+
+TEST_F(MapCompilerTest, AFailedStartSaysWhyAndDoesNotWait) {
+    struct Case {
+        const char* name;
+        std::function<CompilePaths()> prepare;
+        const char* error;
+        bool batchWritten;
+    };
+    const Case cases[] = {
+        {"line break in a path", [&] { return paths(QStringLiteral("maps\nrm -rf x")); },
+         "cannot carry", false},
+        {"marker that cannot be deleted",
+         [&] {
+             QDir().mkpath(compiler.markerPath() + QStringLiteral("/inside"));
+             return paths();
+         },
+         "cannot be deleted", false},
+        {"terminal that cannot start",
+         [&] {
+             QDir(compiler.markerPath()).removeRecursively();
+             compiler.setShowWindow(true);
+             system.terminal = tools.q3map() + QStringLiteral(".txt");
+             QFile(system.terminal).open(QIODevice::WriteOnly);
+             return paths();
+         },
+         "not an executable file", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(compiler.batchPath());
+        const CompilePaths prepared = c.prepare();
+        const std::optional<QString> error = compiler.start(prepared, {2, true});
+        EXPECT_THAT(error.value_or(QString()).toStdString(), HasSubstr(c.error));
+        EXPECT_FALSE(compiler.isWaiting());
+        EXPECT_EQ(QFile::exists(compiler.batchPath()), c.batchWritten);
+    }
+}
+
+// The desktop shows the batch in the terminal window it offers.
+TEST_F(MapCompilerTest, ATerminalWindowRunsTheBatchWhenAsked) {
+    system.terminal = path(QStringLiteral("terminal"));
+    FakeTools::writeScript(system.terminal, "printf '%s\\n' \"$@\" > '" +
+                                                path("terminal.txt").toUtf8() +
+                                                "'\nshift\nexec \"$@\"\n");
+    compiler.setShowWindow(true);
+    ASSERT_EQ(compiler.start(paths(), {1, false}), std::nullopt);
+    ASSERT_TRUE(waitEnds());
+    EXPECT_EQ(tools.calls().size(), 1);
+    QFile args(path(QStringLiteral("terminal.txt")));
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(args.readAll().startsWith("-e\n/bin/sh\n-c\n"));
+}
+
+} // namespace
+} // namespace fennick::test
