@@ -13,30 +13,6 @@ using ::testing::IsEmpty;
 class GameLauncherTest : public LaunchFixture {
 protected:
     QString exePath() const { return gameDir(QStringLiteral("quake3")) + "/quake3.exe"; }
-
-    // Turns quake3.exe into a script that writes its working folder and its
-    // arguments, one per line, to "launched.txt" in the program folder.
-    void fakeGame() {
-        const QString out = temp.path(QStringLiteral("launched.txt"));
-        temp.writeBytes(folderOf(QStringLiteral("quake3")) + "/quake3.exe",
-                        "#!/bin/sh\n"
-                        "out='" +
-                            out.toUtf8() +
-                            "'\n"
-                            "pwd > \"$out.part\"\n"
-                            "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.part\"; done\n"
-                            "mv \"$out.part\" \"$out\"\n");
-        QFile::setPermissions(exePath(), QFile::permissions(exePath()) | QFile::ExeOwner);
-    }
-    QStringList launched() {
-        const QString out = temp.path(QStringLiteral("launched.txt"));
-        if (!QTest::qWaitFor([&] { return QFile::exists(out); }, 10000))
-            return {};
-        QFile file(out);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
 };
 
 TEST_F(GameLauncherTest, StartsTheGameInItsFolderWithTheArgumentsKeptApart) {

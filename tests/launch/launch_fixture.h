@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "platform/desktop_services.h"
+#include "support/fake_engines.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -91,6 +92,14 @@ protected:
             .replace(QLatin1String("\r\n"), QLatin1String("|"));
     }
     bool exists(const QString& relative) const { return QFile::exists(temp.path(relative)); }
+
+    // Turns quake3.exe into a fake engine that records its working folder
+    // and arguments; launched() waits for that record.
+    void fakeGame() {
+        writeFakeEngine(gameDir(QStringLiteral("quake3")) + "/quake3.exe",
+                        temp.path(QStringLiteral("launched.txt")));
+    }
+    QStringList launched() { return recordedRun(temp.path(QStringLiteral("launched.txt"))); }
 
     static QStringList catalogueLines() {
         return {

@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -237,6 +236,7 @@ TEST_F(PanelWidgetsTest, TheRendererPictureTogglesQuake2sRenderer) {
     EXPECT_NE(software, openGl);
     QTest::mouseClick(picture, Qt::LeftButton);
     EXPECT_EQ(cvar("vid_ref"), "gl");
+    EXPECT_EQ(cvar("gl_driver"), "opengl32");
     EXPECT_EQ(picture->pixmap().toImage(), openGl);
 
     // Quake III always shows OpenGL and a click changes nothing; Quake
@@ -249,52 +249,17 @@ TEST_F(PanelWidgetsTest, TheRendererPictureTogglesQuake2sRenderer) {
     EXPECT_TRUE(picture->pixmap().isNull());
 }
 
-TEST_F(PanelWidgetsTest, TheLaunchButtonShowsTheCommandLineAndStartsTheGame) {
-    const QString out = temp.path("launched.txt");
-    const QString exe = gameDir("quake3") + "/quake3.exe";
-    temp.writeBytes(folderOf("quake3") + "/quake3.exe",
-                    "#!/bin/sh\n"
-                    "out='" +
-                        out.toUtf8() +
-                        "'\n"
-                        "{ echo \"cwd=$(pwd)\"\n"
-                        "  for a in \"$@\"; do echo \"arg=$a\"; done\n"
-                        "  for f in */fenkit.cfg; do echo \"file=$f\"; cat \"$f\"; done\n"
-                        "} > \"$out.part\"\n"
-                        "mv \"$out.part\" \"$out\"\n");
-    QFile::setPermissions(exe, QFile::permissions(exe) | QFile::ExeOwner);
+// A click on the button launching the game is the main window's test.
+TEST_F(PanelWidgetsTest, PointingAtTheLaunchButtonShowsTheCommandLine) {
     program().switcher.SwitchGame("quake3");
     clickItem(child<QListView>("ListView1"), 0);
     auto* button = child<LaunchButton>("Command1");
     ASSERT_TRUE(button);
-    EXPECT_EQ(button->text(), "Launch Quake");
-
     QTest::mouseMove(button, button->rect().center());
     EXPECT_EQ(program().status.queuedText, program().preview.commandLine);
     EXPECT_EQ(program().status.queuedSeconds, 2);
-    EXPECT_TRUE(program().preview.commandLine.startsWith(exe + " +set fs_game cpma"));
-
-    QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(out); }, 10000));
-    QFile file(out);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QStringList seen = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_FALSE(seen.isEmpty());
-    EXPECT_EQ(QFileInfo(seen.takeFirst().mid(4)).canonicalFilePath(),
-              QFileInfo(gameDir("quake3")).canonicalFilePath());
-    for (QString& line : seen)
-        line.remove('\r');
-    const qsizetype found = seen.indexOf("file=cpma/fenkit.cfg");
-    ASSERT_GE(found, 0);
-    EXPECT_THAT(seen.mid(0, found),
-                ElementsAre("arg=+set", "arg=fs_game", "arg=cpma", "arg=+set", "arg=com_hunkmegs",
-                            "arg=256", "arg=+exec", "arg=fenkit.cfg"));
-    // The script the game finds holds the configuration's lines, map last.
-    const QStringList script = seen.mid(found + 1);
-    EXPECT_TRUE(script.contains("set fraglimit 15"));
-    EXPECT_EQ(script.last(), "map q3dm17");
-    // The launch saved the configuration under the combo's name.
-    EXPECT_TRUE(textOf("config/q3_cpma_0.fkc").startsWith("CPMA Pro|Duel|Reserved|"));
+    EXPECT_TRUE(program().preview.commandLine.startsWith(gameDir("quake3") +
+                                                         "/quake3.exe +set fs_game cpma"));
 }
 
 } // namespace
