@@ -13,7 +13,6 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 // Native installations on a temporary machine: "bin" is the whole PATH,
 // "home" the home folder, and "system" holds the system-wide installs.
@@ -53,82 +52,40 @@ private:
 TEST_F(NativeLaunchTest, TheScriptGoesWhereTheEngineLooksForIt) {
     struct Case {
         const char* name;
-        QString dir;
-        QStringList folders;
-        QString engine; // written as a fake engine
-        QString homes;  // [homes] quake3
-        QString mod;    // the mod key, or "quake3"
-        QString script; // below the temporary folder
+        const char* dir;
+        const char* base;   // the data folder made in it
+        const char* engine; // written as a fake engine
+        const char* homes;  // [homes] quake3
+        const char* mod;    // the mod key, or "quake3"
+        const char* script; // below the temporary folder
         bool perUser;
-        QStringList args; // after the working folder
     };
-    const QStringList plain{"+exec", "fenkit.cfg"};
     const Case cases[] = {
-        {"data-only folder of the user",
-         "mine",
-         {"baseq3"},
-         "bin/ioquake3",
-         "",
-         "quake3",
-         "mine/baseq3/fenkit.cfg",
-         false,
-         plain},
-        {"system-wide Quake III",
-         "system/quake3",
-         {"baseq3", "cpma"},
-         "bin/ioquake3",
-         "",
-         "cpma",
-         "home/.q3a/cpma/fenkit.cfg",
-         true,
-         {"+set", "fs_game", "cpma", "+exec", "fenkit.cfg"}},
-        {"system-wide OpenArena",
-         "system/openarena",
-         {"baseoa"},
-         "bin/openarena",
-         "",
-         "quake3",
-         "home/.openarena/baseoa/fenkit.cfg",
-         true,
-         plain},
-        {"[homes] overrides the engine's folder",
-         "system/q3",
-         {"baseq3"},
-         "bin/quake3",
-         "~/games/q3home",
-         "quake3",
-         "home/games/q3home/baseq3/fenkit.cfg",
-         true,
-         plain},
-        {"an engine without a known per-user folder keeps the game folder",
-         "system/q3e",
-         {"baseq3"},
-         "bin/quake3e",
-         "",
-         "quake3",
-         "system/q3e/baseq3/fenkit.cfg",
-         false,
-         plain},
-        {"the Windows executable keeps the game folder",
-         "system/win",
-         {"baseq3"},
-         "system/win/quake3.exe",
-         "",
-         "quake3",
-         "system/win/baseq3/fenkit.cfg",
-         false,
-         plain},
+        {"data-only folder of the user", "mine", "baseq3", "bin/ioquake3", "", "quake3",
+         "mine/baseq3/fenkit.cfg", false},
+        {"system-wide Quake III", "system/quake3", "baseq3", "bin/ioquake3", "", "cpma",
+         "home/.q3a/cpma/fenkit.cfg", true},
+        {"system-wide OpenArena", "system/openarena", "baseoa", "bin/openarena", "", "quake3",
+         "home/.openarena/baseoa/fenkit.cfg", true},
+        {"[homes] overrides the engine's folder", "system/q3", "baseq3", "bin/quake3",
+         "~/games/q3home", "quake3", "home/games/q3home/baseq3/fenkit.cfg", true},
+        {"an engine without a known per-user folder keeps the game folder", "system/q3e", "baseq3",
+         "bin/quake3e", "", "quake3", "system/q3e/baseq3/fenkit.cfg", false},
+        {"the Windows executable keeps the game folder", "system/win", "baseq3",
+         "system/win/quake3.exe", "", "quake3", "system/win/baseq3/fenkit.cfg", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const QString mod = QLatin1String(c.mod);
+        const bool plain = mod == QLatin1String("quake3");
         QDir(temp.path("bin")).removeRecursively();
         QDir().mkpath(temp.path("bin"));
         QFile::remove(record());
-        engine(c.engine);
-        temp.program().ini.setHome(QStringLiteral("quake3"), c.homes);
-        play(c.dir, c.folders, c.mod);
+        engine(QLatin1String(c.engine));
+        temp.program().ini.setHome(QStringLiteral("quake3"), QLatin1String(c.homes));
+        play(QLatin1String(c.dir), {QLatin1String(c.base), plain ? QString() : mod}, mod);
         const LaunchPreview& preview = temp.program().preview;
-        EXPECT_EQ(preview.scriptPath, temp.path(c.script));
+        EXPECT_EQ(preview.scriptPath, temp.path(QLatin1String(c.script)));
         EXPECT_EQ(preview.scriptNote.isEmpty(), !c.perUser);
         EXPECT_FALSE(preview.scriptWritten);
 
@@ -136,17 +93,19 @@ TEST_F(NativeLaunchTest, TheScriptGoesWhereTheEngineLooksForIt) {
         const QStringList run = recordedRun(record());
         ASSERT_FALSE(run.isEmpty());
         EXPECT_EQ(QFileInfo(run.first()).canonicalFilePath(),
-                  QFileInfo(temp.path(c.dir)).canonicalFilePath());
-        EXPECT_THAT(run.mid(1), ElementsAreArray(c.args));
-        EXPECT_TRUE(QFileInfo(temp.path(c.script)).isFile());
+                  QFileInfo(temp.path(QLatin1String(c.dir))).canonicalFilePath());
+        const QStringList args = (plain ? QStringList() : QStringList{"+set", "fs_game", mod}) +
+                                 QStringList{"+exec", "fenkit.cfg"};
+        EXPECT_EQ(run.mid(1), args);
+        EXPECT_TRUE(QFileInfo(temp.path(QLatin1String(c.script))).isFile());
         EXPECT_TRUE(preview.scriptWritten);
         const QString told =
             QStringLiteral("fenkit.cfg written to the engine's per-user folder: ") +
-            temp.path(c.script);
+            temp.path(QLatin1String(c.script));
         EXPECT_EQ(temp.takeConsole().contains(told), c.perUser);
         // Only one copy is written.
-        const QString inGame = temp.path(
-            c.dir + '/' + (c.mod == "quake3" ? c.folders.first() : c.mod) + "/fenkit.cfg");
+        const QString inGame = temp.path(QLatin1String(c.dir) + '/' +
+                                         (plain ? QLatin1String(c.base) : mod) + "/fenkit.cfg");
         EXPECT_EQ(QFile::exists(inGame), !c.perUser);
     }
 }
