@@ -9,13 +9,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-QStringList header(const QString& description, const QString& name) {
-    QStringList lines{description, name};
-    for (int i = 0; i < 8; ++i)
-        lines.append(QStringLiteral("Reserved"));
-    return lines;
-}
-
 class ConfigFilesTest : public LaunchFixture {
 protected:
     ConfigFiles& configs() { return program().configs; }
@@ -24,7 +17,7 @@ protected:
     }
     void configuration(const QString& file, const QString& name, const QStringList& commands) {
         temp.writeFile(QStringLiteral("config/") + file,
-                       header(QStringLiteral("Mod"), name) + commands);
+                       configurationFile(QStringLiteral("Mod"), name, commands));
     }
     // name=value:kind of every record, in store order.
     QStringList store() {
@@ -39,20 +32,10 @@ TEST_F(ConfigFilesTest, SaveWritesTheThreeFilesByScopeAndLoadsThemBack) {
     play(QStringLiteral("quake3"), QStringLiteral("cpma"));
     configs().description = QStringLiteral("CPMA Pro Mode");
     configs().configurationName = QStringLiteral("Duel practice");
-    run({
-        "set g_gametype 1",
-        R"(set sv_hostname "My Server")",
-        "map q3dm17",
-        "set com_hunkmegs 128",
-        "set fenkit_player Fish",
-        R"(set name "Big Fish")",
-        "set model sarge/blue",
-        R"(set fenkit_mode "Windowed - 800x600")",
-        R"(bind x "say hello")",
-        R"(set sensitivity " 5")",
-        "setadd1 cg_fov",
-        "devmap q3dm6",
-    });
+    run({"set g_gametype 1", R"(set sv_hostname "My Server")", "map q3dm17", "set com_hunkmegs 128",
+         "set fenkit_player Fish", R"(set name "Big Fish")", "set model sarge/blue",
+         R"(set fenkit_mode "Windowed - 800x600")", R"(bind x "say hello")",
+         R"(set sensitivity " 5")", "setadd1 cg_fov", "devmap q3dm6"});
     ASSERT_TRUE(configs().SaveConfiguration());
 
     EXPECT_EQ(textOf(QStringLiteral("config/q3_cpma_0.fkc")),
@@ -171,20 +154,6 @@ TEST_F(ConfigFilesTest, SelectingAConfigurationLoadsGeneralFileThenConfiguration
     EXPECT_THAT(temp.takeConsole(),
                 ElementsAre("Loaded " + configPath("q3_general.cfg") + " (0.00 sec)",
                             "Loaded " + configPath("q3_cpma_0.fkc") + " (0.00 sec)"));
-}
-
-TEST_F(ConfigFilesTest, ListingOffersConfigurationsZeroToNine) {
-    play(QStringLiteral("quake3"), QStringLiteral("cpma"));
-    configuration("q3_cpma_0.fkc", "First", {});
-    configuration("q3_cpma_1.fkc", "Second", {});
-    configuration("q3_cpma_12.fkc", "Twelfth", {});
-    temp.writeFile(QStringLiteral("config/q3_cpma_2.fkc"), {"only one line"});
-    EXPECT_THAT(configs().ListConfigurations(QStringLiteral("cpma")),
-                ElementsAre("First", "Second"));
-    EXPECT_EQ(configs().modDescriptor(QStringLiteral("cpma")), QStringLiteral("Mod"));
-    EXPECT_EQ(configs().modDescriptor(QStringLiteral("osp")), std::nullopt);
-    // Number 12 is never listed but still found by its name.
-    EXPECT_TRUE(configs().FindConfigurationFile(QStringLiteral("Twelfth")).exists);
 }
 
 TEST_F(ConfigFilesTest, PlayerProfileIsWrittenOnlyForASafePlayerName) {

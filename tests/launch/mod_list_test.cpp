@@ -1,18 +1,15 @@
 #include "launch/mod_list.h"
-#include "launch_fixture.h"
 #include "platform/desktop_services.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
 #include <QDir>
-#include <QSet>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace fennick {
 namespace {
 
-using test::RecordingDesktop;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -116,16 +113,6 @@ TEST_F(ModListTest, NoGameOrNoFolderGivesWhatIsThere) {
     EXPECT_THAT(texts(), ElementsAre("quake2:1"));
 }
 
-TEST_F(ModListTest, FindsItemsByTextIgnoringCase) {
-    play(QStringLiteral("quake3"));
-    folders(QStringLiteral("quake3"), {"alpha", "beta"});
-    config(QStringLiteral("q3_quake3_0.fkc"), {"Quake 3 Arena"});
-    mods().FillModList();
-    EXPECT_EQ(mods().indexOfText(QStringLiteral("BETA")), 1);
-    EXPECT_EQ(mods().indexOfText(QStringLiteral("quake 3 arena")), 2);
-    EXPECT_EQ(mods().indexOfText(QStringLiteral("quake3")), -1);
-}
-
 TEST_F(ModListTest, KeysOfFoldersBelowTheGameDirectory) {
     const QString dir = play(QStringLiteral("quake3"));
     const QList<std::pair<QString, QString>> cases = {
@@ -189,24 +176,6 @@ TEST_F(ModListTest, DocumentsComeFromTheModFolderOrTheGameDirectory) {
     EXPECT_TRUE(mods().documentFolder(QStringLiteral("mymod")).isEmpty());
 }
 
-TEST_F(ModListTest, TheModIconIsPickedAtRandomAmongTheFoldersIcons) {
-    play(QStringLiteral("quake3"));
-    const QString folder = temp.path(QStringLiteral("games/quake3/mod"));
-    QDir().mkpath(folder);
-    EXPECT_TRUE(mods().pickIcon(folder).isEmpty());
-
-    for (const char* name : {"a.ico", "B.ICO", "c.ico"})
-        temp.writeBytes(QStringLiteral("games/quake3/mod/") + QLatin1String(name), "icon");
-    temp.writeBytes(QStringLiteral("games/quake3/mod/d.png"), "png");
-    QSet<QString> seen;
-    for (int i = 0; i < 200; ++i) {
-        const QString icon = mods().pickIcon(folder);
-        ASSERT_TRUE(QFileInfo(icon).isFile()) << icon.toStdString();
-        seen.insert(QFileInfo(icon).fileName());
-    }
-    EXPECT_EQ(seen, (QSet<QString>{"a.ico", "B.ICO", "c.ico"}));
-}
-
 TEST_F(ModListTest, TextsAndPagesOpenNormallyEverythingElseInAnEditor) {
     const QList<std::pair<QString, ModList::DocumentAction>> cases = {
         {"readme.txt", ModList::DocumentAction::DefaultProgram},
@@ -219,19 +188,6 @@ TEST_F(ModListTest, TextsAndPagesOpenNormallyEverythingElseInAnEditor) {
     };
     for (const auto& [name, action] : cases)
         EXPECT_EQ(ModList::documentAction(name), action) << name.toStdString();
-
-    play(QStringLiteral("quake3"));
-    temp.writeFile(QStringLiteral("games/quake3/MyMod/readme.txt"), {"x"});
-    temp.writeFile(QStringLiteral("games/quake3/MyMod/server.bat"), {"x"});
-    RecordingDesktop desktop;
-    mods().setDesktopServices(&desktop);
-    const QString folder = mods().documentFolder(QStringLiteral("mymod"));
-    mods().openDocument(folder, QStringLiteral("readme.txt"));
-    mods().openDocument(folder, QStringLiteral("server.bat"));
-    const QString onDisk = temp.path(QStringLiteral("games/quake3/MyMod/"));
-    EXPECT_THAT(desktop.opened, ElementsAre(QStringLiteral("default ") + onDisk + "readme.txt",
-                                            QStringLiteral("editor ") + onDisk + "server.bat"));
-    mods().setDesktopServices(nullptr);
 }
 
 TEST(DesktopEntry, TheEditorsCommandGetsTheFile) {

@@ -5,6 +5,7 @@
 #include "ui/qt_display_modes.h"
 
 #include <QSignalSpy>
+#include <array>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,17 +15,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using Picture = VideoSettings::RendererPicture;
-
-TEST(VideoModeTable, SizesAndNumbersMapBothWaysWithFallbacks) {
-    for (const VideoMode& mode : videoModeTable()) {
-        EXPECT_EQ(ModeIndex(QLatin1String(mode.size)), mode.number);
-        EXPECT_EQ(ModeText(mode.number), QLatin1String(mode.size));
-    }
-    for (const char* unknown : {"1280x1024", "", "640x480 ", "1024X768"})
-        EXPECT_EQ(ModeIndex(QLatin1String(unknown)), 3) << unknown;
-    for (int unknown : {-1, 10, 99})
-        EXPECT_EQ(ModeText(unknown), QStringLiteral("640x480")) << unknown;
-}
 
 TEST(ResolutionEntries, FollowTheAdapterAndTheDesktopWidth) {
     using platform::DisplayMode;
@@ -120,33 +110,27 @@ TEST_F(VideoSettingsTest, BuildingTheListReportsAndPublishesTheEntries) {
 }
 
 TEST_F(VideoSettingsTest, ChoosingAnEntrySetsTheGamesCvars) {
-    struct Case {
-        const char* game;
-        const char* choice;
-        QList<std::pair<const char*, const char*>> expected;
+    // The cvars each choice sets, as "name=value" separated by spaces.
+    const QList<std::array<const char*, 3>> cases = {
+        {"quake3", "Windowed - 800x600", "r_fullscreen=0 r_mode=4"},
+        {"quake3", "Fullscreen - 1600x1200", "r_fullscreen=1 r_mode=9"},
+        {"quake3", "Fullscreen - 1280x1024", "r_fullscreen=1 r_mode=3"},
+        {"quake2", "Fullscreen - 640x480", "vid_fullscreen=1 sw_mode=3 gl_mode=3"},
+        {"quake2", "Windowed - 1024x768", "vid_fullscreen=0 sw_mode=6 gl_mode=6"},
     };
-    const QList<Case> cases = {
-        {"quake3", "Windowed - 800x600", {{"r_fullscreen", "0"}, {"r_mode", "4"}}},
-        {"quake3", "Fullscreen - 1600x1200", {{"r_fullscreen", "1"}, {"r_mode", "9"}}},
-        {"quake3", "Fullscreen - 1280x1024", {{"r_fullscreen", "1"}, {"r_mode", "3"}}},
-        {"quake2",
-         "Fullscreen - 640x480",
-         {{"vid_fullscreen", "1"}, {"sw_mode", "3"}, {"gl_mode", "3"}}},
-        {"quake2",
-         "Windowed - 1024x768",
-         {{"vid_fullscreen", "0"}, {"sw_mode", "6"}, {"gl_mode", "6"}}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [game, choice, expected] : cases) {
+        SCOPED_TRACE(choice);
         program().cvars.ClearCvars();
-        play(QLatin1String(c.game));
-        video().selectorChanged(QLatin1String(c.choice));
-        EXPECT_EQ(value("fenkit_mode"), QLatin1String(c.choice)) << c.choice;
-        EXPECT_EQ(video().selectorText(), QLatin1String(c.choice));
-        for (const auto& [name, expected] : c.expected) {
-            EXPECT_EQ(value(name), QLatin1String(expected))
-                << c.game << " " << c.choice << " " << name;
-            ASSERT_TRUE(has(name));
-            EXPECT_EQ(program().cvars.find(QLatin1String(name))->kind, QStringLiteral("set"));
+        play(QLatin1String(game));
+        video().selectorChanged(QLatin1String(choice));
+        EXPECT_EQ(value("fenkit_mode"), QLatin1String(choice));
+        EXPECT_EQ(video().selectorText(), QLatin1String(choice));
+        for (const QString& pair : QString::fromUtf8(expected).split(' ')) {
+            const QString name = pair.section('=', 0, 0);
+            const CvarRecord* record = program().cvars.find(name);
+            ASSERT_NE(record, nullptr) << name.toStdString();
+            EXPECT_EQ(record->value, pair.section('=', 1)) << name.toStdString();
+            EXPECT_EQ(record->kind, QStringLiteral("set"));
         }
     }
 }
@@ -296,21 +280,6 @@ TEST_F(VideoSettingsTest, OtherGamesShowTheirPictureWithoutTouchingCvars) {
     EXPECT_EQ(spy.count(), 1);
     EXPECT_FALSE(has("vid_ref"));
     EXPECT_FALSE(has("gl_driver"));
-}
-
-TEST_F(VideoSettingsTest, ClickingThePictureTogglesQuake2sRenderer) {
-    play(QStringLiteral("quake2"));
-    program().settings.oglMode = QStringLiteral("3dfx OpenGL");
-    QSignalSpy spy(&video(), &VideoSettings::rendererPictureChanged);
-    const QList<std::pair<Picture, const char*>> expected = {
-        {Picture::OpenGL, "gl"}, {Picture::Software, "soft"}, {Picture::OpenGL, "gl"}};
-    for (const auto& [picture, vidRef] : expected) {
-        video().rendererPictureClicked();
-        EXPECT_EQ(video().rendererPicture(), picture);
-        EXPECT_EQ(value("vid_ref"), QLatin1String(vidRef));
-    }
-    EXPECT_EQ(spy.count(), 3);
-    EXPECT_EQ(value("gl_driver"), QStringLiteral("3dfxgl"));
 }
 
 } // namespace
