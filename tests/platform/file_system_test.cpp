@@ -30,6 +30,8 @@ protected:
 TEST_F(FileSystemTest, EveryComponentIsFoundIgnoringCase) {
     touch(QStringLiteral("Forms/X.frm"));
     touch(QStringLiteral("Config/Sub/q3_General.CFG"));
+    touch(QStringLiteral("a.txt"));
+    touch(QStringLiteral("A.TXT"));
     const struct {
         QString asked;
         QString found;
@@ -43,38 +45,21 @@ TEST_F(FileSystemTest, EveryComponentIsFoundIgnoringCase) {
          at(QStringLiteral("Config/Sub/q3_General.CFG"))},
         // Doubled separators and "." are harmless.
         {dir.path() + QStringLiteral("//forms/./x.frm"), at(QStringLiteral("Forms/X.frm"))},
+        // The whole path ignores case, its top folders too.
+        {at(QStringLiteral("Forms/X.frm")).toUpper(), at(QStringLiteral("Forms/X.frm"))},
+        // A backslash name joined to the program folder.
+        {joinPath(dir.path(), QStringLiteral("forms\\x.frm")), at(QStringLiteral("Forms/X.frm"))},
+        // The exact spelling wins when several exist; with neither, the
+        // first in case-insensitive listing order.
+        {at(QStringLiteral("a.txt")), at(QStringLiteral("a.txt"))},
+        {at(QStringLiteral("A.TXT")), at(QStringLiteral("A.TXT"))},
+        {at(QStringLiteral("a.TXT")), at(QStringLiteral("A.TXT"))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.asked.toStdString());
         EXPECT_EQ(resolvePath(c.asked), std::optional<QString>(c.found));
         EXPECT_TRUE(fileExists(c.asked));
     }
-}
-
-TEST_F(FileSystemTest, ABackslashNameJoinedToTheProgramFolderFindsTheFile) {
-    touch(QStringLiteral("Forms/X.frm"));
-    const QString joined = joinPath(dir.path(), QStringLiteral("forms\\x.frm"));
-    EXPECT_EQ(joined, dir.path() + QStringLiteral("/forms/x.frm"));
-    EXPECT_TRUE(fileExists(joined));
-    EXPECT_EQ(resolvePath(joined), std::optional<QString>(at(QStringLiteral("Forms/X.frm"))));
-}
-
-TEST_F(FileSystemTest, TheWholePathIncludingItsTopFoldersIgnoresCase) {
-    touch(QStringLiteral("Forms/X.frm"));
-    const QString upper = at(QStringLiteral("Forms/X.frm")).toUpper();
-    EXPECT_EQ(resolvePath(upper), std::optional<QString>(at(QStringLiteral("Forms/X.frm"))));
-}
-
-TEST_F(FileSystemTest, TheExactSpellingWinsWhenSeveralExist) {
-    touch(QStringLiteral("a.txt"));
-    touch(QStringLiteral("A.TXT"));
-    EXPECT_EQ(resolvePath(at(QStringLiteral("a.txt"))),
-              std::optional<QString>(at(QStringLiteral("a.txt"))));
-    EXPECT_EQ(resolvePath(at(QStringLiteral("A.TXT"))),
-              std::optional<QString>(at(QStringLiteral("A.TXT"))));
-    // Neither spelling: the first in case-insensitive listing order.
-    EXPECT_EQ(resolvePath(at(QStringLiteral("a.TXT"))),
-              std::optional<QString>(at(QStringLiteral("A.TXT"))));
 }
 
 TEST_F(FileSystemTest, MissingComponentsAndFoldersAreNotFiles) {
