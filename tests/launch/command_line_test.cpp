@@ -9,7 +9,6 @@ namespace fennick::test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 class CommandLineTest : public LaunchFixture {
 protected:

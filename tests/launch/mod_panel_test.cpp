@@ -7,7 +7,6 @@ namespace fennick::test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // A Quake III folder with a described mod "cpma" (configurations 0, 1 and
 // 12, documents and two icons), an undescribed "osp", the data folder and

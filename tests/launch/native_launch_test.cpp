@@ -11,7 +11,6 @@
 namespace fennick::test {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
 
 // Native installations on a temporary machine: "bin" is the whole PATH,
