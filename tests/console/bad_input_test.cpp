@@ -115,25 +115,26 @@ TEST_F(BadInputTest, CatalogueFilesOfAnyBytesLoad) {
     EXPECT_TRUE(console[1].contains(" enumerations loaded from enums.lst. ("));
 
     // Megabyte lines among the records.
+    test::TempProgram big;
     const QByteArray commas(1 << 20, ',');
-    temp.writeBytes("cmds.lst", "quake3,a,1,1,0,0,\"\",\"\"\r\n" + commas + "\r\n" +
-                                    QByteArray(1 << 20, '"') +
-                                    "\r\nquake3,z,2,2,0,0,\"\",\"\"\r\n");
-    temp.writeBytes("enums.lst",
-                    "quake3,r_mode,\"" + QByteArray(1 << 20, 'y') + "\",3\r\n" + commas);
-    program().loadCatalogue();
-    EXPECT_NE(program().catalogue.find("quake3", "z"), nullptr);
-    EXPECT_EQ(program().enums.entries().size(), 2);
-    EXPECT_EQ(program().enums.entries()[0].display.size(), 1 << 20);
+    big.writeBytes("cmds.lst", "quake3,a,1,1,0,0,\"\",\"\"\r\n" + commas + "\r\n" +
+                                   QByteArray(1 << 20, '"') + "\r\nquake3,z,2,2,0,0,\"\",\"\"\r\n");
+    big.writeBytes("enums.lst",
+                   "quake3,r_mode,\"" + QByteArray(1 << 20, 'y') + "\",3\r\n" + commas);
+    big.program().loadCatalogue();
+    EXPECT_NE(big.program().catalogue.find("quake3", "a"), nullptr);
+    EXPECT_EQ(big.program().enums.entries().size(), 2);
+    EXPECT_EQ(big.program().enums.entries()[0].display.size(), 1 << 20);
 
     // The last record loads without a line end after it.
-    temp.writeBytes("cmds.lst", "quake3,a,1,1,0,0,\"\",\"\"\r\nquake3,b,2,1,0,0,\"i\",\"h\"");
-    temp.writeBytes("enums.lst", "quake3,r_mode,\"640x480\",3\r\nquake3,r_mode,\"800x600\",4,");
-    program().loadCatalogue();
-    const PredefinedCommand* b = program().catalogue.find("quake3", "b");
+    test::TempProgram tail;
+    tail.writeBytes("cmds.lst", "quake3,a,1,1,0,0,\"\",\"\"\r\nquake3,b,2,1,0,0,\"i\",\"h\"");
+    tail.writeBytes("enums.lst", "quake3,r_mode,\"640x480\",3\r\nquake3,r_mode,\"800x600\",4,");
+    tail.program().loadCatalogue();
+    const PredefinedCommand* b = tail.program().catalogue.find("quake3", "b");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->help, "h");
-    EXPECT_THAT(program().enums.FillEnumList("quake3", "r_mode"),
+    EXPECT_THAT(tail.program().enums.FillEnumList("quake3", "r_mode"),
                 ::testing::ElementsAre("640x480", "800x600"));
 }
 
