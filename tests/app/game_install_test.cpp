@@ -40,122 +40,59 @@ private:
     ScopedEnvironment path_;
 };
 
+// What an inspection found, in one line: layout and source, executable,
+// data folder and home folder, with the case's folder, PATH ("bin") and
+// the home folder ("~") written short.
+QString describe(const GameInstall& install, const QString& dir, const QString& bin,
+                 const QString& home) {
+    const char* layouts[] = {"none", "windows", "native"};
+    const char* sources[] = {"none", "folder", "configured", "path"};
+    return QStringList{layouts[int(install.layout)], sources[int(install.source)],
+                       install.executable, install.dataFolder, install.homeFolder}
+        .join(' ')
+        .replace(dir + '/', "")
+        .replace(bin, "bin")
+        .replace(home, "~");
+}
+
 TEST_F(GameInstallTest, AFolderIsValidByItsWindowsExecutableOrByItsDataAndAnEngine) {
-    engineOnPath("ioquake3");
-    engineOnPath("openarena");
-    engineOnPath("quakespasm");
-    engineOnPath("yquake2");
-    const QString bin = temp.path("bin/");
-    struct Case {
-        const char* name;
-        QString game;
-        QStringList files;
-        EngineSettings settings;
-        GameInstall::Layout layout;
-        GameInstall::Source source;
-        QString executable; // below the case's folder unless it starts with "/"
-        QString dataFolder;
-        QString home; // below the home folder
-    };
-    using L = GameInstall::Layout;
-    using S = GameInstall::Source;
-    const Case cases[] = {
-        {"windows executable first, even with an engine set",
-         kQuake3,
-         {"quake3.exe", "baseq3/"},
-         {"openarena", {}},
-         L::Windows,
-         S::None,
-         "quake3.exe",
-         "baseq3",
-         ""},
-        {"data only, engine on PATH",
-         kQuake3,
-         {"baseq3/"},
-         {},
-         L::Native,
-         S::Path,
-         bin + "ioquake3",
-         "baseq3",
-         ".q3a"},
-        {"OpenArena data gets the OpenArena engine",
-         kQuake3,
-         {"baseoa/"},
-         {},
-         L::Native,
-         S::Path,
-         bin + "openarena",
-         "baseoa",
-         ".openarena"},
-        {"an engine in the folder comes before PATH",
-         kQuake3,
-         {"baseq3/", "quake3e"},
-         {},
-         L::Native,
-         S::Folder,
-         "quake3e",
-         "baseq3",
-         ""},
-        {"the configured engine by name",
-         kQuake3,
-         {"baseq3/"},
-         {"openarena", {}},
-         L::Native,
-         S::Configured,
-         bin + "openarena",
-         "baseq3",
-         ".openarena"},
-        {"a configured path below the home folder",
-         kQuake3,
-         {"baseq3/"},
-         {"~/engines/ioq3", ".myq3"},
-         L::Native,
-         S::Configured,
-         temp.path("home/engines/ioq3"),
-         "baseq3",
-         ".myq3"},
-        {"Quake with QuakeSpasm",
-         kQuake1,
-         {"id1/"},
-         {},
-         L::Native,
-         S::Path,
-         bin + "quakespasm",
-         "id1",
-         ".quakespasm"},
-        {"Quake II with Yamagi's engine",
-         kQuake2,
-         {"baseq2/"},
-         {},
-         L::Native,
-         S::Path,
-         bin + "yquake2",
-         "baseq2",
-         ".yq2"},
-        {"Quake's executables keep their order",
-         kQuake1,
-         {"quake.exe", "winquake.exe", "id1/"},
-         {},
-         L::Windows,
-         S::None,
-         "winquake.exe",
-         "id1",
-         ""},
-    };
+    for (const char* engine : {"ioquake3", "openarena", "quakespasm", "yquake2"})
+        engineOnPath(engine);
     writeFakeEngine(temp.path("home/engines/ioq3"), temp.path("run.txt"));
+    struct Case {
+        QString game;
+        const char* files; // folders end in "/"
+        EngineSettings settings;
+        const char* found;
+    };
+    const Case cases[] = {
+        // The Windows executable comes first, even with an engine set.
+        {kQuake3, "quake3.exe baseq3/", {"openarena", {}}, "windows none quake3.exe baseq3 "},
+        {kQuake3, "baseq3/", {}, "native path bin/ioquake3 baseq3 ~/.q3a"},
+        {kQuake3, "baseoa/", {}, "native path bin/openarena baseoa ~/.openarena"},
+        // An engine in the folder comes before PATH.
+        {kQuake3, "baseq3/ quake3e", {}, "native folder quake3e baseq3 "},
+        {kQuake3,
+         "baseq3/",
+         {"openarena", {}},
+         "native configured bin/openarena baseq3 ~/.openarena"},
+        {kQuake3,
+         "baseq3/",
+         {"~/engines/ioq3", ".myq3"},
+         "native configured ~/engines/ioq3 baseq3 ~/.myq3"},
+        {kQuake1, "id1/", {}, "native path bin/quakespasm id1 ~/.quakespasm"},
+        {kQuake2, "baseq2/", {}, "native path bin/yquake2 baseq2 ~/.yq2"},
+        // Quake's executables keep their order.
+        {kQuake1, "quake.exe winquake.exe id1/", {}, "windows none winquake.exe id1 "},
+    };
     int n = 0;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString dir = folderWith(QStringLiteral("g%1").arg(++n), c.files);
-        if (c.files.contains("quake3e"))
+        SCOPED_TRACE(c.found);
+        const QString dir = folderWith(QStringLiteral("g%1").arg(++n), QString(c.files).split(' '));
+        if (QString(c.files).contains("quake3e"))
             writeFakeEngine(dir + "/quake3e", temp.path("run.txt"));
         const GameInstall install = inspectGameFolder(c.game, dir, c.settings, system);
-        EXPECT_EQ(install.layout, c.layout);
-        EXPECT_EQ(install.source, c.source);
-        EXPECT_EQ(install.executable,
-                  c.executable.startsWith('/') ? c.executable : dir + '/' + c.executable);
-        EXPECT_EQ(install.dataFolder, c.dataFolder);
-        EXPECT_EQ(install.homeFolder, c.home.isEmpty() ? QString() : system.home + '/' + c.home);
+        EXPECT_EQ(describe(install, dir, temp.path("bin"), system.home), c.found);
         EXPECT_TRUE(install.problem.isEmpty()) << install.problem.toStdString();
     }
 }
@@ -165,38 +102,30 @@ TEST_F(GameInstallTest, AnInvalidFolderSaysWhy) {
     temp.writeBytes("plain/ioquake3", "not executable");
     struct Case {
         QString game;
-        QStringList files;
-        EngineSettings settings;
-        QString problem; // "%1" is the folder
+        const char* files;
+        const char* engine;
         bool dataFound;
+        QString problem; // "%1" is the folder
     };
     const Case cases[] = {
-        {kQuake3, {"readme.txt"}, {}, "no quake3.exe, baseq3 or baseoa folder in %1", false},
-        {kQuake2, {"baseq3/"}, {}, "no quake2.exe or baseq2 folder in %1", false},
-        {kQuake1,
-         {"id1/"},
-         {},
+        {kQuake3, "readme.txt", "", false, "no quake3.exe, baseq3 or baseoa folder in %1"},
+        {kQuake2, "baseq3/", "", false, "no quake2.exe or baseq2 folder in %1"},
+        {kQuake1, "id1/", "", true,
          "id1 found but no engine: set one in Setup or install quakespasm, vkquake, ironwail, "
-         "darkplaces, quake",
-         true},
-        {kQuake3,
-         {"baseq3/"},
-         {"q3e", {}},
-         "the engine \"q3e\" is not in the game folder or on PATH",
-         true},
-        {kQuake3,
-         {"baseq3/"},
-         {"/nowhere/q3e", {}},
-         "the engine /nowhere/q3e is not an executable file",
-         true},
+         "darkplaces, quake"},
+        {kQuake3, "baseq3/", "q3e", true,
+         "the engine \"q3e\" is not in the game folder or on PATH"},
+        {kQuake3, "baseq3/", "/nowhere/q3e", true,
+         "the engine /nowhere/q3e is not an executable file"},
     };
     int n = 0;
     for (const Case& c : cases) {
-        const QString dir = folderWith(QStringLiteral("bad%1").arg(++n), c.files);
-        const GameInstall install = inspectGameFolder(c.game, dir, c.settings, system);
+        SCOPED_TRACE(c.problem.toStdString());
+        const QString dir = folderWith(QStringLiteral("bad%1").arg(++n), {c.files});
+        const GameInstall install = inspectGameFolder(c.game, dir, {c.engine, {}}, system);
         EXPECT_FALSE(install.valid());
         EXPECT_EQ(install.problem, QString(c.problem).replace("%1", dir));
-        EXPECT_EQ(install.dataFound, c.dataFound) << c.problem.toStdString();
+        EXPECT_EQ(install.dataFound, c.dataFound);
     }
     // A file that is not executable is no engine, in the folder or on PATH.
     folderWith("plain", {"baseq3/"});

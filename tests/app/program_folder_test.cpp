@@ -1,11 +1,11 @@
 #include "app/program_folder.h"
 #include "app/shipped_files.h"
 #include "support/qt_print.h"
+#include "support/temp_program.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace fennick {
@@ -23,22 +23,16 @@ protected:
         QDir().mkpath(path("bare"));
     }
 
-    QString path(const QString& relative) const { return dir.filePath(relative); }
+    QString path(const QString& relative) const { return temp.path(relative); }
     void write(const QString& relative, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        temp.writeBytes(relative, bytes);
     }
-    QByteArray read(const QString& relative) const {
-        QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray read(const QString& relative) const { return temp.readBytes(relative); }
     bool exists(const QString& relative) const { return QFileInfo::exists(path(relative)); }
 
     SeedResult seed() { return seedProgramFolder(path("prefix/share/fennick"), path("user")); }
 
-    QTemporaryDir dir;
+    test::TempProgram temp;
 };
 
 TEST_F(ProgramFolderTest, ChoosesTheBuildFolderTheUsersFolderOrTheChosenOne) {

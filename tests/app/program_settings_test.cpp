@@ -88,20 +88,20 @@ TEST(ProgramSettings, OkTrimsOneTrailingSeparatorFromEachFolder) {
     ProgramSettings& settings = temp.program().settings;
     const QString q1 = makeFolderWith(temp, "q1", {"quake.exe"});
     const QString q3 = makeFolderWith(temp, "q3", {"quake3.exe"});
-    settings.setQuakeDir(q1 + QStringLiteral("\\"));
-    settings.setQuake2Dir(temp.path("q2") + QStringLiteral("\\\\"));
-    settings.setQuake3Dir(q3 + QStringLiteral("/"));
+    settings.setQuakeDir(q1 + "\\");
+    settings.setQuake2Dir(temp.path("q2") + "\\\\");
+    settings.setQuake3Dir(q3 + "/");
 
     settings.trimTrailingSeparators();
     EXPECT_EQ(settings.quakeDir(), q1);
     EXPECT_TRUE(settings.quakeDirValid());
-    EXPECT_EQ(settings.quake2Dir(), temp.path("q2") + QStringLiteral("\\"));
+    EXPECT_EQ(settings.quake2Dir(), temp.path("q2") + "\\");
 #ifndef Q_OS_WIN
     EXPECT_EQ(settings.quake3Dir(), q3);
     EXPECT_TRUE(settings.quake3DirValid());
-    settings.setQuake3Dir(QStringLiteral("/"));
+    settings.setQuake3Dir("/");
     settings.trimTrailingSeparators();
-    EXPECT_EQ(settings.quake3Dir(), QStringLiteral("/")); // the root stays the root
+    EXPECT_EQ(settings.quake3Dir(), "/"); // the root stays the root
 #endif
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 using test::TempProgram;
 
-const QString kTimesUsed = QStringLiteral("fenkit_timesused");
+const QString kTimesUsed = "fenkit_timesused";
 
 QString quoted(const QString& text) {
     return '"' + text + '"';
@@ -56,9 +56,9 @@ TEST(ProgramSettingsFile, SavedFileHasTheExactNineLines) {
     TempProgram temp;
     Program& program = temp.program();
     ProgramSettings& settings = program.settings;
-    settings.setQuakeDir(QStringLiteral("c:\\quake"));
+    settings.setQuakeDir("c:\\quake");
     settings.setQuake2Dir(QString());
-    settings.setQ3MapPath(QStringLiteral("d:\\q3\\tools\\q3map.exe"));
+    settings.setQ3MapPath("d:\\q3\\tools\\q3map.exe");
     settings.maxServers = "12";
     settings.updateFrequency = "3";
     settings.oglMode = "Software";
@@ -85,7 +85,7 @@ TEST(ProgramSettingsFile, AwkwardFolderNamesSurviveTheFile) {
     const QString odd = temp.path("odd, \"name\"");
     Program& program = temp.program();
     program.settings.setQuake2Dir(odd);
-    program.settings.setQ3MapPath(QStringLiteral("C:\\Tools, \"new\"\\q3map.exe"));
+    program.settings.setQ3MapPath("C:\\Tools, \"new\"\\q3map.exe");
     ASSERT_TRUE(SaveProgramSettings(program));
 
     TempProgram other;

@@ -137,20 +137,27 @@ TEST_F(StartupTest, FirstStartThenTriesNativePlacesWithEnginesOnPath) {
     EXPECT_EQ(other.program().game.currentGame, "quake3");
 }
 
-TEST_F(StartupTest, AStoredFolderWithDataButNoEngineIsKept) {
+// Stored folders that are no longer valid get the defaults and Setup is
+// asked for, but a folder with the game's data and no engine is kept.
+TEST_F(StartupTest, InvalidStoredFoldersGetDefaultsUnlessTheyHoldData) {
     test::ScopedEnvironment path("PATH", temp.path("bin"));
     QDir().mkpath(temp.path("q1/id1"));
-    temp.writeFile("config.cfg", {quoted(temp.path("q1")) + ",0", "\"\",0", "\"\",0", "\"1\"",
-                                  "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "1"});
+    temp.writeFile("config.cfg",
+                   {quoted(temp.path("q1")) + ",0", quoted(temp.path("gone/q2")) + ",0",
+                    quoted(temp.path("gone/q3")) + ",0", "\"1\"", "\"10\"", "\"5\"", "\"Software\"",
+                    "0,\"\"", "1"});
     start();
-    const ProgramSettings& settings = temp.program().settings;
-    EXPECT_EQ(settings.quakeDir(), temp.path("q1"));
-    EXPECT_FALSE(settings.quakeDirValid());
-    EXPECT_EQ(settings.quake2Dir(), defaultFolder("quake2"));
-    EXPECT_EQ(temp.program().status.queuedText,
-              "Directories are incorrect. Please press Setup to change");
+    Program& program = temp.program();
+    EXPECT_EQ(program.settings.quakeDir(), temp.path("q1"));
+    EXPECT_FALSE(program.settings.quakeDirValid());
+    EXPECT_EQ(program.settings.quake2Dir(), defaultFolder("quake2"));
+    EXPECT_EQ(program.settings.quake3Dir(), defaultFolder("quake iii arena"));
+    EXPECT_TRUE(program.game.currentGame.isEmpty());
+    EXPECT_EQ(program.status.queuedText, "Directories are incorrect. Please press Setup to change");
+    EXPECT_EQ(program.status.queuedSeconds, 3);
+    EXPECT_EQ(program.status.holdUntil, 72005); // after the welcome's five seconds
     // The settings file of our own is written at the end, with every key.
-    Startup(temp.program(), nullptr).shutdown();
+    Startup(program, nullptr).shutdown();
     EXPECT_TRUE(QString::fromUtf8(temp.readBytes("fennick.ini")).contains("[engines]"));
 }
 
@@ -188,18 +195,6 @@ TEST_F(StartupTest, StoredSettingsCountTheUseAndAreSavedAtShutdown) {
     EXPECT_EQ(saved[1], quoted(temp.path("games/q2")) + ",0");
     EXPECT_EQ(saved[2], quoted(defaultFolder("quake iii arena")) + ",0");
     EXPECT_EQ(saved[3], "\"42\"");
-}
-
-TEST_F(StartupTest, FoldersThatBecameInvalidGetDefaultsAndSetupIsAskedFor) {
-    writeSettings(temp.path("gone/q2"), temp.path("gone/q3"), "1");
-    start();
-    Program& program = temp.program();
-    EXPECT_EQ(program.settings.quake2Dir(), defaultFolder("quake2"));
-    EXPECT_EQ(program.settings.quake3Dir(), defaultFolder("quake iii arena"));
-    EXPECT_TRUE(program.game.currentGame.isEmpty());
-    EXPECT_EQ(program.status.queuedText, "Directories are incorrect. Please press Setup to change");
-    EXPECT_EQ(program.status.queuedSeconds, 3);
-    EXPECT_EQ(program.status.holdUntil, 72005); // after the welcome's five seconds
 }
 
 TEST_F(StartupTest, FailuresToMakeFoldersOrWriteTheLogAreReportedAndTheStartGoesOn) {

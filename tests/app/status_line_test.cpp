@@ -15,7 +15,7 @@ constexpr int kEightPm = 72000;
 
 TEST(StatusLine, AWideTextScrollsOneCharacterPerTickUntilItFits) {
     StatusLine status;
-    const QString text = QStringLiteral("0123456789abcdefghijklmnopqrstuvwxyzABCD"); // 40 wide
+    const QString text = "0123456789abcdefghijklmnopqrstuvwxyzABCD"; // 40 wide
     status.statusText = text;
     status.holdUntil = kEightPm + 100;
     for (int tick = 1; tick <= 8; ++tick) {
@@ -29,10 +29,10 @@ TEST(StatusLine, AWideTextScrollsOneCharacterPerTickUntilItFits) {
 
 TEST(StatusLine, VisibleTextCutsTheEndWithoutTouchingTheText) {
     StatusLine status;
-    status.statusText = QString(33, QLatin1Char('x')) + QStringLiteral("END");
+    status.statusText = QString(33, QLatin1Char('x')) + "END";
     EXPECT_EQ(status.visibleText(tenPerCharacter), QString(32, QLatin1Char('x')));
     EXPECT_EQ(status.statusText.size(), 36);
-    status.statusText = QStringLiteral("short");
+    status.statusText = "short";
     EXPECT_EQ(status.visibleText(tenPerCharacter), "short");
     // A text that never fits ends empty rather than looping.
     EXPECT_EQ(status.visibleText([](const QString&) { return 1000; }), "");
@@ -40,11 +40,11 @@ TEST(StatusLine, VisibleTextCutsTheEndWithoutTouchingTheText) {
 
 TEST(StatusLine, QueuedMessagesWaitForTheHoldAndAreHeldForTheirSeconds) {
     StatusLine status;
-    status.showWelcome(QStringLiteral("Welcome to Fennick"), kEightPm + 0.6);
+    status.showWelcome("Welcome to Fennick", kEightPm + 0.6);
     EXPECT_EQ(status.holdUntil, kEightPm + 6); // rounded to whole seconds
-    status.showWelcome(QStringLiteral("Welcome to Fennick"), kEightPm + 0.4);
+    status.showWelcome("Welcome to Fennick", kEightPm + 0.4);
     EXPECT_EQ(status.holdUntil, kEightPm + 5);
-    status.queue(QStringLiteral("Directories are incorrect"), 3);
+    status.queue("Directories are incorrect", 3);
 
     status.tick(kEightPm + 5, tenPerCharacter); // not past the hold yet
     EXPECT_EQ(status.statusText, "Welcome to Fennick");
@@ -53,7 +53,7 @@ TEST(StatusLine, QueuedMessagesWaitForTheHoldAndAreHeldForTheirSeconds) {
     EXPECT_TRUE(status.queuedText.isEmpty());
     EXPECT_EQ(status.holdUntil, kEightPm + 9);
 
-    status.queue(QStringLiteral("next"), 1);
+    status.queue("next", 1);
     status.tick(kEightPm + 9, tenPerCharacter);
     EXPECT_EQ(status.statusText, "Directories are incorrect");
     status.tick(kEightPm + 10, tenPerCharacter);
@@ -62,7 +62,7 @@ TEST(StatusLine, QueuedMessagesWaitForTheHoldAndAreHeldForTheirSeconds) {
 
     // A hold ends as soon as its second has passed, not at the next whole
     // second; the new hold counts from that moment.
-    status.queue(QStringLiteral("half past"), 2);
+    status.queue("half past", 2);
     status.tick(kEightPm + 11.4, tenPerCharacter);
     EXPECT_EQ(status.statusText, "half past");
     EXPECT_EQ(status.holdUntil, kEightPm + 13);
@@ -88,8 +88,8 @@ TEST(StatusLine, TextDimsWhenFewerThanTwoSecondsRemain) {
 
 TEST(StatusLine, AHoldSetBeforeMidnightEndsAfterIt) {
     StatusLine status;
-    status.showWelcome(QStringLiteral("late"), 86398.0);
-    status.queue(QStringLiteral("early"), 2);
+    status.showWelcome("late", 86398.0);
+    status.queue("early", 2);
     EXPECT_FALSE(status.aboutToChange(86398.0 - 1)); // 6 seconds left
     status.tick(2, tenPerCharacter);                 // 00:00:02, one second left
     EXPECT_EQ(status.statusText, "late");
@@ -101,7 +101,7 @@ TEST(StatusLine, AHoldSetBeforeMidnightEndsAfterIt) {
     // A hold that ended long ago counts as ended, whatever the hour.
     StatusLine old;
     old.holdUntil = 3600;
-    old.queue(QStringLiteral("evening"), 1);
+    old.queue("evening", 1);
     old.tick(80000, tenPerCharacter);
     EXPECT_EQ(old.statusText, "evening");
 }

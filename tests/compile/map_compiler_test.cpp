@@ -1,3 +1,4 @@
+#include "compile/compile_batch.h"
 #include "compile/fake_tools.h"
 #include "compile/map_compiler.h"
 
@@ -17,14 +18,14 @@
 namespace fennick::test {
 namespace {
 
-using ::testing::ElementsAreArray;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 // The terminal the desktop would offer; by default one that cannot run,
 // so a compile that should not use it fails when it does.
 class TerminalLookup : public platform::SystemLookup {
 public:
-    QString terminal = QStringLiteral("/nonexistent/x-terminal-emulator");
+    QString terminal = "/nonexistent/x-terminal-emulator";
     QString findOnPath(const QString& name) const override {
         return name == QLatin1String("x-terminal-emulator") ? terminal : QString();
     }
@@ -32,11 +33,11 @@ public:
 
 class MapCompilerTest : public ::testing::Test {
 protected:
-    MapCompilerTest() { QDir().mkpath(path(QStringLiteral("Fennick"))); }
+    MapCompilerTest() { QDir().mkpath(path("Fennick")); }
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
-    CompilePaths paths(const QString& folder = QStringLiteral("Quake III Arena/maps")) const {
-        return compilePaths(path(folder), QStringLiteral("m.map"), tools.q3map());
+    CompilePaths paths(const QString& folder = "Quake III Arena/maps") const {
+        return compilePaths(path(folder), "m.map", tools.q3map());
     }
     bool waitEnds() {
         return QTest::qWaitFor([&] { return !compiler.isWaiting(); }, 10000);
@@ -44,53 +45,33 @@ protected:
     bool markerExists() const { return QFile::exists(compiler.markerPath()); }
 
     QTemporaryDir dir;
-    FakeTools tools{path(QStringLiteral("Tools"))};
+    FakeTools tools{path("Tools")};
     platform::ProcessLauncher processes;
     TerminalLookup system;
     ConsoleLog console;
-    MapCompiler compiler{path(QStringLiteral("Fennick")), processes, system, console};
+    MapCompiler compiler{path("Fennick"), processes, system, console};
 };
 
 // The tools get the paths exactly, whatever the shell would make of them,
 // and never the carriage returns of the batch's line ends.
 TEST_F(MapCompilerTest, RunsTheBatchAndEndsTheWaitAtTheMarker) {
-    const QString odd = QStringLiteral("odd $HOME `id` \"q\" 'z'; & %P% * ~");
-    struct Case {
-        QString folder;
-        CompileOptions options;
-        QStringList calls; // after "q3map [map file]", with the bsp file last
-    };
-    const Case cases[] = {
-        {odd, {4, false}, {"q3map [-vis]", "q3map [-light] [-extra]"}},
-        {"Quake III Arena/maps", {1, false}, {}},
-        {"Quake III Arena/maps",
-         {2, true},
-         {"q3map [-vis] [-fast]", "q3map [-light]", "bspc [-bsp2aas]"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.options.level);
-        QFile::remove(tools.record());
-        QSignalSpy finished(&compiler, &MapCompiler::finished);
-        ASSERT_EQ(compiler.start(paths(c.folder), c.options), std::nullopt);
-        EXPECT_TRUE(compiler.isWaiting());
-        ASSERT_TRUE(waitEnds());
-        ASSERT_EQ(finished.size(), 1);
-        EXPECT_TRUE(finished.first().first().toBool());
-        QStringList calls{"q3map [" + paths(c.folder).mapFile + ']'};
-        for (const QString& call : c.calls)
-            calls.append(call + " [" + paths(c.folder).bspFile + ']');
-        EXPECT_THAT(tools.calls(), ElementsAreArray(calls));
-    }
+    const CompilePaths odd = paths("odd $HOME `id` \"q\" 'z'; & %P% * ~");
+    QSignalSpy finished(&compiler, &MapCompiler::finished);
+    ASSERT_EQ(compiler.start(odd, {4, true}), std::nullopt);
+    EXPECT_TRUE(compiler.isWaiting());
+    ASSERT_TRUE(waitEnds());
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_TRUE(finished.first().first().toBool());
+    const QString bsp = " [" + odd.bspFile + ']';
+    EXPECT_THAT(tools.calls(),
+                ElementsAre("q3map [" + odd.mapFile + ']', "q3map [-vis]" + bsp,
+                            "q3map [-light] [-extra]" + bsp, "bspc [-bsp2aas]" + bsp));
 
-    // The batch of the last case, byte for byte.
+    // The batch holds its lines with CR LF ends.
     QFile batch(compiler.batchPath());
     ASSERT_TRUE(batch.open(QIODevice::ReadOnly));
-    const QString q3map = '"' + tools.q3map() + '"';
-    const QString bsp = " \"" + paths().bspFile + "\"\r\n";
-    EXPECT_EQ(batch.readAll(), (q3map + " \"" + paths().mapFile + "\"\r\n" + q3map + " -vis -fast" +
-                                bsp + q3map + " -light" + bsp + '"' + tools.bspc() + "\" -bsp2aas" +
-                                bsp + "echo Testing > \"" + compiler.markerPath() + "\"\r\n")
-                                   .toUtf8());
+    const CompileBatch lines = compileBatchLines(odd, {4, true}, compiler.markerPath());
+    EXPECT_EQ(batch.readAll(), (lines.lines.join("\r\n") + "\r\n").toUtf8());
 }
 
 // The old marker goes before the batch starts, so only the new batch ends
@@ -138,11 +119,10 @@ TEST_F(MapCompilerTest, AFailedStartSaysWhyAndDoesNotWait) {
         bool batchWritten;
     };
     const Case cases[] = {
-        {"line break in a path", [&] { return paths(QStringLiteral("maps\nrm -rf x")); },
-         "cannot carry", false},
+        {"line break in a path", [&] { return paths("maps\rrm -rf x"); }, "cannot carry", false},
         {"marker that cannot be deleted",
          [&] {
-             QDir().mkpath(compiler.markerPath() + QStringLiteral("/inside"));
+             QDir().mkpath(compiler.markerPath() + "/inside");
              return paths();
          },
          "cannot be deleted", false},
@@ -150,7 +130,7 @@ TEST_F(MapCompilerTest, AFailedStartSaysWhyAndDoesNotWait) {
          [&] {
              QDir(compiler.markerPath()).removeRecursively();
              compiler.setShowWindow(true);
-             system.terminal = tools.q3map() + QStringLiteral(".txt");
+             system.terminal = tools.q3map() + ".txt";
              QFile(system.terminal).open(QIODevice::WriteOnly);
              return paths();
          },
@@ -169,7 +149,7 @@ TEST_F(MapCompilerTest, AFailedStartSaysWhyAndDoesNotWait) {
 
 // The desktop shows the batch in the terminal window it offers.
 TEST_F(MapCompilerTest, ATerminalWindowRunsTheBatchWhenAsked) {
-    system.terminal = path(QStringLiteral("terminal"));
+    system.terminal = path("terminal");
     FakeTools::writeScript(system.terminal, "printf '%s\\n' \"$@\" > '" +
                                                 path("terminal.txt").toUtf8() +
                                                 "'\nshift\nexec \"$@\"\n");
@@ -177,7 +157,7 @@ TEST_F(MapCompilerTest, ATerminalWindowRunsTheBatchWhenAsked) {
     ASSERT_EQ(compiler.start(paths(), {1, false}), std::nullopt);
     ASSERT_TRUE(waitEnds());
     EXPECT_EQ(tools.calls().size(), 1);
-    QFile args(path(QStringLiteral("terminal.txt")));
+    QFile args(path("terminal.txt"));
     ASSERT_TRUE(args.open(QIODevice::ReadOnly));
     EXPECT_TRUE(args.readAll().startsWith("-e\n/bin/sh\n-c\n"));
 }

@@ -11,150 +11,123 @@ namespace {
 
 using ::testing::ElementsAre;
 
-QStringList names(const CvarStore& store) {
-    QStringList out;
-    for (const CvarRecord& r : store.records())
-        out.append(r.name);
-    return out;
-}
-
 class CvarStoreTest : public ::testing::Test {
 protected:
     CvarStore& store() { return temp.program().cvars; }
+    void set(const char* name, const char* value, int scope = 0, int flag = 0,
+             const char* kind = "") {
+        store().SetCvar(QString::fromUtf8(name), QString::fromUtf8(value), scope, flag,
+                        QString::fromUtf8(kind));
+    }
     const CvarRecord& record(const char* name) {
         const CvarRecord* r = store().find(QString::fromUtf8(name));
         EXPECT_NE(r, nullptr) << name;
         static const CvarRecord none;
         return r ? *r : none;
     }
+    QStringList names() {
+        QStringList out;
+        for (const CvarRecord& r : store().records())
+            out.append(r.name);
+        return out;
+    }
     void useCatalogue(const char* text) {
         temp.program().catalogue.loadText(QString::fromUtf8(text));
-        temp.program().game.currentGame = QStringLiteral("quake3");
+        temp.program().game.currentGame = "quake3";
     }
 
     test::TempProgram temp;
 };
 
-TEST_F(CvarStoreTest, NamesDifferingInCaseAreTwoCvars) {
-    store().SetCvar(QStringLiteral("Name"), QStringLiteral("1"), 0, 0, QStringLiteral("set"));
-    store().SetCvar(QStringLiteral("name"), QStringLiteral("2"), 0, 0, QStringLiteral("set"));
-    store().SetCvar(QStringLiteral("Name"), QStringLiteral("3"), 0, 0, QStringLiteral("set"));
-    EXPECT_THAT(names(store()), ElementsAre("Name", "name"));
-    EXPECT_EQ(store().GetCvar(QStringLiteral("Name")), QStringLiteral("3"));
-    EXPECT_EQ(store().GetCvar(QStringLiteral("name")), QStringLiteral("2"));
-    EXPECT_EQ(store().GetCvar(QStringLiteral("NAME")), QString());
+// Names are exact (case counts), new cvars are appended in the order first
+// set, unknown names read as empty and the empty name is a name.
+TEST_F(CvarStoreTest, NamesAreExactAndKeptInTheOrderFirstSet) {
+    for (const char* n : {"c", "Name", "name", "Name", "c"})
+        set(n, QByteArray::number(store().size()).constData());
+    set("", "empty name");
+    EXPECT_THAT(names(), ElementsAre("c", "Name", "name", ""));
+    EXPECT_EQ(store().GetCvar("c"), "3");
+    EXPECT_EQ(store().GetCvar("Name"), "3");
+    EXPECT_EQ(store().GetCvar("name"), "2");
+    EXPECT_EQ(store().GetCvar("NAME"), QString());
+    EXPECT_EQ(store().find("nothing"), nullptr);
+    EXPECT_EQ(store().GetCvar(QString()), "empty name");
 }
 
-TEST_F(CvarStoreTest, NewCvarsAreAppendedInTheOrderFirstSet) {
-    for (const char* n : {"c", "a", "b", "a"})
-        store().SetCvar(QString::fromUtf8(n), QStringLiteral("v"), 0, 0, QString());
-    EXPECT_THAT(names(store()), ElementsAre("c", "a", "b"));
-}
-
-TEST_F(CvarStoreTest, ScopeMinusOneKeepsAnExistingScopeAndMarksANewCvarTemporary) {
-    useCatalogue("\"quake3\",\"name\",2,0,0,0,\"\",\"\"\r\n");
-    store().SetCvar(QStringLiteral("kept"), QStringLiteral("1"), 1, 0, QStringLiteral("set"));
-    store().SetCvar(QStringLiteral("kept"), QStringLiteral("2"), -1, 0, QString());
-    EXPECT_EQ(record("kept").scope, 0); // new with scope > -1: the catalogue's, 0 without entry
-    store().SetCvar(QStringLiteral("kept"), QStringLiteral("3"), 2, 0, QString());
-    EXPECT_EQ(record("kept").scope, 2); // existing: the given scope
-    store().SetCvar(QStringLiteral("kept"), QStringLiteral("4"), -1, 0, QString());
-    EXPECT_EQ(record("kept").scope, 2); // -1 leaves it alone
-    EXPECT_EQ(record("kept").value, QStringLiteral("4"));
-
-    store().SetCvar(QStringLiteral("temp"), QStringLiteral("1"), -1, 0, QString());
-    EXPECT_EQ(record("temp").scope, -1);
-    // A catalogue entry does not override -1 on a new cvar ...
-    store().SetCvar(QStringLiteral("name"), QStringLiteral("x"), -1, 0, QString());
-    EXPECT_EQ(record("name").scope, -1);
-    // ... but decides every other scope of a new cvar.
-    store().DeleteCvar(QStringLiteral("name"));
-    store().SetCvar(QStringLiteral("name"), QStringLiteral("x"), 1, 0, QString());
-    EXPECT_EQ(record("name").scope, 2);
-}
-
-TEST_F(CvarStoreTest, TheFlagDecidesThePlacement) {
-    useCatalogue("\"quake3\",\"known\",0,2,0,0,\"\",\"\"\r\n");
-    store().SetCvar(QStringLiteral("a"), QStringLiteral("1"), 0, -1, QString());
-    store().SetCvar(QStringLiteral("b"), QStringLiteral("1"), 0, 1, QString());
-    store().SetCvar(QStringLiteral("c"), QStringLiteral("1"), 0, 0, QString());
-    store().SetCvar(QStringLiteral("known"), QStringLiteral("1"), 0, 0, QString());
-    EXPECT_EQ(record("a").placement, 0);
-    EXPECT_EQ(record("b").placement, -1);
-    EXPECT_EQ(record("c").placement, 0);
-    EXPECT_EQ(record("known").placement, 2);
-    // Existing cvars: -1 and 1 take them off the launch, 0 leaves them.
-    store().SetCvar(QStringLiteral("known"), QStringLiteral("2"), 0, 0, QString());
-    EXPECT_EQ(record("known").placement, 2);
-    store().SetCvar(QStringLiteral("known"), QStringLiteral("3"), 0, -1, QString());
-    EXPECT_EQ(record("known").placement, -1);
-    store().SetCvar(QStringLiteral("c"), QStringLiteral("2"), 0, 1, QString());
-    EXPECT_EQ(record("c").placement, -1);
-}
-
-TEST_F(CvarStoreTest, AnEmptyKindKeepsTheStoredKind) {
-    store().SetCvar(QStringLiteral("cg_fov"), QStringLiteral("90"), 0, 0, QStringLiteral("seta"));
-    store().SetCvar(QStringLiteral("cg_fov"), QStringLiteral("100"), 0, 0, QString());
-    EXPECT_EQ(record("cg_fov").kind, QStringLiteral("seta"));
-    store().SetCvar(QStringLiteral("cg_fov"), QStringLiteral("110"), 0, 0, QStringLiteral("set"));
-    EXPECT_EQ(record("cg_fov").kind, QStringLiteral("set"));
-    store().SetCvar(QStringLiteral("plain"), QStringLiteral("1"), 0, 0, QString());
-    EXPECT_EQ(record("plain").kind, QString());
+// Scope -1 marks a new cvar temporary and leaves an existing one's scope;
+// another scope of a new cvar is the catalogue's (0 without an entry). The
+// flag -1 or 1 takes an existing cvar off the launch; on a new one, 1 does,
+// -1 puts it on, 0 takes the catalogue's placement. An empty kind keeps
+// the stored one.
+TEST_F(CvarStoreTest, SetDecidesScopePlacementAndKind) {
+    useCatalogue("\"quake3\",\"name\",2,0,0,0,\"\",\"\"\r\n"
+                 "\"quake3\",\"known\",2,2,0,0,\"\",\"\"\r\n");
+    const struct {
+        const char* name;
+        int scope, flag;
+        const char* kind;
+        const char* record; // scope, placement and kind afterwards
+    } steps[] = {
+        {"kept", 1, 0, "set", "0 0 set"},   {"kept", -1, 0, "", "0 0 set"},
+        {"kept", 2, 0, "seta", "2 0 seta"}, {"kept", -1, 1, "", "2 -1 seta"},
+        {"temp", -1, 0, "", "-1 0 "},       {"name", -1, 0, "", "-1 0 "},
+        {"known", 1, 0, "", "2 2 "},        {"known", 0, 0, "", "0 2 "},
+        {"known", -1, -1, "", "0 -1 "},     {"a", 0, -1, "", "0 0 "},
+        {"b", 0, 1, "", "0 -1 "},
+    };
+    int n = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(n);
+        const QByteArray value = QByteArray::number(++n);
+        set(step.name, value.constData(), step.scope, step.flag, step.kind);
+        const CvarRecord& r = record(step.name);
+        EXPECT_EQ(QStringLiteral("%1 %2 ").arg(r.scope).arg(r.placement) + r.kind, step.record);
+        EXPECT_EQ(r.value, QString::fromLatin1(value));
+    }
 }
 
 TEST_F(CvarStoreTest, DeletingMovesTheLastRecordIntoTheGap) {
     for (const char* n : {"first", "second", "third"})
-        store().SetCvar(QString::fromUtf8(n), QStringLiteral("v"), 0, 0, QString());
-    store().DeleteCvar(QStringLiteral("first"));
-    EXPECT_THAT(names(store()), ElementsAre("third", "second"));
-    store().DeleteCvar(QStringLiteral("unknown"));
-    store().DeleteCvar(QStringLiteral("SECOND"));
-    EXPECT_THAT(names(store()), ElementsAre("third", "second"));
-    store().DeleteCvar(QStringLiteral("second"));
-    EXPECT_THAT(names(store()), ElementsAre("third"));
-    store().DeleteCvar(QStringLiteral("third"));
+        set(n, "v");
+    store().DeleteCvar("first");
+    EXPECT_THAT(names(), ElementsAre("third", "second"));
+    store().DeleteCvar("unknown");
+    store().DeleteCvar("SECOND");
+    EXPECT_THAT(names(), ElementsAre("third", "second"));
+    store().DeleteCvar("second");
+    EXPECT_THAT(names(), ElementsAre("third"));
+    store().DeleteCvar("third");
     EXPECT_EQ(store().size(), 0);
-    store().DeleteCvar(QStringLiteral("third"));
+    store().DeleteCvar("third");
 }
 
+// Clearing keeps only the usage counter, as a "set" line, and makes an
+// empty one when there was none.
 TEST_F(CvarStoreTest, ClearingKeepsOnlyTheUsageCounter) {
-    store().SetCvar(QStringLiteral("a"), QStringLiteral("1"), 0, 0, QStringLiteral("set"));
-    store().SetCvar(QStringLiteral("fenkit_timesused"), QStringLiteral("17"), 1, 0, QString());
-    store().SetCvar(QStringLiteral("b"), QStringLiteral("2"), 0, 0, QStringLiteral("seta"));
+    set("a", "1", 0, 0, "seta");
+    set("fenkit_timesused", "17", 1);
     store().ClearCvars();
-    ASSERT_THAT(names(store()), ElementsAre("fenkit_timesused"));
-    EXPECT_EQ(record("fenkit_timesused").value, QStringLiteral("17"));
-    EXPECT_EQ(record("fenkit_timesused").kind, QStringLiteral("set"));
-    // Without a counter the store still ends up holding an empty one.
-    store().DeleteCvar(QStringLiteral("fenkit_timesused"));
-    store().SetCvar(QStringLiteral("x"), QStringLiteral("1"), 0, 0, QString());
+    ASSERT_THAT(names(), ElementsAre("fenkit_timesused"));
+    EXPECT_EQ(record("fenkit_timesused").value + record("fenkit_timesused").kind, "17set");
+    store().DeleteCvar("fenkit_timesused");
+    set("x", "1");
     store().ClearCvars();
-    ASSERT_THAT(names(store()), ElementsAre("fenkit_timesused"));
+    ASSERT_THAT(names(), ElementsAre("fenkit_timesused"));
     EXPECT_EQ(record("fenkit_timesused").value, QString());
 }
 
-TEST_F(CvarStoreTest, UnknownNamesReadAsEmpty) {
-    EXPECT_EQ(store().GetCvar(QStringLiteral("nothing")), QString());
-    EXPECT_EQ(store().find(QStringLiteral("nothing")), nullptr);
-    store().SetCvar(QString(), QStringLiteral("empty name"), 0, 0, QString());
-    EXPECT_EQ(store().GetCvar(QString()), QStringLiteral("empty name"));
-}
-
-TEST_F(CvarStoreTest, EverySetRebuildsThePreview) {
+// Every set rebuilds the preview (a delete does not); refreshing the bound
+// controls waits while a window is built.
+TEST_F(CvarStoreTest, SetsRebuildThePreviewAndRefreshesCanBeSuspended) {
     int rebuilt = 0;
     store().setChangedHandler([&] { ++rebuilt; });
-    store().SetCvar(QStringLiteral("a"), QStringLiteral("1"), 0, 0, QString());
-    store().SetCvar(QStringLiteral("a"), QStringLiteral("2"), -1, 1, QString());
+    set("a", "1");
+    set("a", "2", -1, 1);
+    store().DeleteCvar("a");
     EXPECT_EQ(rebuilt, 2);
-    store().DeleteCvar(QStringLiteral("a"));
-    EXPECT_EQ(rebuilt, 2);
-}
 
-TEST_F(CvarStoreTest, RefreshingIsSuspendedWhileAWindowIsBuilt) {
-    temp.program();
     const int before = temp.ui.refreshCount();
     store().RefreshBoundControls();
-    EXPECT_EQ(temp.ui.refreshCount(), before + 1);
     store().suspendRefresh();
     store().RefreshBoundControls();
     EXPECT_EQ(temp.ui.refreshCount(), before + 1);
@@ -162,17 +135,6 @@ TEST_F(CvarStoreTest, RefreshingIsSuspendedWhileAWindowIsBuilt) {
     store().resumeRefresh(); // one resume too many does no harm
     store().RefreshBoundControls();
     EXPECT_EQ(temp.ui.refreshCount(), before + 2);
-}
-
-TEST_F(CvarStoreTest, ExtraCommandsAreOnlyAppended) {
-    store().AddExtraCommand(QStringLiteral("addbot"), QStringLiteral("Sarge 3 red"), -1);
-    store().AddExtraCommand(QStringLiteral("addbot"), QStringLiteral("Sarge 3 red"), -1);
-    store().AddExtraCommand(QStringLiteral("kick all"), QString(), 0);
-    ASSERT_EQ(store().extraCommands().size(), 3);
-    EXPECT_EQ(store().extraCommands()[0].placement, 0);
-    EXPECT_EQ(store().extraCommands()[0].scope, -1);
-    EXPECT_EQ(store().extraCommands()[2].name, QStringLiteral("kick all"));
-    EXPECT_EQ(store().size(), 0);
 }
 
 TEST(CvarLine, LineFormOfARecord) {

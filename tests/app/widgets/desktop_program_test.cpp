@@ -13,15 +13,13 @@ namespace {
 // a stored settings file, then the main window's close.
 TEST(DesktopProgram, StartsOnTheStoredGameAndSavesWhenTheMainWindowCloses) {
     QTemporaryDir folder;
-    const QString gameDir = folder.filePath(QStringLiteral("games/q3"));
+    const QString gameDir = folder.filePath("games/q3");
     QDir().mkpath(gameDir);
-    QFile(gameDir + QStringLiteral("/quake3.exe")).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(platform::writeTextLines(folder.filePath(QStringLiteral("config.cfg")),
-                                         {QStringLiteral("\"\",0"), QStringLiteral("\"\",0"),
-                                          QStringLiteral("\"%1\",0").arg(gameDir),
-                                          QStringLiteral("\"41\""), QStringLiteral("\"10\""),
-                                          QStringLiteral("\"5\""), QStringLiteral("\"Software\""),
-                                          QStringLiteral("0,\"\""), QStringLiteral("0")}));
+    QFile(gameDir + "/quake3.exe").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(
+        platform::writeTextLines(folder.filePath("config.cfg"),
+                                 {"\"\",0", "\"\",0", QStringLiteral("\"%1\",0").arg(gameDir),
+                                  "\"41\"", "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "0"}));
 
     platform::ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
     DesktopProgram desktop(folder.path(), &clock);
@@ -29,26 +27,26 @@ TEST(DesktopProgram, StartsOnTheStoredGameAndSavesWhenTheMainWindowCloses) {
     ASSERT_TRUE(desktop.start());
 
     Program& program = desktop.program();
-    EXPECT_EQ(program.game.currentGame, QStringLiteral("quake3"));
+    EXPECT_EQ(program.game.currentGame, "quake3");
     EXPECT_TRUE(desktop.mainWindow().isVisible());
     EXPECT_FALSE(desktop.setupDialog().isVisible());
-    EXPECT_TRUE(program.console.lines().contains(QStringLiteral("=== Fennick")));
+    EXPECT_TRUE(program.console.lines().contains("=== Fennick"));
     // The console window shows what start-up printed before anyone opened it.
-    program.interpreter.ExecuteLine(QStringLiteral("openconsole"), false);
+    program.interpreter.ExecuteLine("openconsole", false);
     EXPECT_TRUE(desktop.consoleWindow().isVisible());
 
     desktop.setupDialog().show();
-    program.settings.oglMode = QStringLiteral("3dfx OpenGL");
+    program.settings.oglMode = "3dfx OpenGL";
     EXPECT_TRUE(desktop.mainWindow().close());
 
     EXPECT_FALSE(desktop.setupDialog().isVisible());
     EXPECT_FALSE(desktop.consoleWindow().isVisible());
-    const auto saved = platform::readTextLines(folder.filePath(QStringLiteral("config.cfg")));
+    const auto saved = platform::readTextLines(folder.filePath("config.cfg"));
     ASSERT_TRUE(saved.has_value());
     ASSERT_EQ(saved->size(), 9);
     EXPECT_TRUE(saved->at(2).contains(gameDir));
-    EXPECT_TRUE(saved->at(3).contains(QStringLiteral("42")));
-    EXPECT_TRUE(saved->at(6).contains(QStringLiteral("3dfx OpenGL")));
+    EXPECT_TRUE(saved->at(3).contains("42"));
+    EXPECT_TRUE(saved->at(6).contains("3dfx OpenGL"));
 }
 
 } // namespace

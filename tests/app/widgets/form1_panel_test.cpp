@@ -68,7 +68,7 @@ TEST_F(MainWindowPanelTest, ThePanelSitsBelowTheStripInsideTheWindow) {
 // From the game icon to a running game with the mouse alone: Quake III's
 // icon, the mod, its second configuration, "Launch Quake".
 TEST_F(MainWindowPanelTest, IconModConfigurationAndLaunchWithTheMouse) {
-    const QString games = QStringLiteral("Quake III Arena");
+    const QString games = "Quake III Arena";
     const QString out = fixture.path("launched.txt");
     write(games + "/quake3.exe", "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; cat cpma/fenkit.cfg; }"
                                  " > '" +
