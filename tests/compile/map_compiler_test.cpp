@@ -108,7 +108,10 @@ TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
     std::cout << "[ cpu      ] " << cpuSeconds * 1000 << " ms of processor time in "
               << wall.elapsed() << " ms of waiting\n";
     EXPECT_GE(wall.elapsed(), kWaitMs - 50);
-    EXPECT_LT(cpuSeconds, 0.1);
+    // A wait that polls in a loop burns the whole wait; a timer-driven one
+    // costs a few milliseconds. The bound leaves room for a loaded machine
+    // and the sanitizers' overhead.
+    EXPECT_LT(cpuSeconds, 0.2 * kWaitMs / 1000);
 }
 
 TEST_F(MapCompilerTest, AFailedStartSaysWhyAndDoesNotWait) {
