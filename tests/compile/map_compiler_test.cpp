@@ -98,7 +98,11 @@ TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
     constexpr int kWaitMs = 3000;
     tools.hold();
     ASSERT_EQ(compiler.start(paths(), {2, false}), std::nullopt);
-    QTimer::singleShot(kWaitMs, [&] { tools.release(); });
+    bool released = false;
+    QTimer::singleShot(kWaitMs, Qt::PreciseTimer, [&] {
+        released = true;
+        tools.release();
+    });
     QTimer::singleShot(kWaitMs + 10000, &compiler, &MapCompiler::cancel);
     QElapsedTimer wall;
     wall.start();
@@ -107,7 +111,7 @@ TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
     const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
     std::cout << "[ cpu      ] " << cpuSeconds * 1000 << " ms of processor time in "
               << wall.elapsed() << " ms of waiting\n";
-    EXPECT_GE(wall.elapsed(), kWaitMs - 50);
+    EXPECT_TRUE(released);
     // A wait that polls in a loop burns the whole wait; a timer-driven one
     // costs a few milliseconds. The bound leaves room for a loaded machine
     // and the sanitizers' overhead.
