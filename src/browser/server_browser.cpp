@@ -83,20 +83,15 @@ void ServerBrowser::RemoveServer(const ServerRecord& record) {
 }
 
 void ServerBrowser::RemoveServerGroup(const QString& group) {
-    for (int slot = 1; slot <= list_.count();) {
-        if (list_.at(slot).group == group)
-            list_.removeSlot(slot);
-        else
-            ++slot;
-    }
+    list_.removeGroup(group);
     RefreshServerList();
 }
 
 void ServerBrowser::RefreshServerList() {
     rows_.clear();
-    for (int slot = 1; slot <= list_.count(); ++slot)
-        if (list_.at(slot).group == currentGroup_)
-            rows_.append(list_.at(slot));
+    for (const ServerRecord& record : list_.records())
+        if (record.group == currentGroup_)
+            rows_.append(record);
     showRowCount();
 }
 
@@ -122,9 +117,9 @@ void ServerBrowser::LoadServers() {
 bool ServerBrowser::SaveServers() {
     const double today = program_.clock.daySerial();
     QStringList lines;
-    for (int slot = 1; slot <= list_.count(); ++slot)
-        if (servers_file::keptAt(list_.at(slot), today))
-            lines.append(servers_file::lineOf(list_.at(slot)));
+    for (const ServerRecord& record : list_.records())
+        if (servers_file::keptAt(record, today))
+            lines.append(servers_file::lineOf(record));
     QString error;
     if (platform::writeTextLines(serversPath(), lines, &error))
         return true;

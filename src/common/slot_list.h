@@ -18,6 +18,8 @@ public:
     int count() const { return int(records_.size()); }
     // The record in slot 1 to count().
     const Record& at(int slot) const { return records_[slot - 1]; }
+    // Every record, slot 1 first.
+    const QVector<Record>& records() const { return records_; }
 
     // The slot of the record with this key, or 0.
     int findKey(const QString& key) const { return slots_.value(key, 0); }
@@ -45,6 +47,15 @@ public:
             slots_.insert(KeyOf(at(slot)), slot);
         }
         records_.removeLast();
+    }
+    // Removes every record of a group.
+    void removeGroup(const QString& group) {
+        for (int slot = 1; slot <= count();) {
+            if (at(slot).group == group)
+                removeSlot(slot);
+            else
+                ++slot;
+        }
     }
     void clear() {
         records_.clear();

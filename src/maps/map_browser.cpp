@@ -117,9 +117,9 @@ bool MapBrowser::SaveMapList() {
     }
     const double today = program_.clock.daySerial();
     QStringList lines;
-    for (int slot = 1; slot <= list_.count(); ++slot)
-        if (maps_file::keptAt(list_.at(slot), today))
-            lines.append(maps_file::lineOf(list_.at(slot)));
+    for (const MapRecord& record : list_.records())
+        if (maps_file::keptAt(record, today))
+            lines.append(maps_file::lineOf(record));
     QString error;
     if (platform::writeTextLines(mapsPath(), lines, &error))
         return true;
@@ -163,20 +163,15 @@ void MapBrowser::RemoveMap(const MapRecord& record) {
 }
 
 void MapBrowser::RemoveGroup(const QString& group) {
-    for (int slot = 1; slot <= list_.count();) {
-        if (list_.at(slot).group == group)
-            list_.removeSlot(slot);
-        else
-            ++slot;
-    }
+    list_.removeGroup(group);
     RefreshList();
 }
 
 void MapBrowser::RefreshList() {
     rows_.clear();
-    for (int slot = 1; slot <= list_.count(); ++slot)
-        if (list_.at(slot).group == displayedGroup_)
-            rows_.append(list_.at(slot));
+    for (const MapRecord& record : list_.records())
+        if (record.group == displayedGroup_)
+            rows_.append(record);
     Q_EMIT countChanged();
 }
 

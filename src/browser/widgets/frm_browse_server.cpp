@@ -5,6 +5,7 @@
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_watch_server.h"
 #include "browser/widgets/server_info_panel.h"
+#include "ui/group_tree_widget.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QStyle>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace fennick {
@@ -262,37 +262,20 @@ int frmBrowseServer::sourceRow(const QModelIndex& index) const {
 // folder picture, games and built-in groups their own.
 void frmBrowseServer::showTree() {
     const QScopedValueRollback<bool> quiet(syncing_, true);
-    tree_->clear();
     const QVector<ServerTree::Node>& nodes = browser_->tree().nodes();
-    QVector<QTreeWidgetItem*> items(nodes.size(), nullptr);
-    for (int i = 0; i < nodes.size(); ++i) {
-        const int parent = nodes[i].parent;
-        auto* item = parent < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[parent]);
-        item->setText(0, nodes[i].text);
-        const QStyle::StandardPixmap picture = parent < 0               ? QStyle::SP_ComputerIcon
-                                               : nodes[i].key.isEmpty() ? QStyle::SP_DirIcon
-                                                                        : QStyle::SP_DriveNetIcon;
-        item->setIcon(0, style()->standardIcon(picture));
-        item->setData(0, Qt::UserRole, i);
-        items[i] = item;
-    }
-    tree_->expandAll();
+    fillGroupTree(tree_, browser_->tree(), [&nodes](int node) {
+        return nodes[node].parent < 0      ? QStyle::SP_ComputerIcon
+               : nodes[node].key.isEmpty() ? QStyle::SP_DirIcon
+                                           : QStyle::SP_DriveNetIcon;
+    });
     showSelection();
 }
 
 void frmBrowseServer::showSelection() {
     const QScopedValueRollback<bool> quiet(syncing_, true);
     caption_->setText(browser_->caption());
-    const QString typed = groupBox_->currentText();
-    groupBox_->clear();
-    groupBox_->addItems(browser_->groupBox());
-    groupBox_->setEditText(typed);
-    QTreeWidgetItemIterator it(tree_);
-    for (; *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toInt() == browser_->currentNode()) {
-            tree_->setCurrentItem(*it);
-            tree_->scrollToItem(*it);
-        }
+    refillGroupBox(groupBox_, browser_->groupBox());
+    selectGroupNode(tree_, browser_->currentNode());
     const QString group = browser_->tree().nodes().value(browser_->currentNode()).text;
     getList_->setVisible(group == QLatin1String("LAN Network") ||
                          group == QLatin1String("Internet"));

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "maps/map_browser.h"
 #include "maps/widgets/levelshot_view.h"
+#include "ui/group_tree_widget.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,7 +22,6 @@
 #include <QStyle>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace fennick {
@@ -218,33 +218,17 @@ void frmMapBrowser::connectModel() {
 // The tree's items carry their node numbers.
 void frmMapBrowser::showTree() {
     const QScopedValueRollback<bool> quiet(syncing_, true);
-    tree_->clear();
     const QVector<GroupTree::Node>& nodes = browser_->tree().nodes();
-    QVector<QTreeWidgetItem*> items(nodes.size(), nullptr);
-    for (int i = 0; i < nodes.size(); ++i) {
-        const int parent = nodes[i].parent;
-        auto* item = parent < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[parent]);
-        item->setText(0, nodes[i].text);
-        item->setIcon(0, style()->standardIcon(pictureOf(nodes[i].image)));
-        item->setData(0, Qt::UserRole, i);
-        items[i] = item;
-    }
-    tree_->expandAll();
+    fillGroupTree(tree_, browser_->tree(),
+                  [&nodes](int node) { return pictureOf(nodes[node].image); });
     showSelection();
 }
 
 void frmMapBrowser::showSelection() {
     const QScopedValueRollback<bool> quiet(syncing_, true);
     caption_->setText(browser_->caption());
-    const QString typed = groupBox_->currentText();
-    groupBox_->clear();
-    groupBox_->addItems(browser_->groupBox());
-    groupBox_->setEditText(typed);
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toInt() == browser_->currentNode()) {
-            tree_->setCurrentItem(*it);
-            tree_->scrollToItem(*it);
-        }
+    refillGroupBox(groupBox_, browser_->groupBox());
+    selectGroupNode(tree_, browser_->currentNode());
     update_->setVisible(browser_->updateVisible());
     devMode_->setVisible(browser_->devModeVisible());
 }
