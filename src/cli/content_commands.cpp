@@ -2,6 +2,7 @@
 
 #include "archive/levelshot_drawing.h"
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
 #include "launch/launch_rules.h"
@@ -47,17 +48,12 @@ std::optional<ParsedOptions> mapArguments(const QStringList& arguments, CliStrea
                                           QVector<OptionSpec> specs, QString (*usage)(),
                                           int& status) {
     specs += {{kProgramFolder, true}, {kGame, true}, {kMod, true}};
-    const auto parsed = parseOptions(arguments, specs, true);
-    if (const auto* error = std::get_if<ParseError>(&parsed)) {
-        status = wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(arguments, specs, true, usage, streams);
+    if (const int* done = std::get_if<int>(&parsed)) {
+        status = *done;
         return std::nullopt;
     }
     const ParsedOptions& given = std::get<ParsedOptions>(parsed);
-    if (given.help) {
-        streams.output << usage();
-        status = 0;
-        return std::nullopt;
-    }
     if (const std::optional<QString> error = mapArgumentsError(given)) {
         status = wrongCommandLine(streams, *error);
         return std::nullopt;
@@ -113,14 +109,11 @@ QString botsUsage() {
 }
 
 int botsMain(const QStringList& arguments, CliStreams& streams) {
-    const auto parsed = parseOptions(arguments, {{kProgramFolder, true}, {kJson, false}}, false);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(
+        arguments, {{kProgramFolder, true}, {kJson, false}}, false, botsUsage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& given = std::get<ParsedOptions>(parsed);
-    if (given.help) {
-        streams.output << botsUsage();
-        return 0;
-    }
     CliSession session(given.value(kProgramFolder), nullptr);
     const Program& program = session.program();
     const QStringList& console = program.console.lines();

@@ -1,6 +1,7 @@
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "cli/server_commands.h"
 #include "cli/server_json.h"
@@ -24,14 +25,10 @@ const QVector<OptionSpec> kCommon = {{QStringLiteral("--program-folder"), true},
 std::optional<int> parse(const QStringList& arguments, QVector<OptionSpec> specs, bool positional,
                          QString (*usage)(), CliStreams& streams, ParsedOptions& options) {
     specs += kCommon;
-    const auto parsed = parseOptions(arguments, specs, positional);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
-    options = std::get<ParsedOptions>(parsed);
-    if (options.help) {
-        streams.output << usage();
-        return 0;
-    }
+    CommandArguments parsed = parseCommand(arguments, specs, positional, usage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    options = std::move(std::get<ParsedOptions>(parsed));
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/form_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
 #include "customwin/form_json.h"
@@ -38,14 +39,10 @@ QString formUsageText() {
 int formMain(const QStringList& arguments, CliStreams& streams) {
     const QVector<OptionSpec> specs = {{QStringLiteral("--game"), true},
                                        {QStringLiteral("--program-folder"), true}};
-    const auto parsed = parseOptions(arguments, specs, true);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(arguments, specs, true, formUsageText, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
-    if (options.help) {
-        streams.output << formUsageText();
-        return 0;
-    }
     if (options.positional.size() != 1)
         return wrongCommandLine(streams, QStringLiteral("form takes one FILE"));
     const QString game = options.value(QStringLiteral("--game"));

@@ -1,6 +1,7 @@
 #include "cli/maps_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
 #include "launch/launch_rules.h"
@@ -87,15 +88,12 @@ QString mapsUsage() {
 }
 
 int mapsMain(const QStringList& arguments, CliStreams& streams) {
-    const auto parsed =
-        parseOptions(arguments, {{kProgramFolder, true}, {kMod, true}, {kJson, false}}, true);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+    const CommandArguments parsed =
+        parseCommand(arguments, {{kProgramFolder, true}, {kMod, true}, {kJson, false}}, true,
+                     mapsUsage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& given = std::get<ParsedOptions>(parsed);
-    if (given.help) {
-        streams.output << mapsUsage();
-        return 0;
-    }
     if (given.positional.size() != 1 || given.positional[0].isEmpty())
         return wrongCommandLine(streams, QStringLiteral("expected one GROUP"));
     const QString group = given.positional[0];

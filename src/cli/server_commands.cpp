@@ -3,6 +3,7 @@
 #include "browser/server_browser.h"
 #include "browser/status_query.h"
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "cli/server_json.h"
 
@@ -82,18 +83,14 @@ QString queryUsage() {
 }
 
 int queryMain(const QStringList& arguments, CliStreams& streams) {
-    const auto parsed = parseOptions(arguments,
-                                     {{QStringLiteral("--group"), true},
-                                      {QStringLiteral("--timeout-ms"), true},
-                                      {QStringLiteral("--program-folder"), true}},
-                                     true);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(arguments,
+                                                 {{QStringLiteral("--group"), true},
+                                                  {QStringLiteral("--timeout-ms"), true},
+                                                  {QStringLiteral("--program-folder"), true}},
+                                                 true, queryUsage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
-    if (options.help) {
-        streams.output << queryUsage();
-        return 0;
-    }
     if (options.positional.isEmpty())
         return wrongCommandLine(streams, QStringLiteral("query needs at least one address"));
     const auto timeout = numberOption(
@@ -126,16 +123,12 @@ QString serversUsage() {
 }
 
 int serversMain(const QStringList& arguments, CliStreams& streams) {
-    const auto parsed = parseOptions(
+    const CommandArguments parsed = parseCommand(
         arguments, {{QStringLiteral("--save"), false}, {QStringLiteral("--program-folder"), true}},
-        false);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+        false, serversUsage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
-    if (options.help) {
-        streams.output << serversUsage();
-        return 0;
-    }
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
     browser.LoadServers();

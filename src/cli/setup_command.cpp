@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
 #include "launch/launch_rules.h"
@@ -128,14 +129,10 @@ int setupMain(const QStringList& arguments, CliStreams& streams) {
     const QVector<OptionSpec> specs = {{QStringLiteral("--program-folder"), true},
                                        {QStringLiteral("--game"), true},
                                        {QStringLiteral("--mod"), true}};
-    const auto parsed = parseOptions(arguments, specs, false);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(arguments, specs, false, setupUsage, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
-    if (options.help) {
-        streams.output << setupUsage();
-        return 0;
-    }
     const QString game = options.value(QStringLiteral("--game"));
     if (!game.isEmpty() && !isGameId(game))
         return wrongCommandLine(

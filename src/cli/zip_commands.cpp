@@ -3,6 +3,7 @@
 #include "archive/zip_extraction.h"
 #include "archive/zip_listing.h"
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "platform/file_system.h"
 
@@ -30,17 +31,12 @@ int unreadable(CliStreams& streams, const QString& archive, const QString& why) 
 std::optional<ParsedOptions> archiveArguments(const QStringList& arguments, CliStreams& streams,
                                               const QVector<OptionSpec>& specs, QString (*usage)(),
                                               int& status) {
-    const auto parsed = parseOptions(arguments, specs, true);
-    if (const auto* error = std::get_if<ParseError>(&parsed)) {
-        status = wrongCommandLine(streams, error->message);
+    const CommandArguments parsed = parseCommand(arguments, specs, true, usage, streams);
+    if (const int* done = std::get_if<int>(&parsed)) {
+        status = *done;
         return std::nullopt;
     }
     const ParsedOptions& given = std::get<ParsedOptions>(parsed);
-    if (given.help) {
-        streams.output << usage();
-        status = 0;
-        return std::nullopt;
-    }
     if (given.positional.size() != 2) {
         status = wrongCommandLine(streams, QStringLiteral("expected ARCHIVE and PATTERN"));
         return std::nullopt;
