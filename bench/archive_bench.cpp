@@ -10,13 +10,13 @@
 #include "archive/content_folders.h"
 #include "archive/map_titles.h"
 #include "archive/zip_listing.h"
+#include "archive_folder_main.h"
 #include "platform/clock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <memory>
 #include <vector>
 #include <zip.h>
@@ -149,23 +149,6 @@ BENCHMARK(BM_ListMaps)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapTitles)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    // --keep-archives=DIR writes the archives to DIR and leaves them there.
-    QString keep;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--keep-archives=", 16) == 0)
-            keep = QString::fromLocal8Bit(argv[i] + 16);
-        else
-            arguments.push_back(argv[i]);
-    }
-    QTemporaryDir temporary;
-    if (!ArchiveFolder::instance().make(keep.isEmpty() ? temporary.path() : keep)) {
-        std::fprintf(stderr, "could not write the archives\n");
-        return 1;
-    }
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOverArchives(
+        argc, argv, [](const QString& folder) { return ArchiveFolder::instance().make(folder); });
 }

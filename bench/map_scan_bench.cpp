@@ -10,6 +10,7 @@
 //   time unzip -l 'DIR/small/baseq3/*.pk3' >/dev/null
 #include "app/program.h"
 #include "app/ui_host.h"
+#include "archive_folder_main.h"
 #include "maps/map_browser.h"
 #include "platform/clock.h"
 
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <zip.h>
 
 namespace {
@@ -133,25 +133,9 @@ BENCHMARK(BM_ScanAllBig)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanAllSmall)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    // --keep-archives=DIR writes the archives to DIR and leaves them there.
-    QString keep;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--keep-archives=", 16) == 0)
-            keep = QString::fromLocal8Bit(argv[i] + 16);
-        else
-            arguments.push_back(argv[i]);
-    }
-    QTemporaryDir temporary;
-    gRoot = keep.isEmpty() ? temporary.path() : keep;
-    if (!makeFolder(gRoot + QStringLiteral("/big"), kBig) ||
-        !makeFolder(gRoot + QStringLiteral("/small"), kSmall)) {
-        std::fprintf(stderr, "could not write the archives\n");
-        return 1;
-    }
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOverArchives(argc, argv, [](const QString& folder) {
+        gRoot = folder;
+        return makeFolder(gRoot + QStringLiteral("/big"), kBig) &&
+               makeFolder(gRoot + QStringLiteral("/small"), kSmall);
+    });
 }
