@@ -1,12 +1,20 @@
 #include "archive/arena_script.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace fennick {
 
 namespace {
 
 const QLatin1String kLongName("longname");
+
+std::size_t tripleAt(const QString& text, qsizetype at) {
+    const auto letter = [&](qsizetype i) { return std::uint32_t(text[at + i].unicode()); };
+    const std::uint32_t mixed =
+        letter(0) * 0x9E3779B1u ^ letter(1) * 0x85EBCA77u ^ letter(2) * 0xC2B2AE3Du;
+    return std::size_t(mixed >> 16);
+}
 
 } // namespace
 
@@ -22,6 +30,16 @@ ArenaScript::ArenaScript(const QStringList& lines) : lines_(lines) {
     }
     folded_ = joined.toCaseFolded();
     foldKeepsPlaces_ = folded_.size() == joined.size();
+    for (qsizetype at = 0; at + 3 <= folded_.size(); ++at)
+        triples_.set(tripleAt(folded_, at));
+}
+
+// False only when the text cannot occur in the script.
+bool ArenaScript::mayHold(const QString& folded) const {
+    for (qsizetype at = 0; at + 3 <= folded.size(); ++at)
+        if (!triples_.test(tripleAt(folded, at)))
+            return false;
+    return true;
 }
 
 int ArenaScript::lineAt(qsizetype position) const {
@@ -38,6 +56,8 @@ ArenaEntry ArenaScript::find(const QString& map) const {
     if (!foldKeepsPlaces_ || folded.size() != map.size() || map.contains(QLatin1Char('\n')) ||
         lines_.isEmpty())
         return titleInArenaScript(lines_, map); // unusual letters: compare line by line
+    if (!mayHold(folded))
+        return entry;
     const qsizetype at = folded_.indexOf(folded);
     if (at < 0)
         return entry;

@@ -70,11 +70,12 @@ QString MapTitles::GetMapTitle(const QString& map) {
         return {};
     if (const std::optional<QString> cached = cache_.find(map))
         return *cached;
-    std::optional<QString> title = fromMapsList(map);
+    const Folders where = folders();
+    std::optional<QString> title = fromMapsList(where.mod, map);
     if (!title && content_.quake3IsCurrent()) {
-        title = fromArenas(content_.baseFolder(), map);
+        title = fromArenas(where.base, map);
         if (!title && !content_.modKey().isEmpty())
-            title = fromArenas(content_.currentModFolder(), map);
+            title = fromArenas(where.mod, map);
     }
     if (!title)
         return map;
@@ -82,8 +83,16 @@ QString MapTitles::GetMapTitle(const QString& map) {
     return *title;
 }
 
-std::optional<QString> MapTitles::fromMapsList(const QString& map) const {
-    const QString folder = content_.currentModFolder();
+MapTitles::Folders MapTitles::folders() const {
+    if (folders_)
+        return *folders_;
+    Folders found{content_.baseFolder(), content_.currentModFolder()};
+    if (snapshot_)
+        folders_ = found;
+    return found;
+}
+
+std::optional<QString> MapTitles::fromMapsList(const QString& folder, const QString& map) const {
     if (folder.isEmpty())
         return std::nullopt;
     const QString path = platform::joinPath(folder, kMapsList);

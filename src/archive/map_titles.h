@@ -27,19 +27,30 @@ public:
     // While a snapshot is attached, the look-ups read the mod folder's
     // "maps.lst" and the arena scripts from it instead of extracting the
     // scripts again for every map: same titles, same cache, same console
-    // reports. A map scan attaches one for its run; null detaches.
-    void attachSnapshot(ArchiveSnapshot* snapshot) { snapshot_ = snapshot; }
+    // reports. A map scan attaches one for its run; null detaches. The
+    // base and mod folders are looked up once for the run.
+    void attachSnapshot(ArchiveSnapshot* snapshot) {
+        snapshot_ = snapshot;
+        folders_.reset();
+    }
     ArchiveSnapshot* snapshot() const { return snapshot_; }
 
 private:
+    struct Folders {
+        QString base;
+        QString mod;
+    };
+    // The base and mod folders, found once while a snapshot is attached.
+    Folders folders() const;
     std::optional<QString> fromSnapshot(const QString& folder, const QString& map);
 
-    std::optional<QString> fromMapsList(const QString& map) const;
+    std::optional<QString> fromMapsList(const QString& folder, const QString& map) const;
     std::optional<QString> fromArenas(const QString& folder, const QString& map);
 
     ContentSource& content_;
     MapTitleCache cache_;
     ArchiveSnapshot* snapshot_ = nullptr;
+    mutable std::optional<Folders> folders_;
 };
 
 // The title "maps.lst" gives a map: of the lines (trimmed of blanks) longer

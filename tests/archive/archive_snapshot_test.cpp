@@ -24,8 +24,12 @@ TEST(ArenaScript, AnswersAsTheLineByLineSearch) {
                                 "longname \"Ümlaut\"",
                                 "map \"last\""};
     const ArenaScript indexed(script);
-    for (const char* map : {"q3dm1", "Q3DM10", "q3dm2", "ärena", "ÄRENA", "last", "{", "nameless",
-                            "map \"q3dm1\" // ä", ""}) {
+    // Besides names found and not found: a name whose every three letters
+    // stand somewhere in the script though the name does not, names with a
+    // run of three letters found nowhere, and names shorter than three.
+    for (const char* map :
+         {"q3dm1", "Q3DM10", "q3dm2", "ärena", "ÄRENA", "last", "{", "nameless",
+          "map \"q3dm1\" // ä", "", "q3dm1\" // ÄRENA\"", "zzzq3dm1", "LA", "xy"}) {
         const QString name = QString::fromUtf8(map);
         const ArenaEntry expected = titleInArenaScript(script, name);
         const ArenaEntry found = indexed.find(name);
