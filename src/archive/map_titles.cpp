@@ -83,13 +83,17 @@ QString MapTitles::GetMapTitle(const QString& map) {
     return *title;
 }
 
+void MapTitles::attachSnapshot(ArchiveSnapshot* snapshot) {
+    snapshot_ = snapshot;
+    folders_.reset();
+    if (snapshot_)
+        folders_ = Folders{content_.baseFolder(), content_.currentModFolder()};
+}
+
 MapTitles::Folders MapTitles::folders() const {
     if (folders_)
         return *folders_;
-    Folders found{content_.baseFolder(), content_.currentModFolder()};
-    if (snapshot_)
-        folders_ = found;
-    return found;
+    return {content_.baseFolder(), content_.currentModFolder()};
 }
 
 std::optional<QString> MapTitles::fromMapsList(const QString& folder, const QString& map) const {

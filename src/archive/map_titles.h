@@ -29,10 +29,7 @@ public:
     // scripts again for every map: same titles, same cache, same console
     // reports. A map scan attaches one for its run; null detaches. The
     // base and mod folders are looked up once for the run.
-    void attachSnapshot(ArchiveSnapshot* snapshot) {
-        snapshot_ = snapshot;
-        folders_.reset();
-    }
+    void attachSnapshot(ArchiveSnapshot* snapshot);
     ArchiveSnapshot* snapshot() const { return snapshot_; }
 
 private:
@@ -40,7 +37,8 @@ private:
         QString base;
         QString mod;
     };
-    // The base and mod folders, found once while a snapshot is attached.
+    // The base and mod folders: those of the attached snapshot's run, or
+    // looked up now.
     Folders folders() const;
     std::optional<QString> fromSnapshot(const QString& folder, const QString& map);
 
@@ -50,7 +48,7 @@ private:
     ContentSource& content_;
     MapTitleCache cache_;
     ArchiveSnapshot* snapshot_ = nullptr;
-    mutable std::optional<Folders> folders_;
+    std::optional<Folders> folders_; // found when a snapshot was attached
 };
 
 // The title "maps.lst" gives a map: of the lines (trimmed of blanks) longer
