@@ -8,6 +8,12 @@
 
 namespace fennick {
 
+namespace {
+
+const QString kChooseFirst = QStringLiteral("Choose a server first: click one or type its address");
+
+} // namespace
+
 ServerBrowser::ServerBrowser(Program& program, QObject* parent)
     : QObject(parent), program_(program) {
     connect(&rows_, &ServerRows::nameEdited, this, &ServerBrowser::renameServer);
@@ -206,8 +212,7 @@ bool ServerBrowser::isNoAddress(const QString& address) {
 // one left from an earlier join is dropped, so it never goes to this one.
 bool ServerBrowser::connectToServer() {
     if (isNoAddress(connectTo_)) {
-        showNotice(QStringLiteral("Choose a server first: click one in the list or type its "
-                                  "address into Connect To"));
+        showNotice(kChooseFirst);
         return false;
     }
     program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);
@@ -310,6 +315,10 @@ void ServerBrowser::deleteServer(const QString& ip) {
 }
 
 void ServerBrowser::setConnectTo(const QString& address) {
+    if (statusText_ == kChooseFirst) {
+        statusHold_ = 0; // a server is being chosen: the request is answered
+        showRowCount();
+    }
     connectTo_ = address;
     selected_ = ServerRecord{};
     selected_.ip = address;

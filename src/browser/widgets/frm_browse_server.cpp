@@ -183,6 +183,9 @@ QWidget* frmBrowseServer::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     status_ = new QLabel(QStringLiteral("0 servers"), row);
     status_->setObjectName(QStringLiteral("Label6"));
+    // A long message shares the row instead of widening the window.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setMinimumWidth(80);
     online_ = new QLabel(QStringLiteral("OnLine"), row);
     online_->setObjectName(QStringLiteral("Label9"));
     online_->setToolTip(tr("Click to go online or offline"));
@@ -196,7 +199,7 @@ QWidget* frmBrowseServer::buildButtons() {
     auto* refresh = makeButton(row, "Command5", tr("Refresh"));
     auto* ok = makeButton(row, "Command1", tr("OK"));
     auto* cancel = makeButton(row, "Command2", tr("Cancel"));
-    layout->addWidget(status_);
+    layout->addWidget(status_, 2);
     layout->addWidget(online_);
     layout->addWidget(progress_, 1);
     layout->addWidget(getList_);
@@ -215,8 +218,10 @@ void frmBrowseServer::connectModel() {
     connect(browser_.get(), &ServerBrowser::selectionChanged, this,
             &frmBrowseServer::showSelection);
     connect(browser_.get(), &ServerBrowser::chosenChanged, this, &frmBrowseServer::showChosen);
-    connect(browser_.get(), &ServerBrowser::statusChanged, this,
-            [this] { status_->setText(browser_->statusText()); });
+    connect(browser_.get(), &ServerBrowser::statusChanged, this, [this] {
+        status_->setText(browser_->statusText());
+        status_->setToolTip(browser_->statusText());
+    });
     connect(browser_.get(), &ServerBrowser::sortChanged, this, [this] {
         sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
         list_->header()->setSortIndicatorShown(browser_->sortColumn() >= 0);
@@ -306,6 +311,8 @@ void frmBrowseServer::showChosen() {
     name_->setText(browser_->nameBox());
     password_->setText(browser_->passwordBox());
     highlightChosen();
+    if (browser_->work())
+        showInfo(); // the panel shows the new choice at once, not at the next tick
 }
 
 // The highlighted row is always the chosen server: the row of its address,
