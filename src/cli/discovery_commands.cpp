@@ -91,6 +91,7 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
     const QString group = options.positional.first();
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     browser.LoadServers();
     const int node = browser.tree().nodeForGroup(group);
     if (node < 0 || browser.tree().groupPath(node) != group) {
@@ -136,8 +137,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto status = timeoutOf(options, QStringLiteral("2000"), streams, timeout))
         return *status;
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    NetworkSettings settings =
-        NetworkSettings::load(session.program().programPath(QStringLiteral("fennick.ini")));
+    NetworkSettings settings = networkSettingsOf(session.program());
     if (options.has(QStringLiteral("--master")))
         settings.masters = options.values(QStringLiteral("--master"));
     if (options.has(QStringLiteral("--protocol"))) {
@@ -148,6 +148,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
         settings.protocol = std::get<int>(protocol);
     }
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     Discovery discovery(browser, settings);
     discovery.GetList();
@@ -195,11 +196,11 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     session.program().game.currentGame = game;
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     const bool quake3 = game == QLatin1String("quake3");
     browser.selectNode(
         browser.tree().nodeWithKey(quake3 ? QStringLiteral("Q3L") : QStringLiteral("Q2L")));
-    Discovery discovery(browser, NetworkSettings::load(
-                                     session.program().programPath(QStringLiteral("fennick.ini"))));
+    Discovery discovery(browser, networkSettingsOf(session.program()));
     discovery.GetList();
     waitMs(timeout);
     printServers(streams, groupRecords(browser, browser.CurrentServerGroup()));
