@@ -69,16 +69,16 @@ QJsonArray groupRecords(const ServerBrowser& browser, const QString& group) {
 
 QString refreshUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli refresh GROUP [--save] [--program-folder DIR]\n"
-        "\n"
-        "Refreshes the stored group GROUP of servers.lst (for example\n"
-        "\"Quake 3 Arena\\Recent\") as the browser's Refresh does, with as many\n"
-        "queries at once as the setup allows, and prints the group's records as\n"
-        "{\"servers\": [...]}. Servers of an Internet group that do not answer are\n"
-        "removed.\n"
-        "\n"
-        "  --save                write servers.lst back afterwards\n"
-        "  --program-folder DIR  the program folder\n");
+               "Usage: fennick-cli refresh GROUP [--save] [--program-folder DIR]\n"
+               "\n"
+               "Refreshes the stored group GROUP of servers.lst (for example\n"
+               "\"Quake 3 Arena\\Recent\") as the browser's Refresh does, with as many\n"
+               "queries at once as the setup allows, and prints the group's records as\n"
+               "{\"servers\": [...]}. Servers of an Internet group that do not answer are\n"
+               "removed.\n"
+               "\n"
+               "  --save                write servers.lst back afterwards\n") +
+           programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int refreshMain(const QStringList& arguments, CliStreams& streams) {
@@ -114,17 +114,20 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
 
 QString masterUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli master [--master HOST:PORT]... [--protocol N] [--json]\n"
-        "                          [--timeout-ms MS] [--program-folder DIR]\n"
-        "\n"
-        "Asks the Quake III master servers of fennick.ini (or those given) for\n"
-        "their servers and prints one a.b.c.d:port per line, in reply order,\n"
-        "without repeats; with --json {\"servers\": [...]}.\n"
-        "\n"
-        "  --master HOST:PORT    a master to ask instead of the configured ones\n"
-        "                        (repeatable)\n"
-        "  --protocol N          the protocol number asked for (default 68)\n"
-        "  --timeout-ms MS       how long to collect replies (default 2000)\n");
+               "Usage: fennick-cli master [--master HOST:PORT]... [--protocol N] [--json]\n"
+               "                          [--timeout-ms MS] [--program-folder DIR]\n"
+               "\n"
+               "Asks the Quake III master servers of fennick.ini (or those given) for\n"
+               "their servers and prints one a.b.c.d:port per line, in reply order,\n"
+               "without repeats; with --json {\"servers\": [...]}.\n"
+               "\n"
+               "  --master HOST:PORT    a master to ask instead of the configured ones\n"
+               "                        (repeatable)\n"
+               "  --protocol N          the protocol number asked for (default: fennick.ini's,\n"
+               "                        else 68, or 71 when the Quake III directory holds\n"
+               "                        OpenArena, whose master is then the default)\n"
+               "  --timeout-ms MS       how long to collect replies (default 2000)\n") +
+           programFolderHelp(QStringLiteral("fennick.ini"));
 }
 
 int masterMain(const QStringList& arguments, CliStreams& streams) {
@@ -170,16 +173,17 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
 
 QString lanUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli lan [--game quake3|quake2] [--timeout-ms MS]\n"
-        "                       [--program-folder DIR]\n"
-        "\n"
-        "Sends the browser's LAN status broadcasts (to the broadcast address of\n"
-        "fennick.ini) and prints the servers that answer within the time as\n"
-        "{\"servers\": [...]}.\n"
-        "\n"
-        "  --game GAME           quake3 (ports 27960 to 27964, the default) or quake2\n"
-        "                        (port 27910)\n"
-        "  --timeout-ms MS       how long to collect replies (default 1000)\n");
+               "Usage: fennick-cli lan [--game quake3|quake2] [--timeout-ms MS]\n"
+               "                       [--program-folder DIR]\n"
+               "\n"
+               "Sends the browser's LAN status broadcasts (to the broadcast address of\n"
+               "fennick.ini) and prints the servers that answer within the time as\n"
+               "{\"servers\": [...]}.\n"
+               "\n"
+               "  --game GAME           quake3 (ports 27960 to 27964, the default) or quake2\n"
+               "                        (port 27910)\n"
+               "  --timeout-ms MS       how long to collect replies (default 1000)\n") +
+           programFolderHelp(QStringLiteral("fennick.ini"));
 }
 
 int lanMain(const QStringList& arguments, CliStreams& streams) {

@@ -54,17 +54,17 @@ QVector<ServerRecord> queryAll(Program& program, const QStringList& addresses, c
 
 QString queryUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli query [--group PATH] [--timeout-ms MS] ADDRESS...\n"
-        "\n"
-        "Sends each ADDRESS (host or host:port) the status request of the game the\n"
-        "group path names, all at once, and prints {\"servers\": [...]} with one\n"
-        "record per address, in argument order. A server that does not answer in\n"
-        "time has ping 999 and an empty hostname.\n"
-        "\n"
-        "  --group PATH          group path (default \"Quake 3 Arena\\Recent\"); its\n"
-        "                        leading text names the game\n"
-        "  --timeout-ms MS       how long to wait for replies (default 1000)\n"
-        "  --program-folder DIR  the program folder (for enums.lst)\n");
+               "Usage: fennick-cli query [--group PATH] [--timeout-ms MS] ADDRESS...\n"
+               "\n"
+               "Sends each ADDRESS (host or host:port) the status request of the game the\n"
+               "group path names, all at once, and prints {\"servers\": [...]} with one\n"
+               "record per address, in argument order. A server that does not answer in\n"
+               "time has ping 999 and an empty hostname.\n"
+               "\n"
+               "  --group PATH          group path (default \"Quake 3 Arena\\Recent\"); its\n"
+               "                        leading text names the game\n"
+               "  --timeout-ms MS       how long to wait for replies (default 1000)\n") +
+           programFolderHelp(QStringLiteral("enums.lst"));
 }
 
 int queryMain(const QStringList& arguments, CliStreams& streams) {
@@ -97,14 +97,14 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
 
 QString serversUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
-        "\n"
-        "Prints the records of the program folder's servers.lst as\n"
-        "{\"servers\": [...]}, as the server browser reads them.\n"
-        "\n"
-        "  --save                write them back as the browser does when it closes\n"
-        "                        (Recent entries older than four days are dropped)\n"
-        "  --program-folder DIR  the program folder\n");
+               "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
+               "\n"
+               "Prints the records of the program folder's servers.lst as\n"
+               "{\"servers\": [...]}, as the server browser reads them.\n"
+               "\n"
+               "  --save                write them back as the browser does when it closes\n"
+               "                        (Recent entries older than four days are dropped)\n") +
+           programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int serversMain(const QStringList& arguments, CliStreams& streams) {
