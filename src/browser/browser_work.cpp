@@ -19,9 +19,8 @@ BrowserWork::BrowserWork(ServerBrowser& browser, Program& program, QObject* pare
       pool_(
           setupNumber(program.settings.maxServers), program.clock,
           [&browser] { return browser.statusContext(); }, browser.yielder()),
-      discovery_(browser,
-                 NetworkSettings::load(program.programPath(QStringLiteral("fennick.ini")))),
-      refresh_(browser, pool_, pool_.size()), selectedQuery_(program.clock, browser.yielder()) {
+      discovery_(browser, networkSettingsOf(program)), refresh_(browser, pool_, pool_.size()),
+      selectedQuery_(program.clock, browser.yielder()) {
     connect(&pool_, &QueryPool::arrived, &browser_, &ServerBrowser::datagramArrived);
     connect(&pool_, &QueryPool::answered, &browser_, &ServerBrowser::AddOrUpdateServer);
     connect(&pool_, &QueryPool::sendFailed, this,

@@ -35,7 +35,8 @@ QString ServerBrowser::serversPath() const {
 }
 
 StatusContext ServerBrowser::statusContext() const {
-    return {&program_.enums, program_.game.currentGame, program_.clock.secondsSinceMidnight()};
+    return {&program_.enums, program_.game.currentGame, program_.clock.secondsSinceMidnight(),
+            typesByGroupGame_};
 }
 
 void ServerBrowser::open() {

@@ -119,6 +119,9 @@ public:
     std::function<void()> yielder() const;
 
     StatusContext statusContext() const;
+    // Replies name their game types by the enumerations of their group's
+    // game rather than the current game's: for fennick-cli, which has none.
+    void nameTypesByGroupGame() { typesByGroupGame_ = true; }
     QString serversPath() const;
 
     const ServerList& list() const { return list_; }
@@ -168,6 +171,7 @@ private:
     QString nameBox_;
     QString passwordBox_;
     bool online_ = true;
+    bool typesByGroupGame_ = false;
     QStringList pending_;
     QSet<QString> pendingSeen_;
     int sortColumn_ = -1;

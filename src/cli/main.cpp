@@ -1,5 +1,6 @@
 #include "app/program_folder.h"
 #include "cli/cli_command.h"
+#include "platform/runtime_folder.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,7 +29,10 @@ int main(int argc, char** argv) {
     // a window it runs on the offscreen platform, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session's runtime folder Qt would say so on standard error.
+    const bool runtimeProvided = fennick::platform::provideRuntimeFolder();
     QGuiApplication app(argc, argv);
+    fennick::platform::forgetRuntimeFolder(runtimeProvided);
     // The same name as the desktop program: both use one user data folder.
     QCoreApplication::setApplicationName(fennick::kApplicationName);
     QTextStream in(stdin);
