@@ -36,6 +36,8 @@ Program::Program(ProgramEnvironment environment)
     cvars.setChangedHandler([this] { commandBuilder.MakeCommandLine(false); });
     fastInfo.setMapTitle([this](const QString& map) { return mapTitle(map); });
     panel.getButtonGroups = [this] { buttonGroups.GetButtonGroups(); };
+    QObject::connect(&settings, &ProgramSettings::quake3DirectoryChanged, &botScan,
+                     &BotScan::folderChanged);
     videoHook = [this](const QString& name, const QString& value) {
         video.VideoCvarChanged(name, value);
     };

@@ -156,10 +156,18 @@ TEST_F(ConfigFilesTest, SelectingAConfigurationLoadsGeneralFileThenConfiguration
                             "Loaded " + configPath("q3_cpma_0.fkc") + " (0.00 sec)"));
 }
 
+// Without a player profile the player's settings stay in the general
+// file, where loading and saving again keeps them as they are.
 TEST_F(ConfigFilesTest, PlayerProfileIsWrittenOnlyForASafePlayerName) {
     play(QStringLiteral("quake3"), QStringLiteral("quake3"));
-    run({R"(set name "Big Fish")"});
-    configs().SaveConfiguration();
+    run({R"(set name "Big Fish")", "set com_hunkmegs 128"});
+    for (int save = 0; save < 2; ++save) {
+        configs().SaveConfiguration();
+        EXPECT_EQ(textOf(QStringLiteral("config/q3_general.cfg")),
+                  "set name \"Big Fish\"|set com_hunkmegs 128|");
+        program().cvars.ClearCvars();
+        configs().LoadConfigFile(configs().generalFilePath());
+    }
     EXPECT_THAT(platform::listFiles(temp.path(QStringLiteral("config")), QStringLiteral("*.fkp")),
                 IsEmpty());
 
