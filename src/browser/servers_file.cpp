@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kFields = 7;
 
-QString quoted(const QString& text) {
-    QString safe = text;
-    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
-    return QLatin1Char('"') + safe + QLatin1Char('"');
-}
-
 } // namespace
 
 QVector<ServerRecord> read(const QString& path) {
@@ -46,10 +40,10 @@ QVector<ServerRecord> read(const QString& path) {
 }
 
 QString lineOf(const ServerRecord& record) {
-    return quoted(record.ip) + QLatin1Char(',') + quoted(record.group) + QLatin1Char(',') +
-           quoted(record.hostname) + QLatin1Char(',') + QString::number(record.ping) +
-           QLatin1Char(',') + quoted(record.motd) + QLatin1Char(',') + quoted(record.password) +
-           QLatin1Char(',') + shortestDecimal(record.addtime);
+    return listField(record.ip) + QLatin1Char(',') + listField(record.group) + QLatin1Char(',') +
+           listField(record.hostname) + QLatin1Char(',') + QString::number(record.ping) +
+           QLatin1Char(',') + listField(record.motd) + QLatin1Char(',') +
+           listField(record.password) + QLatin1Char(',') + shortestDecimal(record.addtime);
 }
 
 bool keptAt(const ServerRecord& record, double nowDaySerial) {
