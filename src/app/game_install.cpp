@@ -115,6 +115,13 @@ GameInstall inspectGameFolder(const QString& game, const QString& directory,
         install.problem = QStringLiteral("no directory is set");
         return install;
     }
+    // A folder that does not exist holds nothing to look for; the first
+    // start tries many such folders.
+    if (!platform::folderExists(directory)) {
+        install.dataFolder = gameDataFolder(game);
+        install.problem = missingGameProblem(game, directory);
+        return install;
+    }
     install.dataFolder = baseDataFolder(game, directory);
     for (const QString& name : windowsExecutables(game)) {
         install.executable = fileInFolder(directory, name, false);

@@ -93,6 +93,20 @@ QString overviewText() {
     return text;
 }
 
+bool commandDraws(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return false;
+    if (arguments.first() == QLatin1String("levelshot"))
+        return true;
+    if (arguments.first() != QLatin1String("run"))
+        return false;
+    for (const QString& argument : arguments)
+        if (argument == QLatin1String("--fast-info-png") ||
+            argument.startsWith(QLatin1String("--fast-info-png=")))
+            return true;
+    return false;
+}
+
 int wrongCommandLine(CliStreams& streams, const QString& message) {
     streams.errors << "fennick-cli: " << message << '\n'
                    << "Try 'fennick-cli --help' for the list of commands and options.\n";

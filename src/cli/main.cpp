@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -24,11 +25,20 @@ bool standardInputIsTerminal() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Drawing text (the fast-info picture) needs a GUI application; without
-    // a window it runs on the offscreen platform, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    // Drawing (the fast-info picture, level shots) needs a GUI application;
+    // without a window it runs on the offscreen platform, so no display is
+    // needed. Every other command starts only Qt's core.
+    std::unique_ptr<QCoreApplication> app;
+    if (fennick::cli::commandDraws(words)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // The same name as the desktop program: both use one user data folder.
     QCoreApplication::setApplicationName(fennick::kApplicationName);
     QTextStream in(stdin);
