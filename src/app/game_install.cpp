@@ -80,9 +80,13 @@ void findKnownEngine(GameInstall& install, const QString& game, const QString& d
                           .arg(install.dataFolder, names.join(QStringLiteral(", ")));
 }
 
+QString missingFolderProblem(const QString& dir) {
+    return QStringLiteral("%1 does not exist").arg(dir);
+}
+
 QString missingGameProblem(const QString& game, const QString& dir) {
     if (!platform::folderExists(dir))
-        return QStringLiteral("%1 does not exist").arg(dir);
+        return missingFolderProblem(dir);
     // "no quake3.exe, baseq3 or baseoa folder in DIR"
     QStringList wanted = windowsExecutables(game);
     wanted.append(gameDataFolder(game));
@@ -119,7 +123,7 @@ GameInstall inspectGameFolder(const QString& game, const QString& directory,
     // start tries many such folders.
     if (!platform::folderExists(directory)) {
         install.dataFolder = gameDataFolder(game);
-        install.problem = missingGameProblem(game, directory);
+        install.problem = missingFolderProblem(directory);
         return install;
     }
     install.dataFolder = baseDataFolder(game, directory);
