@@ -58,10 +58,12 @@ void findConfiguredEngine(GameInstall& install, const QString& dir, const QStrin
             QStringLiteral("the engine \"%1\" is not in the game folder or on PATH").arg(engine);
 }
 
-// The first well-known engine in the game folder, else on PATH.
+// The first well-known engine in the game folder, else on PATH: by its
+// bare name, else as its release names it for this machine.
 void findKnownEngine(GameInstall& install, const QString& game, const QString& dir,
                      const platform::SystemLookup& system) {
-    const QStringList names = knownEngineNames(game, install.dataFolder);
+    const QStringList names =
+        engineFileNames(game, install.dataFolder, system.machineArchitecture());
     for (const QString& name : names) {
         install.executable = fileInFolder(dir, name, true);
         if (!install.executable.isEmpty()) {
@@ -76,8 +78,10 @@ void findKnownEngine(GameInstall& install, const QString& game, const QString& d
             return;
         }
     }
-    install.problem = QStringLiteral("%1 found but no engine: set one in Setup or install %2")
-                          .arg(install.dataFolder, names.join(QStringLiteral(", ")));
+    install.problem =
+        QStringLiteral("%1 found but no engine: set one in Setup or install %2")
+            .arg(install.dataFolder,
+                 knownEngineNames(game, install.dataFolder).join(QStringLiteral(", ")));
 }
 
 QString missingFolderProblem(const QString& dir) {

@@ -37,6 +37,8 @@ Program::Program(ProgramEnvironment environment)
     console.setBeforePrint([this] { cvars.settleChanges(); });
     fastInfo.setMapTitle([this](const QString& map) { return mapTitle(map); });
     panel.getButtonGroups = [this] { buttonGroups.GetButtonGroups(); };
+    QObject::connect(&settings, &ProgramSettings::quake3DirectoryChanged, &botScan,
+                     &BotScan::folderChanged);
     videoHook = [this](const QString& name, const QString& value) {
         video.VideoCvarChanged(name, value);
     };

@@ -8,6 +8,7 @@
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
+#include "archive/bot_scan.h"
 #include "archive/content_source.h"
 #include "archive/level_shots.h"
 #include "archive/map_titles.h"
@@ -151,9 +152,12 @@ public:
     MapCompileStep compileStep{*this};
 
     // Game content read from the Quake III archives through the "temp"
-    // folder: the bot scan (LoadBots, at start-up), the map titles with
+    // folder: the bot scan (LoadBots), the map titles with
     // their cache and the level shots.
     ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
+    // The bot list follows the Quake III folder: read at start-up and again
+    // when the folder changes; each read rebuilds the launch preview.
+    BotScan botScan{content, BotNames, [this] { commandBuilder.MakeCommandLine(false); }};
     MapTitles mapTitles{content};
     LevelShots levelShots{content};
 };

@@ -19,9 +19,8 @@ BrowserWork::BrowserWork(ServerBrowser& browser, Program& program, QObject* pare
       pool_(
           setupNumber(program.settings.maxServers), program.clock,
           [&browser] { return browser.statusContext(); }, browser.yielder()),
-      discovery_(browser,
-                 NetworkSettings::load(program.programPath(QStringLiteral("fennick.ini")))),
-      refresh_(browser, pool_, pool_.size()), selectedQuery_(program.clock, browser.yielder()) {
+      discovery_(browser, networkSettingsOf(program)), refresh_(browser, pool_, pool_.size()),
+      selectedQuery_(program.clock, browser.yielder()) {
     connect(&pool_, &QueryPool::arrived, &browser_, &ServerBrowser::datagramArrived);
     connect(&pool_, &QueryPool::answered, &browser_, &ServerBrowser::AddOrUpdateServer);
     connect(&pool_, &QueryPool::sendFailed, this,
@@ -44,6 +43,7 @@ void BrowserWork::start() {
 
 void BrowserWork::stop() {
     timer_.stop();
+    discovery_.stop();
 }
 
 void BrowserWork::groupSelected() {
@@ -71,7 +71,7 @@ void BrowserWork::tick() {
     if (!browser_.SelectedServer().ip.isEmpty())
         autoUpdate();
     workOffPending();
-    browser_.showRowCount();
+    browser_.tickStatus();
     Q_EMIT ticked();
 }
 
@@ -95,11 +95,16 @@ void BrowserWork::autoUpdate() {
     if (age <= setupNumber(program_.settings.updateFrequency) || !browser_.OnlineMode() ||
         selectedQuery_.busy())
         return;
+    updating_ = serverKeyOf(selected);
     selectedQuery_.start(selected.ip, selected.group);
 }
 
+// An answer for a server that is no longer the chosen one is dropped: it
+// never becomes another server's state.
 void BrowserWork::updated(bool answered, const QByteArray& reply, double seconds) {
     ServerRecord selected = browser_.SelectedServer();
+    if (serverKeyOf(selected) != std::exchange(updating_, {}))
+        return;
     if (answered) {
         selected.ping = pingOf(seconds);
         ParseStatus(selected, QString::fromLatin1(reply.left(kMaxReplyBytes)),

@@ -64,6 +64,7 @@ private:
     Discovery discovery_;
     RefreshRun refresh_;
     SyncQuery selectedQuery_;
+    QString updating_; // the chosen server being asked again: group and address
     QTimer timer_;
     int phase_ = 0;
     QString onlineLabel_ = QStringLiteral("OnLine");

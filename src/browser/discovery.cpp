@@ -21,6 +21,9 @@ Discovery::Discovery(ServerBrowser& browser, NetworkSettings settings, QObject* 
       socket_(browser.yielder()) {
     connect(&socket_, &ServerSocket::datagram, this, &Discovery::receive);
     connect(&socket_, &ServerSocket::sendFailed, this, &Discovery::report);
+    answerWait_.setSingleShot(true);
+    answerWait_.setInterval(kAnswerWaitMs);
+    connect(&answerWait_, &QTimer::timeout, this, &Discovery::noAnswer);
 }
 
 bool Discovery::offersGetList(const QString& groupText) {
@@ -59,7 +62,7 @@ void Discovery::askMasters() {
     browser_.RemoveServerGroup(kInternetGroup);
     browser_.clearPending();
     socket_.tag = QStringLiteral("Master");
-    browser_.setStatusText(QStringLiteral("Master Server..."));
+    awaitAnswer(QStringLiteral("Master Server..."));
     const QByteArray request = settings_.masterRequest();
     for (const QString& master : settings_.masters) {
         const auto target = queryTargetOf(master, QStringLiteral("Quake 3"), true);
@@ -73,7 +76,8 @@ void Discovery::broadcastLan(const QString& caption) {
     const auto broadcast = [&](const QString& group, const QVector<quint16>& ports,
                                const QByteArray& request) {
         browser_.RemoveServerGroup(group);
-        browser_.setStatusText(QStringLiteral("LAN Network..."));
+        socket_.tag = QStringLiteral("LAN");
+        awaitAnswer(QStringLiteral("LAN Network..."));
         LastLanQuery = browser_.clock().secondsSinceMidnight();
         for (quint16 port : ports) {
             socket_.tag = QStringLiteral("LAN");
@@ -87,9 +91,36 @@ void Discovery::broadcastLan(const QString& caption) {
         broadcast(kQ2Lan, {27910}, oob + "status");
 }
 
+// The label says what is asked until an answer or the wait's end.
+void Discovery::awaitAnswer(const QString& waiting) {
+    answered_ = false;
+    browser_.showNotice(waiting, answerWait_.interval() / 1000 + 1);
+    answerWait_.start();
+}
+
+void Discovery::noAnswer() {
+    if (answered_)
+        return;
+    answered_ = true;
+    if (socket_.tag == QLatin1String("Master")) {
+        QStringList masters;
+        for (const QString& master : settings_.masters)
+            masters.append(master.contains(QLatin1Char(':')) ? master
+                                                             : master + QStringLiteral(":27950"));
+        browser_.reportFailure(masters.isEmpty()
+                                   ? QStringLiteral("No master server is set in fennick.ini")
+                                   : QStringLiteral("No answer from ") +
+                                         masters.join(QStringLiteral(", ")));
+    } else {
+        browser_.reportFailure(QStringLiteral("No server answered on the LAN Network (") +
+                               settings_.broadcast + QLatin1Char(')'));
+    }
+}
+
 void Discovery::receive(const QByteArray& bytes, const QHostAddress& sender, quint16 port) {
     browser_.datagramArrived();
     if (socket_.tag == QLatin1String("Master")) {
+        answered_ = true;
         decodeMaster(bytes);
         return;
     }
@@ -101,6 +132,7 @@ void Discovery::receive(const QByteArray& bytes, const QHostAddress& sender, qui
                                                                          : QString();
     if (group.isEmpty())
         return;
+    answered_ = true;
     browser_.AddOrUpdateServer(
         recordFromReply(group, sender, port, 0.0, bytes, browser_.statusContext()));
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 namespace fennick {
 
@@ -14,12 +15,14 @@ class ServerBrowser;
 // broadcasts status requests for a LAN Network group, on one socket whose
 // tag tells what the last request was ("Master" or "LAN"). Master replies
 // give addresses for the pending list; LAN replies are status replies and
-// are stored at once.
+// are stored at once. A request that nothing answers within a few seconds
+// is reported as such on the console and the status label.
 class Discovery : public QObject {
     Q_OBJECT
 public:
     static constexpr double kLanAgeSeconds = 45.0;
     static constexpr double kMasterAgeSeconds = 90.0;
+    static constexpr int kAnswerWaitMs = 4000;
 
     Discovery(ServerBrowser& browser, NetworkSettings settings, QObject* parent = nullptr);
 
@@ -34,6 +37,10 @@ public:
     double LastMasterQuery = 0;
     double LastLanQuery = 0;
     const QString& tag() const { return socket_.tag; }
+    // How long a request may go unanswered before that is reported.
+    void setAnswerWait(int milliseconds) { answerWait_.setInterval(milliseconds); }
+    // The window closed: an open wait says nothing more.
+    void stop() { answerWait_.stop(); }
 
 Q_SIGNALS:
     // A socket error to show: its description and number.
@@ -45,10 +52,14 @@ private:
     void receive(const QByteArray& bytes, const QHostAddress& sender, quint16 port);
     void decodeMaster(const QByteArray& bytes);
     void report(ServerSocket::SendResult result);
+    void awaitAnswer(const QString& waiting);
+    void noAnswer();
 
     ServerBrowser& browser_;
     NetworkSettings settings_;
     ServerSocket socket_;
+    QTimer answerWait_;
+    bool answered_ = true;
 };
 
 } // namespace fennick

@@ -1,11 +1,23 @@
 #include "browser/network_settings.h"
 
+#include "app/program.h"
+#include "common/game_ids.h"
+
 #include <QSettings>
 
 namespace fennick {
 
-NetworkSettings NetworkSettings::load(const QString& iniPath) {
+NetworkSettings NetworkSettings::defaultsFor(const QString& quake3DataFolder) {
     NetworkSettings settings;
+    if (quake3DataFolder == QLatin1String("baseoa")) {
+        settings.masters = QStringList{QStringLiteral("dpmaster.deathmask.net:27950")};
+        settings.protocol = 71;
+    }
+    return settings;
+}
+
+NetworkSettings NetworkSettings::load(const QString& iniPath, const QString& quake3DataFolder) {
+    NetworkSettings settings = defaultsFor(quake3DataFolder);
     const QSettings file(iniPath, QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
         return settings;
@@ -29,6 +41,11 @@ NetworkSettings NetworkSettings::load(const QString& iniPath) {
     settings.keywords =
         file.value(QStringLiteral("network/keywords"), settings.keywords).toString().simplified();
     return settings;
+}
+
+NetworkSettings networkSettingsOf(const Program& program) {
+    return NetworkSettings::load(program.programPath(QStringLiteral("fennick.ini")),
+                                 program.settings.installOf(kQuake3).dataFolder);
 }
 
 QByteArray NetworkSettings::masterRequest() const {

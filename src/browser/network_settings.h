@@ -11,8 +11,11 @@ namespace fennick {
 // default; tests and tools point both addresses at loopback.
 struct NetworkSettings {
     // The Quake III master servers asked by "Get List", "host:port" each
-    // ("master" in the file: one address, or several separated by commas).
-    QStringList masters{QStringLiteral("master.quake3arena.com:27950")};
+    // ("master" in the file: one address, or several separated by commas):
+    // by default the two that today's engines ask. Every one is asked, and
+    // an address two of them list is queued once.
+    QStringList masters{QStringLiteral("master.quake3arena.com:27950"),
+                        QStringLiteral("master.ioquake3.org:27950")};
     // Where the LAN status broadcasts go ("broadcast").
     QString broadcast = QStringLiteral("255.255.255.255");
     // The master request: "getservers " + protocol + keywords ("protocol",
@@ -25,7 +28,20 @@ struct NetworkSettings {
     // follows the protocol number.
     QByteArray masterRequest() const;
 
-    static NetworkSettings load(const QString& iniPath);
+    // The defaults for a Quake III directory whose base data folder is
+    // `quake3DataFolder`: an OpenArena installation ("baseoa") asks
+    // OpenArena's master for its protocol, 71, so Get List finds OpenArena
+    // servers; anything else asks the Quake III masters for protocol 68.
+    static NetworkSettings defaultsFor(const QString& quake3DataFolder);
+
+    // The file's values over those defaults.
+    static NetworkSettings load(const QString& iniPath, const QString& quake3DataFolder = {});
 };
+
+class Program;
+
+// The settings the program's browser uses: its "fennick.ini" over the
+// defaults of its Quake III directory.
+NetworkSettings networkSettingsOf(const Program& program);
 
 } // namespace fennick

@@ -8,6 +8,12 @@
 
 namespace fennick {
 
+namespace {
+
+const QString kChooseFirst = QStringLiteral("Choose a server first: click one or type its address");
+
+} // namespace
+
 ServerBrowser::ServerBrowser(Program& program, QObject* parent)
     : QObject(parent), program_(program) {
     connect(&rows_, &ServerRows::nameEdited, this, &ServerBrowser::renameServer);
@@ -29,7 +35,8 @@ QString ServerBrowser::serversPath() const {
 }
 
 StatusContext ServerBrowser::statusContext() const {
-    return {&program_.enums, program_.game.currentGame, program_.clock.secondsSinceMidnight()};
+    return {&program_.enums, program_.game.currentGame, program_.clock.secondsSinceMidnight(),
+            typesByGroupGame_};
 }
 
 void ServerBrowser::open() {
@@ -106,7 +113,24 @@ void ServerBrowser::UpdateServerInList(const ServerRecord& record) {
 }
 
 void ServerBrowser::showRowCount() {
-    setStatusText(QString::number(rows_.rowCount()) + QStringLiteral(" servers"));
+    if (statusHold_ == 0)
+        setStatusText(QString::number(rows_.rowCount()) + QStringLiteral(" servers"));
+}
+
+void ServerBrowser::tickStatus() {
+    if (statusHold_ > 0)
+        --statusHold_;
+    showRowCount();
+}
+
+void ServerBrowser::showNotice(const QString& text, int ticks) {
+    setStatusText(text);
+    statusHold_ = std::max(ticks, 0);
+}
+
+void ServerBrowser::reportFailure(const QString& text) {
+    program_.console.ConsolePrint(text);
+    showNotice(text);
 }
 
 void ServerBrowser::LoadServers() {
@@ -138,6 +162,7 @@ void ServerBrowser::selectNode(int node) {
     caption_ = tree_.caption(node);
     currentGroup_ = tree_.groupPath(node);
     groupBox_ = tree_.userGroupsBeside(node);
+    statusHold_ = 0;
     Q_EMIT selectionChanged();
     RefreshServerList();
     if (work_)
@@ -179,13 +204,26 @@ int ServerBrowser::searchRow(const QString& text, const QVector<int>& shownOrder
     return -1;
 }
 
-void ServerBrowser::connectToServer() {
+bool ServerBrowser::isNoAddress(const QString& address) {
+    const QString host = address.section(QLatin1Char(':'), 0, 0).trimmed();
+    return host.isEmpty() || host == QLatin1String("0.0.0.0");
+}
+
+// A password belongs to the server it was typed for: with the box empty,
+// one left from an earlier join is dropped, so it never goes to this one.
+bool ServerBrowser::connectToServer() {
+    if (isNoAddress(connectTo_)) {
+        showNotice(kChooseFirst);
+        return false;
+    }
     program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);
     if (isGameId(program_.game.currentGame)) {
-        program_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
-        if (!passwordBox_.isEmpty())
+        if (passwordBox_.isEmpty())
+            program_.cvars.DeleteCvar(QStringLiteral("password"));
+        else
             program_.cvars.SetCvar(QStringLiteral("password"), passwordBox_, 0, 0,
                                    QStringLiteral("set"));
+        program_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
     }
     selected_.addtime = program_.clock.daySerial();
     const ServerGame game = serverGameOf(caption_);
@@ -197,6 +235,7 @@ void ServerBrowser::connectToServer() {
         selected_.group = QStringLiteral("Quake 3 Arena\\Recent");
     AddOrUpdateServer(selected_);
     Q_EMIT closeRequested();
+    return true;
 }
 
 void ServerBrowser::storeInPlace(const ServerRecord& record) {
@@ -219,6 +258,7 @@ QStringList ServerBrowser::takePending() {
 }
 
 void ServerBrowser::setStatusText(const QString& text) {
+    statusHold_ = 0;
     statusText_ = text;
     Q_EMIT statusChanged();
 }
@@ -276,6 +316,10 @@ void ServerBrowser::deleteServer(const QString& ip) {
 }
 
 void ServerBrowser::setConnectTo(const QString& address) {
+    if (statusText_ == kChooseFirst) {
+        statusHold_ = 0; // a server is being chosen: the request is answered
+        showRowCount();
+    }
     connectTo_ = address;
     selected_ = ServerRecord{};
     selected_.ip = address;

@@ -68,8 +68,11 @@ public:
     void passwordTyped(const QString& password);
 
     // OK: the next launch connects to the chosen server, which goes into
-    // its game's Recent group; then the browser closes.
-    void connectToServer();
+    // its game's Recent group; then the browser closes. With no server
+    // chosen (no address, or 0.0.0.0) nothing is set, the status label
+    // says so and the browser stays open; false then.
+    bool connectToServer();
+    static bool isNoAddress(const QString& address);
 
     // The list's sort: a click on a column sorts by it and flips the order
     // every time; a Recent group shows the newest first.
@@ -101,12 +104,24 @@ public:
     }
 
     void setStatusText(const QString& text);
+    // A message the status label keeps for `ticks` timer ticks before the
+    // row count comes back (a new status text or group replaces it sooner).
+    void showNotice(const QString& text, int ticks = kNoticeTicks);
+    // A failure the user waits for: the console and the status label.
+    void reportFailure(const QString& text);
+    // The row count, unless a notice is being held.
     void showRowCount();
+    // The timer's second: a held notice ages, then the row count shows.
+    void tickStatus();
+    static constexpr int kNoticeTicks = 8;
 
     platform::Clock& clock() const;
     std::function<void()> yielder() const;
 
     StatusContext statusContext() const;
+    // Replies name their game types by the enumerations of their group's
+    // game rather than the current game's: for fennick-cli, which has none.
+    void nameTypesByGroupGame() { typesByGroupGame_ = true; }
     QString serversPath() const;
 
     const ServerList& list() const { return list_; }
@@ -150,11 +165,13 @@ private:
     QString caption_;
     QStringList groupBox_;
     QString statusText_ = QStringLiteral("0 servers");
+    int statusHold_ = 0;
     ServerRecord selected_;
     QString connectTo_ = QStringLiteral("0.0.0.0");
     QString nameBox_;
     QString passwordBox_;
     bool online_ = true;
+    bool typesByGroupGame_ = false;
     QStringList pending_;
     QSet<QString> pendingSeen_;
     int sortColumn_ = -1;

@@ -1,5 +1,6 @@
 #include "browser/status_parser.h"
 
+#include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
 #include "console/enum_table.h"
@@ -23,10 +24,10 @@ void readQuake3(ServerRecord& record, const QString& reply, const StatusContext&
     record.maxclients = toInt16Field(value(reply, "sv_maxclients"));
     record.motd = value(reply, "sv_motd");
     const QString type = value(reply, "g_gametype");
+    const QString& game = context.typesOfGroupGame ? kQuake3 : context.currentGame;
     const QString display =
-        context.enums
-            ? context.enums->EnumDisplay(context.currentGame, QStringLiteral("g_gametype"), type)
-            : QString();
+        context.enums ? context.enums->EnumDisplay(game, QStringLiteral("g_gametype"), type)
+                      : QString();
     record.gametype = display.isEmpty() ? type : display;
 }
 

@@ -10,11 +10,13 @@ namespace fennick {
 class EnumTable;
 
 // What a status reply is read with: the enumeration table names Quake III
-// game types for the current game.
+// game types for the current game, or, for a reader with no current game
+// (fennick-cli), for the game of the record's own group.
 struct StatusContext {
     const EnumTable* enums = nullptr;
     QString currentGame;
     double nowSecondsOfDay = 0;
+    bool typesOfGroupGame = false;
 };
 
 // The largest reply that is read; a status datagram is far smaller, so the

@@ -14,20 +14,6 @@ namespace fennick::cli {
 
 namespace {
 
-int runMain(const QStringList& arguments, CliStreams& streams) {
-    const auto parsed = parseArguments(QStringList{QStringLiteral("run")} + arguments);
-    if (const auto* error = std::get_if<ParseError>(&parsed))
-        return wrongCommandLine(streams, error->message);
-    const ParsedCommand& command = std::get<ParsedCommand>(parsed);
-    if (command.kind == ParsedCommand::Kind::Help) {
-        streams.output << usageText();
-        return 0;
-    }
-    RunOptions options = command.run;
-    options.inputIsTerminal = streams.inputIsTerminal;
-    return runCommand(options, streams.input, streams.output, streams.errors);
-}
-
 bool isHelpWord(const QString& word) {
     return word == QLatin1String("--help") || word == QLatin1String("-h") ||
            word == QLatin1String("help");
@@ -105,6 +91,16 @@ bool commandDraws(const QStringList& arguments) {
             argument.startsWith(QLatin1String("--fast-info-png=")))
             return true;
     return false;
+}
+
+QString programFolderHelp(const QString& holding) {
+    return QStringLiteral("  --program-folder DIR  the program folder") +
+           (holding.isEmpty() ? QString() : QStringLiteral(", holding ") + holding) +
+           QStringLiteral("\n"
+                          "                        (default: the folder of this executable when\n"
+                          "                        it holds cmds.lst, as a build or unpacked copy\n"
+                          "                        does; for an installed copy your data folder,\n"
+                          "                        ~/.local/share/fennick)\n");
 }
 
 int wrongCommandLine(CliStreams& streams, const QString& message) {

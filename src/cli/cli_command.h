@@ -42,6 +42,11 @@ int dispatch(const QStringList& arguments, CliStreams& streams);
 // The overview printed by "fennick-cli --help".
 QString overviewText();
 
+// The help lines of --program-folder, the same in every command's help:
+// what the folder holds for the command (may be empty) and where it is
+// when the option is not given.
+QString programFolderHelp(const QString& holding = {});
+
 // Prints a wrong command line's message the same way for every command;
 // returns 2.
 int wrongCommandLine(CliStreams& streams, const QString& message);

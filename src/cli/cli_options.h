@@ -11,7 +11,7 @@ namespace fennick::cli {
 
 // What `fennick-cli run` was asked to do.
 struct RunOptions {
-    QString programFolder; // empty: the folder of the executable
+    QString programFolder; // empty: the default program folder
     QString game;          // "quake1", "quake2", "quake3" or empty
     QStringList lines;     // -e lines; empty: read standard input
     bool json = false;
@@ -48,14 +48,12 @@ struct RunOptions {
 // input nobody means to give.
 bool readsStandardInput(const RunOptions& options);
 
-struct ParsedCommand {
-    enum class Kind { Help, Run } kind = Kind::Help;
-    RunOptions run;
-};
+// The options `run` accepts, for the option parser all commands share.
+const QVector<OptionSpec>& runOptionSpecs();
 
-// Parses the arguments after the program name. On error the message says
-// what was wrong, ready to print.
-std::variant<ParsedCommand, ParseError> parseArguments(const QStringList& arguments);
+// What the parsed options of `run` ask for, or what is wrong with them,
+// ready to print.
+std::variant<RunOptions, ParseError> runOptionsFrom(const ParsedOptions& given);
 
 QString usageText();
 

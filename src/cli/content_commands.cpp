@@ -23,12 +23,12 @@ const QString kPng = QStringLiteral("--png");
 const QString kJson = QStringLiteral("--json");
 const QLatin1String kBotReport(" q3a bots found. (");
 
-const QString kMapOptionsHelp = QStringLiteral(
-    "  --game GAME           the current game (default quake3); titles and level\n"
-    "                        shots are searched in the archives for Quake III only\n"
-    "  --mod KEY             the chosen mod's folder name (default: the plain game)\n"
-    "  --program-folder DIR  the program folder holding config.cfg and temp/\n"
-    "                        (default: the folder of this executable)\n");
+const QString kMapOptionsHelp =
+    QStringLiteral(
+        "  --game GAME           the current game (default quake3); titles and level\n"
+        "                        shots are searched in the archives for Quake III only\n"
+        "  --mod KEY             the chosen mod's folder name (default: the plain game)\n") +
+    programFolderHelp(QStringLiteral("config.cfg and temp/"));
 
 // What is wrong with a title or level-shot command line, if anything.
 std::optional<QString> mapArgumentsError(const ParsedOptions& given) {
@@ -96,16 +96,16 @@ bool writePng(const QImage& picture, const QString& path, QString* error) {
 
 QString botsUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli bots [--program-folder DIR] [--json]\n"
-        "\n"
-        "Reads the bot scripts of the Quake III archives as the program does at\n"
-        "start-up and prints its report line (\"N q3a bots found. (T sec)\"), then\n"
-        "one bot name per line. Nothing is printed without a Quake III directory\n"
-        "in config.cfg.\n"
-        "\n"
-        "  --program-folder DIR  the program folder holding config.cfg and temp/\n"
-        "                        (default: the folder of this executable)\n"
-        "  --json                print {\"bots\": [...], \"console\": [...]} instead\n");
+               "Usage: fennick-cli bots [--program-folder DIR] [--json]\n"
+               "\n"
+               "Reads the bot scripts of the Quake III archives as the program does at\n"
+               "start-up and prints its report line (\"N q3a bots found. (T sec)\"), then\n"
+               "one bot name per line. Nothing is printed without a Quake III directory\n"
+               "in config.cfg.\n"
+               "\n") +
+           programFolderHelp(QStringLiteral("config.cfg and temp/")) +
+           QStringLiteral(
+               "  --json                print {\"bots\": [...], \"console\": [...]} instead\n");
 }
 
 int botsMain(const QStringList& arguments, CliStreams& streams) {

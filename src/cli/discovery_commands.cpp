@@ -69,16 +69,16 @@ QJsonArray groupRecords(const ServerBrowser& browser, const QString& group) {
 
 QString refreshUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli refresh GROUP [--save] [--program-folder DIR]\n"
-        "\n"
-        "Refreshes the stored group GROUP of servers.lst (for example\n"
-        "\"Quake 3 Arena\\Recent\") as the browser's Refresh does, with as many\n"
-        "queries at once as the setup allows, and prints the group's records as\n"
-        "{\"servers\": [...]}. Servers of an Internet group that do not answer are\n"
-        "removed.\n"
-        "\n"
-        "  --save                write servers.lst back afterwards\n"
-        "  --program-folder DIR  the program folder\n");
+               "Usage: fennick-cli refresh GROUP [--save] [--program-folder DIR]\n"
+               "\n"
+               "Refreshes the stored group GROUP of servers.lst (for example\n"
+               "\"Quake 3 Arena\\Recent\") as the browser's Refresh does, with as many\n"
+               "queries at once as the setup allows, and prints the group's records as\n"
+               "{\"servers\": [...]}. Servers of an Internet group that do not answer are\n"
+               "removed.\n"
+               "\n"
+               "  --save                write servers.lst back afterwards\n") +
+           programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int refreshMain(const QStringList& arguments, CliStreams& streams) {
@@ -91,6 +91,7 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
     const QString group = options.positional.first();
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     browser.LoadServers();
     const int node = browser.tree().nodeForGroup(group);
     if (node < 0 || browser.tree().groupPath(node) != group) {
@@ -113,17 +114,20 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
 
 QString masterUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli master [--master HOST:PORT]... [--protocol N] [--json]\n"
-        "                          [--timeout-ms MS] [--program-folder DIR]\n"
-        "\n"
-        "Asks the Quake III master servers of fennick.ini (or those given) for\n"
-        "their servers and prints one a.b.c.d:port per line, in reply order,\n"
-        "without repeats; with --json {\"servers\": [...]}.\n"
-        "\n"
-        "  --master HOST:PORT    a master to ask instead of the configured ones\n"
-        "                        (repeatable)\n"
-        "  --protocol N          the protocol number asked for (default 68)\n"
-        "  --timeout-ms MS       how long to collect replies (default 2000)\n");
+               "Usage: fennick-cli master [--master HOST:PORT]... [--protocol N] [--json]\n"
+               "                          [--timeout-ms MS] [--program-folder DIR]\n"
+               "\n"
+               "Asks the Quake III master servers of fennick.ini (or those given) for\n"
+               "their servers and prints one a.b.c.d:port per line, in reply order,\n"
+               "without repeats; with --json {\"servers\": [...]}.\n"
+               "\n"
+               "  --master HOST:PORT    a master to ask instead of the configured ones\n"
+               "                        (repeatable)\n"
+               "  --protocol N          the protocol number asked for (default: fennick.ini's,\n"
+               "                        else 68, or 71 when the Quake III directory holds\n"
+               "                        OpenArena, whose master is then the default)\n"
+               "  --timeout-ms MS       how long to collect replies (default 2000)\n") +
+           programFolderHelp(QStringLiteral("fennick.ini"));
 }
 
 int masterMain(const QStringList& arguments, CliStreams& streams) {
@@ -136,8 +140,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto status = timeoutOf(options, QStringLiteral("2000"), streams, timeout))
         return *status;
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    NetworkSettings settings =
-        NetworkSettings::load(session.program().programPath(QStringLiteral("fennick.ini")));
+    NetworkSettings settings = networkSettingsOf(session.program());
     if (options.has(QStringLiteral("--master")))
         settings.masters = options.values(QStringLiteral("--master"));
     if (options.has(QStringLiteral("--protocol"))) {
@@ -148,6 +151,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
         settings.protocol = std::get<int>(protocol);
     }
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     Discovery discovery(browser, settings);
     discovery.GetList();
@@ -169,16 +173,17 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
 
 QString lanUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli lan [--game quake3|quake2] [--timeout-ms MS]\n"
-        "                       [--program-folder DIR]\n"
-        "\n"
-        "Sends the browser's LAN status broadcasts (to the broadcast address of\n"
-        "fennick.ini) and prints the servers that answer within the time as\n"
-        "{\"servers\": [...]}.\n"
-        "\n"
-        "  --game GAME           quake3 (ports 27960 to 27964, the default) or quake2\n"
-        "                        (port 27910)\n"
-        "  --timeout-ms MS       how long to collect replies (default 1000)\n");
+               "Usage: fennick-cli lan [--game quake3|quake2] [--timeout-ms MS]\n"
+               "                       [--program-folder DIR]\n"
+               "\n"
+               "Sends the browser's LAN status broadcasts (to the broadcast address of\n"
+               "fennick.ini) and prints the servers that answer within the time as\n"
+               "{\"servers\": [...]}.\n"
+               "\n"
+               "  --game GAME           quake3 (ports 27960 to 27964, the default) or quake2\n"
+               "                        (port 27910)\n"
+               "  --timeout-ms MS       how long to collect replies (default 1000)\n") +
+           programFolderHelp(QStringLiteral("fennick.ini"));
 }
 
 int lanMain(const QStringList& arguments, CliStreams& streams) {
@@ -195,11 +200,11 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     session.program().game.currentGame = game;
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     const bool quake3 = game == QLatin1String("quake3");
     browser.selectNode(
         browser.tree().nodeWithKey(quake3 ? QStringLiteral("Q3L") : QStringLiteral("Q2L")));
-    Discovery discovery(browser, NetworkSettings::load(
-                                     session.program().programPath(QStringLiteral("fennick.ini"))));
+    Discovery discovery(browser, networkSettingsOf(session.program()));
     discovery.GetList();
     waitMs(timeout);
     printServers(streams, groupRecords(browser, browser.CurrentServerGroup()));

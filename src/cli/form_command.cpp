@@ -14,26 +14,27 @@ namespace fennick::cli {
 
 QString formUsageText() {
     return QStringLiteral(
-        "Usage: fennick-cli form FILE [options]\n"
-        "\n"
-        "Parses the form description FILE as the desktop program does when it\n"
-        "opens a custom window, and prints the window's model as JSON:\n"
-        "  {\"caption\", \"left\", \"top\", \"width\", \"height\", \"controls\": [{\"kind\",\n"
-        "   \"index\", \"caption\", \"text\", \"value\", \"tag\", \"left\", ..., \"list\"}]}\n"
-        "Sizes are in twips as the file gives them (the window's height without\n"
-        "the 20 pixels the window adds); colours are \"#rrggbb\" or \"system:N\";\n"
-        "properties the file does not set are left out. Bound controls are shown\n"
-        "as the file leaves them, before any cvar value reaches them.\n"
-        "\n"
-        "Options of 'form':\n"
-        "  --game GAME           the current game (quake1, quake2 or quake3), whose\n"
-        "                        enumerations fill combo boxes bound to a cvar\n"
-        "  --program-folder DIR  the program folder holding enums.lst (default: as\n"
-        "                        'fennick-cli --help' says)\n"
-        "  -h, --help            show this text\n"
-        "\n"
-        "Exit status: 0 on success, 1 when FILE does not exist, 2 on a wrong\n"
-        "command line.\n");
+               "Usage: fennick-cli form FILE [options]\n"
+               "\n"
+               "Parses the form description FILE as the desktop program does when it\n"
+               "opens a custom window, and prints the window's model as JSON:\n"
+               "  {\"caption\", \"left\", \"top\", \"width\", \"height\", \"controls\": "
+               "[{\"kind\",\n"
+               "   \"index\", \"caption\", \"text\", \"value\", \"tag\", \"left\", ..., "
+               "\"list\"}]}\n"
+               "Sizes are in twips as the file gives them (the window's height without\n"
+               "the 20 pixels the window adds); colours are \"#rrggbb\" or \"system:N\";\n"
+               "properties the file does not set are left out. Bound controls are shown\n"
+               "as the file leaves them, before any cvar value reaches them.\n"
+               "\n"
+               "Options of 'form':\n"
+               "  --game GAME           the current game (quake1, quake2 or quake3), whose\n"
+               "                        enumerations fill combo boxes bound to a cvar\n") +
+           programFolderHelp(QStringLiteral("enums.lst")) +
+           QStringLiteral("  -h, --help            show this text\n"
+                          "\n"
+                          "Exit status: 0 on success, 1 when FILE does not exist, 2 on a wrong\n"
+                          "command line.\n");
 }
 
 int formMain(const QStringList& arguments, CliStreams& streams) {

@@ -1,5 +1,6 @@
 #include "app/program_folder.h"
 #include "cli/cli_command.h"
+#include "platform/runtime_folder.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words.append(QString::fromLocal8Bit(argv[i]));
+    // Without a session's runtime folder Qt would say so on standard error.
+    const bool runtimeProvided = fennick::platform::provideRuntimeFolder();
     // Drawing (the fast-info picture, level shots) needs a GUI application;
     // without a window it runs on the offscreen platform, so no display is
     // needed. Every other command starts only Qt's core.
@@ -39,6 +42,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    fennick::platform::forgetRuntimeFolder(runtimeProvided);
     // The same name as the desktop program: both use one user data folder.
     QCoreApplication::setApplicationName(fennick::kApplicationName);
     QTextStream in(stdin);

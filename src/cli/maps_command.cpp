@@ -67,24 +67,25 @@ void printMaps(const QVector<MapRecord>& maps, const QStringList& console, bool 
 
 QString mapsUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli maps GROUP [--mod KEY] [--json] [--program-folder DIR]\n"
-        "\n"
-        "Prints the maps of a map browser group of Quake III, as the map browser\n"
-        "finds them. GROUP \"All\" scans the archives of the base folder, \"Mod\"\n"
-        "those of the mod KEY, \"Map\" the .map files of baseq3/maps; the scan's\n"
-        "console line (\"Found N maps in T sec (group ...)\") comes first. Any other\n"
-        "GROUP is read from maps.lst: a name of a Quake III group (\"Recent\",\n"
-        "\"Favourites\") or a whole group path (\"Quake 1\\Recent\"). Nothing is\n"
-        "written.\n"
-        "\n"
-        "  --mod KEY             the chosen mod's folder name (needed for \"Mod\")\n"
-        "  --json                print {\"maps\": [...], \"console\": [...]}, each map with\n"
-        "                        name, fullname, mod, pak, timesplayed, group, addtime\n"
-        "  --program-folder DIR  the program folder holding config.cfg and maps.lst\n"
-        "                        (default: the folder of this executable)\n"
-        "\n"
-        "Without --json each map is one line: name, title and archive, separated by\n"
-        "tabs.\n");
+               "Usage: fennick-cli maps GROUP [--mod KEY] [--json] [--program-folder DIR]\n"
+               "\n"
+               "Prints the maps of a map browser group of Quake III, as the map browser\n"
+               "finds them. GROUP \"All\" scans the archives of the base folder, \"Mod\"\n"
+               "those of the mod KEY, \"Map\" the .map files of baseq3/maps; the scan's\n"
+               "console line (\"Found N maps in T sec (group ...)\") comes first. Any other\n"
+               "GROUP is read from maps.lst: a name of a Quake III group (\"Recent\",\n"
+               "\"Favourites\") or a whole group path (\"Quake 1\\Recent\"). Nothing is\n"
+               "written.\n"
+               "\n"
+               "  --mod KEY             the chosen mod's folder name (needed for \"Mod\")\n"
+               "  --json                print {\"maps\": [...], \"console\": [...]}, each map "
+               "with\n"
+               "                        name, fullname, mod, pak, timesplayed, group, addtime\n") +
+           programFolderHelp(QStringLiteral("config.cfg and maps.lst")) +
+           QStringLiteral(
+               "\n"
+               "Without --json each map is one line: name, title and archive, separated by\n"
+               "tabs.\n");
 }
 
 int mapsMain(const QStringList& arguments, CliStreams& streams) {

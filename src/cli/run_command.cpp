@@ -1,6 +1,7 @@
 #include "cli/run_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/command_arguments.h"
 #include "cli/json_report.h"
 #include "cli/launch_steps.h"
 #include "cli/main_window_report.h"
@@ -8,6 +9,19 @@
 #include <QJsonDocument>
 
 namespace fennick::cli {
+
+int runMain(const QStringList& arguments, CliStreams& streams) {
+    const CommandArguments parsed =
+        parseCommand(arguments, runOptionSpecs(), false, &usageText, streams);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    auto options = runOptionsFrom(std::get<ParsedOptions>(parsed));
+    if (const auto* error = std::get_if<ParseError>(&options))
+        return wrongCommandLine(streams, error->message);
+    RunOptions& run = std::get<RunOptions>(options);
+    run.inputIsTerminal = streams.inputIsTerminal;
+    return runCommand(run, streams.input, streams.output, streams.errors);
+}
 
 int runCommand(const RunOptions& options, QTextStream& input, QTextStream& output,
                QTextStream& errors) {

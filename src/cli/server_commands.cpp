@@ -18,20 +18,6 @@ namespace fennick::cli {
 
 namespace {
 
-// The game whose enumerations name the game types of a group's replies.
-QString gameOfGroup(const QString& group) {
-    switch (serverGameOf(group)) {
-    case ServerGame::Quake3:
-        return QStringLiteral("quake3");
-    case ServerGame::Quake2:
-        return QStringLiteral("quake2");
-    case ServerGame::Quake1:
-        return QStringLiteral("quake1");
-    default:
-        return {};
-    }
-}
-
 // Sends every query at once and waits, without spinning, until all have
 // answered or the time is up. Unanswered records keep ping 999.
 QVector<ServerRecord> queryAll(Program& program, const QStringList& addresses, const QString& group,
@@ -40,13 +26,12 @@ QVector<ServerRecord> queryAll(Program& program, const QStringList& addresses, c
     std::vector<std::unique_ptr<StatusQuery>> queries;
     QEventLoop loop;
     int waiting = 0;
-    const QString game = gameOfGroup(group);
     for (qsizetype i = 0; i < addresses.size(); ++i) {
         records[i].ip = addresses[i];
         records[i].group = group;
         records[i].ping = 999;
-        auto query = std::make_unique<StatusQuery>(program.clock, [&program, game] {
-            return StatusContext{&program.enums, game, program.clock.secondsSinceMidnight()};
+        auto query = std::make_unique<StatusQuery>(program.clock, [&program] {
+            return StatusContext{&program.enums, {}, program.clock.secondsSinceMidnight(), true};
         });
         QObject::connect(query.get(), &StatusQuery::answered, &loop,
                          [&, i](const ServerRecord& record) {
@@ -69,17 +54,17 @@ QVector<ServerRecord> queryAll(Program& program, const QStringList& addresses, c
 
 QString queryUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli query [--group PATH] [--timeout-ms MS] ADDRESS...\n"
-        "\n"
-        "Sends each ADDRESS (host or host:port) the status request of the game the\n"
-        "group path names, all at once, and prints {\"servers\": [...]} with one\n"
-        "record per address, in argument order. A server that does not answer in\n"
-        "time has ping 999 and an empty hostname.\n"
-        "\n"
-        "  --group PATH          group path (default \"Quake 3 Arena\\Recent\"); its\n"
-        "                        leading text names the game\n"
-        "  --timeout-ms MS       how long to wait for replies (default 1000)\n"
-        "  --program-folder DIR  the program folder (for enums.lst)\n");
+               "Usage: fennick-cli query [--group PATH] [--timeout-ms MS] ADDRESS...\n"
+               "\n"
+               "Sends each ADDRESS (host or host:port) the status request of the game the\n"
+               "group path names, all at once, and prints {\"servers\": [...]} with one\n"
+               "record per address, in argument order. A server that does not answer in\n"
+               "time has ping 999 and an empty hostname.\n"
+               "\n"
+               "  --group PATH          group path (default \"Quake 3 Arena\\Recent\"); its\n"
+               "                        leading text names the game\n"
+               "  --timeout-ms MS       how long to wait for replies (default 1000)\n") +
+           programFolderHelp(QStringLiteral("enums.lst"));
 }
 
 int queryMain(const QStringList& arguments, CliStreams& streams) {
@@ -112,14 +97,14 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
 
 QString serversUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
-        "\n"
-        "Prints the records of the program folder's servers.lst as\n"
-        "{\"servers\": [...]}, as the server browser reads them.\n"
-        "\n"
-        "  --save                write them back as the browser does when it closes\n"
-        "                        (Recent entries older than four days are dropped)\n"
-        "  --program-folder DIR  the program folder\n");
+               "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
+               "\n"
+               "Prints the records of the program folder's servers.lst as\n"
+               "{\"servers\": [...]}, as the server browser reads them.\n"
+               "\n"
+               "  --save                write them back as the browser does when it closes\n"
+               "                        (Recent entries older than four days are dropped)\n") +
+           programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int serversMain(const QStringList& arguments, CliStreams& streams) {
@@ -131,6 +116,7 @@ int serversMain(const QStringList& arguments, CliStreams& streams) {
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
+    browser.nameTypesByGroupGame();
     browser.LoadServers();
     QJsonArray servers;
     for (int slot = 1; slot <= browser.list().count(); ++slot)

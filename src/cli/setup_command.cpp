@@ -105,24 +105,24 @@ QJsonObject setupReport(const Program& program, const QString& game, const QStri
 
 QString setupUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli setup [options]\n"
-        "\n"
-        "Prints, as one JSON document, what the setup dialog knows of each game:\n"
-        "its directory, whether it is valid and why not, the executable a launch\n"
-        "starts (the Windows executable, or a native engine from fennick.ini, the\n"
-        "game folder or PATH), the working directory, and the folder the start-up\n"
-        "script fenkit.cfg goes to (the game's data or mod folder, or the engine's\n"
-        "per-user folder when the game folder is read-only or system-wide).\n"
-        "The game folders come from config.cfg; without it they are searched for\n"
-        "as on a first start. Nothing is written.\n"
-        "\n"
-        "Options of 'setup':\n"
-        "  --program-folder DIR  the program folder (default: the folder of this\n"
-        "                        executable)\n"
-        "  --game GAME           only this game: quake1, quake2 or quake3\n"
-        "  --mod MOD             where the script of this mod folder goes (default:\n"
-        "                        the plain game's base data folder)\n"
-        "  -h, --help            show this text\n");
+               "Usage: fennick-cli setup [options]\n"
+               "\n"
+               "Prints, as one JSON document, what the setup dialog knows of each game:\n"
+               "its directory, whether it is valid and why not, the executable a launch\n"
+               "starts (the Windows executable, or a native engine from fennick.ini, the\n"
+               "game folder or PATH), the working directory, and the folder the start-up\n"
+               "script fenkit.cfg goes to (the game's data or mod folder, or the engine's\n"
+               "per-user folder when the game folder is read-only or system-wide).\n"
+               "The game folders come from config.cfg; without it they are searched for\n"
+               "as on a first start. Nothing is written.\n"
+               "\n"
+               "Options of 'setup':\n") +
+           programFolderHelp(QStringLiteral("config.cfg and fennick.ini")) +
+           QStringLiteral(
+               "  --game GAME           only this game: quake1, quake2 or quake3\n"
+               "  --mod MOD             where the script of this mod folder goes (default:\n"
+               "                        the plain game's base data folder)\n"
+               "  -h, --help            show this text\n");
 }
 
 int setupMain(const QStringList& arguments, CliStreams& streams) {

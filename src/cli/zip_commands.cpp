@@ -78,20 +78,19 @@ int zipListMain(const QStringList& arguments, CliStreams& streams) {
 
 QString zipExtractUsage() {
     return QStringLiteral(
-        "Usage: fennick-cli zip-extract [--program-folder DIR] ARCHIVE PATTERN\n"
-        "\n"
-        "Extracts the members of ARCHIVE matching PATTERN (as for zip-list) into\n"
-        "the program folder's \"temp\", as the bot, title and level-shot readers do:\n"
-        "every file lands directly in \"temp\" under the last part of its path, an\n"
-        "existing file is replaced, folders are not recreated. Encrypted members,\n"
-        "members larger than 64 MB and names that give no plain file are skipped,\n"
-        "each with a line on standard error. Prints the name of each file written,\n"
-        "one per line.\n"
-        "\n"
-        "  --program-folder DIR  the program folder (default: the folder of this\n"
-        "                        executable)\n"
-        "\n"
-        "Exit status: 0, or 1 when ARCHIVE is not a readable ZIP archive.\n");
+               "Usage: fennick-cli zip-extract [--program-folder DIR] ARCHIVE PATTERN\n"
+               "\n"
+               "Extracts the members of ARCHIVE matching PATTERN (as for zip-list) into\n"
+               "the program folder's \"temp\", as the bot, title and level-shot readers do:\n"
+               "every file lands directly in \"temp\" under the last part of its path, an\n"
+               "existing file is replaced, folders are not recreated. Encrypted members,\n"
+               "members larger than 64 MB and names that give no plain file are skipped,\n"
+               "each with a line on standard error. Prints the name of each file written,\n"
+               "one per line.\n"
+               "\n") +
+           programFolderHelp(QStringLiteral("temp/")) +
+           QStringLiteral("\n"
+                          "Exit status: 0, or 1 when ARCHIVE is not a readable ZIP archive.\n");
 }
 
 int zipExtractMain(const QStringList& arguments, CliStreams& streams) {

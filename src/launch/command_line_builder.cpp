@@ -74,8 +74,6 @@ struct CommandLineBuilder::Build {
     QVector<qsizetype> beforeInfo;
     QVector<qsizetype> mapInfo;
     QVector<qsizetype> afterInfo;
-    // Records placed on the command line show too, after the script's.
-    QVector<qsizetype> commandLineInfo;
 };
 
 CommandLineBuilder::CommandLineBuilder(Program& program) : program_(program) {}
@@ -192,9 +190,9 @@ void CommandLineBuilder::sortRecords(Build& build) {
             addToCommandLine(build, record);
         if (!modeMatches(record.mode, build.mp))
             continue;
+        // A record on the command line adds no fast-info line: the panel
+        // shows the bots, the script's lines and the map.
         const bool hasInfo = !record.info.isEmpty();
-        if (record.placement == kPlacementCommandLine && hasInfo && !isOwnRecord(record.name))
-            build.commandLineInfo.append(i);
         if (isOwnRecord(record.name)) {
             // The program's own records never go into the script; the bot
             // counts among them add their bots instead.
@@ -255,8 +253,8 @@ void CommandLineBuilder::appendExtraCommands(const Build& build, qint32 placemen
 
 void CommandLineBuilder::addFastInfo(const Build& build) {
     const QVector<CvarRecord>& records = program_.cvars.records();
-    for (const QVector<qsizetype>* part : {&build.botInfo, &build.beforeInfo, &build.mapInfo,
-                                           &build.afterInfo, &build.commandLineInfo}) {
+    for (const QVector<qsizetype>* part :
+         {&build.botInfo, &build.beforeInfo, &build.mapInfo, &build.afterInfo}) {
         for (qsizetype slot : *part)
             program_.fastInfo.AddFastInfoFromCvar(records[slot]);
     }

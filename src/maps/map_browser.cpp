@@ -106,7 +106,8 @@ void MapBrowser::LoadMapList() {
     loadRefused_ = !contents.problem.isEmpty();
     TitleRun titles(program_);
     for (const MapRecord& record : contents.records)
-        AddMap(record);
+        if (!maps_file::isScannedGroup(record.group))
+            AddMap(record);
 }
 
 bool MapBrowser::SaveMapList() {

@@ -81,6 +81,15 @@ bool keptAt(const MapRecord& record, double nowDaySerial) {
            !group.endsWith(QLatin1String("\\Mod"));
 }
 
+bool isScannedGroup(const QString& group) {
+    const QLatin1String game("Quake 3 Arena\\");
+    if (!group.startsWith(game))
+        return false;
+    const QStringView name = QStringView(group).mid(game.size());
+    return name == QLatin1String("All") || name == QLatin1String("Mod") ||
+           name == QLatin1String("Map");
+}
+
 // The shortest digits that give back the same 32-bit value, never with an
 // exponent.
 QString addtimeText(float addtime) {

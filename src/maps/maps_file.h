@@ -36,6 +36,11 @@ QString lineOf(const MapRecord& record);
 // other group always.
 bool keptAt(const MapRecord& record, double nowDaySerial);
 
+// Whether a group path is one of the groups a scan fills (Quake III's All,
+// Mod and Map). The file never holds them; a record of theirs in a
+// hand-edited file is not loaded, so they start empty at every opening.
+bool isScannedGroup(const QString& group);
+
 // A day count in plain decimal notation, as short as the 32-bit value allows.
 QString addtimeText(float addtime);
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace fennick::platform {
 
@@ -36,6 +37,10 @@ QString SystemLookup::findOnPath(const QString& name) const {
 
 QString SystemLookup::homeFolder() const {
     return QDir::homePath();
+}
+
+QString SystemLookup::machineArchitecture() const {
+    return QSysInfo::currentCpuArchitecture();
 }
 
 QStringList SystemLookup::systemGameRoots() const {

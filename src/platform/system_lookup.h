@@ -21,6 +21,11 @@ public:
     // The user's home folder.
     virtual QString homeFolder() const;
 
+    // The processor architecture of the machine the program runs on, as
+    // QSysInfo names it ("x86_64", "i386", "arm64"): the engines' release
+    // archives name their programs after it.
+    virtual QString machineArchitecture() const;
+
     // Where distributions install games for every user: "/usr/share/games"
     // and "/usr/local/games" on Linux and other Unix systems, none on
     // Windows.

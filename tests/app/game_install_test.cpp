@@ -97,6 +97,58 @@ TEST_F(GameInstallTest, AFolderIsValidByItsWindowsExecutableOrByItsDataAndAnEngi
     }
 }
 
+// Release archives name the engines after the machine; such a name counts
+// for the machine the program runs on, after every bare name, and a
+// dedicated server never does.
+TEST_F(GameInstallTest, EnginesAreFoundUnderTheirReleaseNamesForTheMachine) {
+    struct Case {
+        const char* architecture;
+        QString game;
+        const char* folder; // the data folder, then engines in the game folder
+        const char* path;   // engines on PATH
+        const char* found;
+    };
+    const Case cases[] = {
+        {"x86_64", kQuake3, "baseq3/ ioq3ded.x86_64 ioquake3.x86_64", "",
+         "native folder ioquake3.x86_64 baseq3 ~/.q3a"},
+        {"x86_64", kQuake3, "baseq3/ quake3e.ded.x64 quake3e.x64", "ioquake3",
+         "native folder quake3e.x64 baseq3 "},
+        {"x86_64", kQuake3, "baseoa/ oa_ded.x86_64 openarena.i386 openarena.x86_64", "",
+         "native folder openarena.x86_64 baseoa ~/.openarena"},
+        {"i386", kQuake3, "baseoa/ openarena.x86_64 openarena.i386", "",
+         "native folder openarena.i386 baseoa ~/.openarena"},
+        {"arm64", kQuake3, "baseq3/ quake3e.x64 quake3e.aarch64", "",
+         "native folder quake3e.aarch64 baseq3 "},
+        {"x86_64", kQuake1, "id1/ darkplaces-linux-x86_64-dedicated darkplaces-linux-x86_64-sdl",
+         "", "native folder darkplaces-linux-x86_64-sdl id1 "},
+        // Bare names first, wherever the release names stand.
+        {"x86_64", kQuake3, "baseq3/ ioquake3.x86_64 quake3", "",
+         "native folder quake3 baseq3 ~/.q3a"},
+        {"x86_64", kQuake2, "baseq2/ q2ded", "q2ded yquake2.x86_64",
+         "native path bin/yquake2.x86_64 baseq2 ~/.yq2"},
+        // Another machine's build, or an unknown machine, is no engine.
+        {"x86_64", kQuake3, "baseq3/ quake3e.aarch64 ioquake3.arm64", "", ""},
+        {"mips", kQuake3, "baseq3/ ioquake3.x86_64", "", ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.found);
+        const QString tag = QString::number(++n);
+        const QString bin = temp.path("bin" + tag);
+        const ScopedEnvironment path("PATH", bin);
+        QStringList files = QString(c.folder).split(' ');
+        const QString data = files.takeFirst();
+        const QString dir = folderWith("r" + tag, {data});
+        for (const QString& file : files)
+            writeFakeEngine(dir + '/' + file, temp.path("run.txt"));
+        for (const QString& file : QString(c.path).split(' ', Qt::SkipEmptyParts))
+            writeFakeEngine(bin + '/' + file, temp.path("run.txt"));
+        system.architecture = c.architecture;
+        const GameInstall install = inspectGameFolder(c.game, dir, {}, system);
+        EXPECT_EQ(install.valid() ? describe(install, dir, bin, system.home) : QString(), c.found);
+    }
+}
+
 TEST_F(GameInstallTest, AnInvalidFolderSaysWhy) {
     engineOnPath("ioquake3");
     temp.writeBytes("plain/ioquake3", "not executable");

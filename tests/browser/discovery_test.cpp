@@ -5,6 +5,7 @@
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -79,8 +80,12 @@ protected:
 };
 
 TEST_F(DiscoveryTest, GetListAsksEveryMasterAndQueriesWhatTheyList) {
+    // An OpenArena directory asks for OpenArena's protocol unless the file
+    // names one.
+    QDir().mkpath(temp.path(QStringLiteral("oa/baseoa")));
+    temp.program().settings.setQuake3Dir(temp.path(QStringLiteral("oa")));
     ServerBrowser& b = open("[network]\nmaster=" + master.address().toLatin1() + "," +
-                            second.address().toLatin1() + "\nprotocol=45\nkeywords=\n");
+                            second.address().toLatin1() + "\n");
     b.AddOrUpdateServer([] {
         ServerRecord old;
         old.ip = QStringLiteral("9.9.9.9:1");
@@ -92,7 +97,7 @@ TEST_F(DiscoveryTest, GetListAsksEveryMasterAndQueriesWhatTheyList) {
     EXPECT_EQ(b.statusText(), QStringLiteral("Master Server..."));
     EXPECT_EQ(b.list().count(), 0); // the old Internet list is dropped
     QTRY_COMPARE_WITH_TIMEOUT(requests.size(), 2, 3000);
-    EXPECT_EQ(requests[0], QByteArray("\xff\xff\xff\xffgetservers 45"));
+    EXPECT_EQ(requests[0], QByteArray("\xff\xff\xff\xffgetservers 71 empty full"));
     QTRY_COMPARE_WITH_TIMEOUT(b.pendingCount(), 2, 3000);
 
     b.work()->tick(); // the pending list goes to the query pool

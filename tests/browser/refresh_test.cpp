@@ -187,6 +187,16 @@ TEST_F(RefreshTest, TheTickUpdatesTheChosenServerAndTheInfoPanel) {
         for (int x = 0; x < panel.width(); ++x)
             red += panel.pixel(x, y) == qRgb(192, 0, 0);
     EXPECT_EQ(red, 2 * ServerInfoPainter::kBarUnitsPerSecond * ServerInfoPainter::kBarMaxSeconds);
+
+    // An answer that comes after another server was chosen is not its.
+    temp.clock.advance(6000);
+    b.work()->tick();
+    ServerRecord other;
+    other.ip = QStringLiteral("127.0.0.1:9");
+    other.group = QStringLiteral("Quake 3 Arena\\Recent");
+    b.setSelectedServer(other);
+    QTest::qWait(200);
+    EXPECT_EQ(b.SelectedServer().hostname, QString());
 }
 
 } // namespace

@@ -29,6 +29,8 @@ protected:
             temp.writeFile(QStringLiteral("servers.lst"), file);
         temp.program().game.currentGame = QStringLiteral("quake3");
         browser = std::make_unique<ServerBrowser>(temp.program());
+        // The addresses here are made up: offline, nothing is sent to them.
+        browser->setOnlineMode(false);
         browser->open();
         return *browser;
     }

@@ -177,8 +177,11 @@ TEST_F(ArchiveCommandsTest, MapsScansAGroupOrReadsItFromMapsList) {
     QFile list(dir.filePath("maps.lst"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write("\"q3dm7\",\"Quake 3 Arena\\Favourites\",\"Temple\",\"baseq3\",\"\",2,0\r\n"
-               "\"e1m1\",\"Quake 1\\Favourites\",\"Slipgate\",\"\",\"\",0,0\r\n");
+               "\"e1m1\",\"Quake 1\\Favourites\",\"Slipgate\",\"\",\"\",0,0\r\n"
+               "\"stray\",\"Quake 3 Arena\\All\",\"Stray\",\"baseq3\",\"\",0,0\r\n");
     list.close();
+    // A scanned group in the file is no reason to skip the scan.
+    EXPECT_THAT(run({"maps", "All"}).mid(1), ElementsAre("q3dm1\tArena Gate\tpak0.pk3"));
     EXPECT_THAT(run({"maps", "Favourites"}), ElementsAre("q3dm7\tTemple\t"));
     EXPECT_THAT(run({"maps", "Quake 1\\Favourites"}), ElementsAre("e1m1\tSlipgate\t"));
     EXPECT_EQ(status, 0);

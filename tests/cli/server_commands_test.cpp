@@ -90,7 +90,8 @@ TEST(ServerCommands, MasterListsAndRefreshUpdatesAStoredGroup) {
                "\\EOT";
     });
     test::FakeServer alive([](const QByteArray&) {
-        return QByteArray("\xff\xff\xff\xff\n\\sv_hostname\\Fresh\\dmflags\\0\n1 2 \"a\"\n");
+        return QByteArray("\xff\xff\xff\xff\n\\sv_hostname\\Fresh\\g_gametype\\3\\dmflags\\0\n"
+                          "1 2 \"a\"\n");
     });
     test::FakeServer silent;
     ASSERT_TRUE(master.bound() && alive.bound() && silent.bound());
@@ -113,12 +114,20 @@ TEST(ServerCommands, MasterListsAndRefreshUpdatesAStoredGroup) {
                    .arg(alive.address(), silent.address())
                    .toUtf8());
     file.close();
+    // Without a current game the game types are those of the group's game.
+    QFile enums(QDir(folder.path()).filePath("enums.lst"));
+    ASSERT_TRUE(enums.open(QIODevice::WriteOnly));
+    enums.write("\"quake1\", \"g_gametype\", \"Wrong\", \"3\"\r\n"
+                "\"quake3\", \"g_gametype\", \"Team Deathmatch\", \"3\"\r\n");
+    enums.close();
     const CommandRun refreshed =
         run(&refreshMain, {"--program-folder", folder.path(), "Quake 3 Arena\\Internet", "--save"});
     EXPECT_EQ(refreshed.status, 0);
     ASSERT_EQ(refreshed.servers.size(), 1); // the silent one left the Internet group
     EXPECT_EQ(refreshed.servers[0].toObject().value("hostname").toString(),
               QStringLiteral("Fresh"));
+    EXPECT_EQ(refreshed.servers[0].toObject().value("gametype").toString(),
+              QStringLiteral("Team Deathmatch"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("Fresh"));
     EXPECT_EQ(run(&refreshMain, {"--program-folder", folder.path(), "Quake 2\\Nowhere"}).status, 1);

@@ -15,6 +15,14 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
+// The run options a command line gives, as `fennick-cli run` reads them.
+std::variant<cli::RunOptions, cli::ParseError> parse(const QStringList& arguments) {
+    const auto parsed = cli::parseOptions(arguments, cli::runOptionSpecs(), false);
+    if (const auto* error = std::get_if<cli::ParseError>(&parsed))
+        return *error;
+    return cli::runOptionsFrom(std::get<cli::ParsedOptions>(parsed));
+}
+
 class CliLaunchTest : public LaunchFixture {
 protected:
     void SetUp() override {
@@ -33,10 +41,10 @@ protected:
     }
 
     cli::RunOptions options(const QStringList& arguments) {
-        QStringList all{"run", "--program-folder", temp.path(QString())};
-        const auto parsed = cli::parseArguments(all + arguments);
-        EXPECT_TRUE(std::holds_alternative<cli::ParsedCommand>(parsed));
-        return std::get<cli::ParsedCommand>(parsed).run;
+        const auto parsed =
+            parse(QStringList{"--program-folder", temp.path(QString())} + arguments);
+        EXPECT_TRUE(std::holds_alternative<cli::RunOptions>(parsed));
+        return std::get<cli::RunOptions>(parsed);
     }
     QString run(const QStringList& arguments, QString input = {}, bool terminal = false) {
         QString out;
@@ -195,6 +203,7 @@ TEST_F(CliLaunchTest, AnUncompiledMapIsCompiledFirstAsTheOptionsSay) {
         int status;
         QStringList calls;
         const char* says;
+        bool failing = false; // q3map fails
     };
     const Case cases[] = {
         {{"--compile", "3", "--aas"},
@@ -204,12 +213,18 @@ TEST_F(CliLaunchTest, AnUncompiledMapIsCompiledFirstAsTheOptionsSay) {
          "Compiled "},
         {{"--no-compile"}, 0, {}, "Started "},
         {{}, 1, {}, "Cannot launch: map \"mymap.map\" is an uncompiled map"},
+        {{"--compile", "1"},
+         1,
+         {"q3map [" + maps + "/mymap.map]"},
+         "The compile of mymap.map failed: the game was not started",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         QFile::remove(tools.record());
         QFile::remove(temp.path(QStringLiteral("launched.txt")));
         QFile::remove(gameDir(QStringLiteral("quake3")) + "/baseq3/fenkit.cfg");
+        tools.fail(c.failing);
         const QString out = run(chooseMap + c.arguments);
         EXPECT_EQ(status, c.status);
         EXPECT_THAT(out.toStdString(), HasSubstr(c.says));
@@ -254,7 +269,7 @@ TEST_F(CliLaunchTest, OptionsAndWhenStandardInputIsRead) {
     }
     EXPECT_EQ(options({"--mod", "CPMA"}).mod, "cpma");
     for (const char* bad : {"../x", "a/b", "a\\b", ".."}) {
-        const auto parsed = cli::parseArguments({"run", "--mod", bad});
+        const auto parsed = parse({"--mod", bad});
         ASSERT_TRUE(std::holds_alternative<cli::ParseError>(parsed)) << bad;
     }
 }

@@ -184,10 +184,18 @@ TEST_F(ConfigFilesTest, ALoadRebuildsThePreviewWhereItIsSeen) {
                 ElementsAre("set name Fish", "set sp_skill 3", "set bot_enable 1"));
 }
 
+// Without a player profile the player's settings stay in the general
+// file, where loading and saving again keeps them as they are.
 TEST_F(ConfigFilesTest, PlayerProfileIsWrittenOnlyForASafePlayerName) {
     play(QStringLiteral("quake3"), QStringLiteral("quake3"));
-    run({R"(set name "Big Fish")"});
-    configs().SaveConfiguration();
+    run({R"(set name "Big Fish")", "set com_hunkmegs 128"});
+    for (int save = 0; save < 2; ++save) {
+        configs().SaveConfiguration();
+        EXPECT_EQ(textOf(QStringLiteral("config/q3_general.cfg")),
+                  "set name \"Big Fish\"|set com_hunkmegs 128|");
+        program().cvars.ClearCvars();
+        configs().LoadConfigFile(configs().generalFilePath());
+    }
     EXPECT_THAT(platform::listFiles(temp.path(QStringLiteral("config")), QStringLiteral("*.fkp")),
                 IsEmpty());
 

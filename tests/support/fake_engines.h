@@ -40,8 +40,10 @@ public:
     QString home;
     QStringList roots;
     QStringList systemWide;
+    QString architecture = QStringLiteral("x86_64");
 
     QString homeFolder() const override { return home; }
+    QString machineArchitecture() const override { return architecture; }
     QStringList systemGameRoots() const override { return roots; }
     bool canWriteInto(const QString& folder) const override;
 };

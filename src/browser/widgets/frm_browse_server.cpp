@@ -116,8 +116,28 @@ void frmBrowseServer::buildList() {
     for (int i = 0; i < columns.size(); ++i)
         list_->setColumnWidth(i, std::max(columns[i].widthTwips / kTwipsPerPixel, 40));
     list_->installEventFilter(this);
+    rowsArea_ = list_->viewport();
+    rowsArea_->installEventFilter(this);
+    // A click, the arrow keys and the Search box all move the current row:
+    // the current row is the chosen server. A click on the current row
+    // chooses it again (after an address was typed, say).
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!syncing_ && current.isValid())
+                    browser_->rowClicked(sourceRow(current));
+            });
     connect(list_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { browser_->rowClicked(sourceRow(index)); });
+    // Rows that arrive after the list was emptied (another group, a
+    // Refresh) show the chosen server highlighted again when it is there.
+    connect(&browser_->rows(), &ServerRows::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (list_->currentIndex().isValid())
+                    return;
+                for (int row = first; row <= last; ++row)
+                    if (browser_->rows().row(row).ip == browser_->connectTo())
+                        return highlightChosen();
+            });
 }
 
 QWidget* frmBrowseServer::buildChosenServer() {
@@ -127,7 +147,7 @@ QWidget* frmBrowseServer::buildChosenServer() {
     connectTo_ = makeBox(box, "Text2", QStringLiteral("0.0.0.0"));
     name_ = makeBox(box, "Text3");
     password_ = makeBox(box, "Text4");
-    password_->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    password_->setEchoMode(QLineEdit::Password);
     groupBox_ = new QComboBox(box);
     groupBox_->setObjectName(QStringLiteral("Combo1"));
     groupBox_->setEditable(true);
@@ -163,6 +183,9 @@ QWidget* frmBrowseServer::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     status_ = new QLabel(QStringLiteral("0 servers"), row);
     status_->setObjectName(QStringLiteral("Label6"));
+    // A long message shares the row instead of widening the window.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setMinimumWidth(80);
     online_ = new QLabel(QStringLiteral("OnLine"), row);
     online_->setObjectName(QStringLiteral("Label9"));
     online_->setToolTip(tr("Click to go online or offline"));
@@ -176,7 +199,7 @@ QWidget* frmBrowseServer::buildButtons() {
     auto* refresh = makeButton(row, "Command5", tr("Refresh"));
     auto* ok = makeButton(row, "Command1", tr("OK"));
     auto* cancel = makeButton(row, "Command2", tr("Cancel"));
-    layout->addWidget(status_);
+    layout->addWidget(status_, 2);
     layout->addWidget(online_);
     layout->addWidget(progress_, 1);
     layout->addWidget(getList_);
@@ -195,8 +218,10 @@ void frmBrowseServer::connectModel() {
     connect(browser_.get(), &ServerBrowser::selectionChanged, this,
             &frmBrowseServer::showSelection);
     connect(browser_.get(), &ServerBrowser::chosenChanged, this, &frmBrowseServer::showChosen);
-    connect(browser_.get(), &ServerBrowser::statusChanged, this,
-            [this] { status_->setText(browser_->statusText()); });
+    connect(browser_.get(), &ServerBrowser::statusChanged, this, [this] {
+        status_->setText(browser_->statusText());
+        status_->setToolTip(browser_->statusText());
+    });
     connect(browser_.get(), &ServerBrowser::sortChanged, this, [this] {
         sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
         list_->header()->setSortIndicatorShown(browser_->sortColumn() >= 0);
@@ -240,7 +265,7 @@ void frmBrowseServer::openWatch() {
 }
 
 // Every released key but Enter looks for the first row, in the order
-// shown, that holds the text, and selects it without choosing it.
+// shown, that holds the text; the row it makes current is the chosen one.
 void frmBrowseServer::search() {
     QVector<int> order;
     for (int row = 0; row < sorted_->rowCount(); ++row)
@@ -285,6 +310,25 @@ void frmBrowseServer::showChosen() {
     connectTo_->setText(browser_->connectTo());
     name_->setText(browser_->nameBox());
     password_->setText(browser_->passwordBox());
+    highlightChosen();
+    if (browser_->work())
+        showInfo(); // the panel shows the new choice at once, not at the next tick
+}
+
+// The highlighted row is always the chosen server: the row of its address,
+// or none when the address typed into "Connect To" has no row here.
+void frmBrowseServer::highlightChosen() {
+    const QScopedValueRollback<bool> quiet(syncing_, true);
+    const int row = browser_->rows().rowOf(browser_->connectTo());
+    const QModelIndex shown =
+        row < 0 ? QModelIndex() : sorted_->mapFromSource(browser_->rows().index(row, 0));
+    if (shown == list_->currentIndex())
+        return;
+    if (shown.isValid())
+        list_->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+    else
+        list_->selectionModel()->clear();
 }
 
 void frmBrowseServer::save() {
@@ -312,6 +356,10 @@ int frmBrowseServer::selectedRow() const {
 // The Delete key removes the selected server from the shown group; keys
 // released in the search box search; a click on the online label flips it.
 bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
+    // While the pointer is over the rows they keep their places: answers
+    // rewrite them where they are, and the sort catches up when it leaves.
+    if (watched == rowsArea_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
+        sorted_->setDynamicSortFilter(event->type() == QEvent::Leave);
     if (watched == search_ && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)

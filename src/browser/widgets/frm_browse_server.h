@@ -53,6 +53,7 @@ private:
     void showTree();
     void showSelection();
     void showChosen();
+    void highlightChosen();
     void save();
     void showMessage(bool warning, const QString& text);
     void showInfo();
@@ -66,6 +67,7 @@ private:
     QTreeWidget* tree_ = nullptr;
     QLabel* caption_ = nullptr;
     QTreeView* list_ = nullptr;
+    QWidget* rowsArea_ = nullptr; // the list's viewport, where the pointer pauses the sort
     QSortFilterProxyModel* sorted_ = nullptr;
     ServerInfoPanel* info_ = nullptr;
     QLineEdit* connectTo_ = nullptr;

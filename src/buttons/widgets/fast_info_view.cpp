@@ -14,6 +14,9 @@ FastInfoView::FastInfoView(FastInfo& info, ModPanel& panel, QWidget* parent)
     setObjectName(QStringLiteral("picInfo"));
     setFixedSize(FastInfoPainter::kPanelSize);
     setMouseTracking(true);
+    // Every right click here is a line's command: the main window's own
+    // context menu must not take it over, or values would step one way only.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     connect(&info_, &FastInfo::redrawRequested, this, [this] { redraw(-1); });
     connect(&panel_, &ModPanel::fastInfoBackgroundChanged, this, [this] {
         loadBackground();

@@ -126,6 +126,13 @@ void frmMapBrowser::buildList() {
     for (int i = 0; i < columns.size(); ++i)
         list_->setColumnWidth(i, columns[i].width);
     list_->installEventFilter(this);
+    // The arrow keys, Home, End and typing a name move the current row as a
+    // click does, and choose its map the same way.
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    browser_->itemClicked(sourceRow(current));
+            });
     connect(list_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { browser_->itemClicked(sourceRow(index)); });
     count_ = makeLabel(this, "Label6", QStringLiteral("0 maps"));

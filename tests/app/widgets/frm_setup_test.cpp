@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/frm_setup.h"
 #include "support/fake_engines.h"
+#include "support/zip_writer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -202,6 +203,34 @@ TEST_F(SetupDialogTest, EngineFieldsChooseTheEngineAndTheLabelSaysWhatStarts) {
     typeInto("txtQ3Dir", QFileInfo(windows).path());
     EXPECT_EQ(textColour(label), kGreen);
     EXPECT_EQ(label->toolTip(), "Starts " + windows);
+}
+
+// The bot list follows a Quake III folder typed after the start: a launch
+// right away reads it first, and a folder left alone is read once it settles.
+TEST_F(SetupDialogTest, AQuakeThreeFolderSetAfterTheStartBringsItsBots) {
+    program.botScan.LoadNow(); // the start-up's read, without a folder
+    fixture.touch("q3/quake3.exe");
+    test::ZipEntry bots;
+    bots.name = "scripts/bots.txt";
+    bots.data = "{\nname\tSarge\n}\n{\nname Doom\n}\n";
+    test::writeZip(fixture.path("q3/baseq3/pak0.pk3"), {bots});
+    program.game.currentGame = "quake3";
+    program.game.currentModKey = "quake3";
+    program.run("set bot_enable 1|set fenkit_bots 2|map q3dm6");
+    const auto addbots = [this] {
+        return program.preview.scriptLines.filter(QRegularExpression("^addbot (Sarge|Doom) "))
+            .size();
+    };
+    EXPECT_EQ(addbots(), 0);
+
+    typeInto("txtQ3Dir", fixture.path("q3"));
+    program.launcher.writeLaunchFiles();
+    EXPECT_EQ(program.BotNames.names(), QStringList({"Sarge", "Doom"}));
+    EXPECT_EQ(addbots(), 2);
+
+    typeInto("txtQ3Dir", fixture.path("q3/none"));
+    QTRY_VERIFY_WITH_TIMEOUT(program.BotNames.isEmpty(), 3000);
+    EXPECT_EQ(addbots(), 0);
 }
 
 } // namespace

@@ -85,9 +85,27 @@ TEST_F(MapBrowserWindowTest, AScanFillsTheListAndOkChoosesTheMap) {
     EXPECT_EQ(list->model()->index(0, 0).data().toString(), QStringLiteral("m129"));
     Q_EMIT list->header()->sectionClicked(0);
 
-    clickRow(1);
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), QStringLiteral("m101"));
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("First"));
+    // The keys choose a map as a click does: name, title and level shot.
+    QImage shot(8, 8, QImage::Format_RGB32);
+    shot.fill(Qt::red);
+    ASSERT_TRUE(shot.save(fixture.touch("temp/m101.jpg"), "JPG"));
+    const struct {
+        std::function<void()> keys;
+        const char* name;
+        const char* title;
+    } steps[] = {
+        {[&] { QTest::keyClick(list, Qt::Key_Home); }, "m100", "m100"},
+        {[&] { QTest::keyClick(list, Qt::Key_Down); }, "m101", "First"},
+        {[&] { QTest::keyClick(list, Qt::Key_End); }, "m129", "m129"},
+        {[&] { QTest::keyClicks(list, "m127"); }, "m127", "m127"},
+        {[&] { clickRow(1); }, "m101", "First"},
+    };
+    for (const auto& step : steps) {
+        step.keys();
+        EXPECT_EQ(child<QLineEdit>("Text1")->text(), QLatin1String(step.name));
+        EXPECT_EQ(child<QLineEdit>("Text2")->text(), QLatin1String(step.title));
+        EXPECT_EQ(window->browser().picture().isNull(), step.name != QLatin1String("m101"));
+    }
     // The Delete key takes the map out of the group until the next scan.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Delete);
@@ -102,7 +120,7 @@ TEST_F(MapBrowserWindowTest, AScanFillsTheListAndOkChoosesTheMap) {
     message->close();
 
     clickNode("Map");
-    clickRow(0);
+    QTest::keyClick(list, Qt::Key_Home);
     child<QCheckBox>("chkDevMode")->setChecked(true);
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(program.cvars.GetCvar("devmap"), QStringLiteral("mymap.map"));
