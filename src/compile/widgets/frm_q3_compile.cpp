@@ -2,6 +2,7 @@
 
 #include "compile/map_compile_step.h"
 #include "compile/map_compiler.h"
+#include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -36,7 +37,8 @@ frmQ3Compile::frmQ3Compile(MapCompiler& compiler, const CompileRequest& request,
     : QDialog(parent), compiler_(&compiler), paths_(request.paths) {
     setObjectName(QStringLiteral("frmQ3Compile"));
     setWindowTitle(kTitle);
-    setFixedSize(372, 256);
+    resize(372, 256);
+    makeFixedSize(*this);
     named(new QLabel(QStringLiteral("The following map file has been selected :"), this), "Label1",
           QRect(10, 8, 352, 20));
     auto* mapName = named(new QLabel(paths_.mapFile, this), "lblMapName", QRect(10, 28, 352, 36));

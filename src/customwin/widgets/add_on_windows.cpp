@@ -5,6 +5,7 @@
 #include "console/widgets/frm_console.h"
 #include "customwin/form_loading.h"
 #include "platform/file_system.h"
+#include "ui/window_placement.h"
 
 namespace fennick {
 
@@ -28,7 +29,7 @@ fkAddOn* AddOnWindows::LoadForm(const QString& path) {
     if (const std::optional<FormModel> model = loadFormModel(program_, path))
         window->build(*model);
     program_.cvars.resumeRefresh();
-    window->show();
+    showPlaced(*window, anchor_, WindowPlace::Beside);
     program_.cvars.RefreshBoundControls();
     console_.setWindowLoadTime(QStringLiteral("LoadForm : ") +
                                formatSeconds(program_.clock.elapsedSince(started)) +

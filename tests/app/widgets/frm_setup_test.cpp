@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/frm_setup.h"
 #include "support/fake_engines.h"
+#include "ui/app_look.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +16,9 @@
 namespace fennick {
 namespace {
 
-const QColor kGreen(0, 127, 0);
-const QColor kRed(127, 0, 0);
+// Dark green and red, made readable on the dark window.
+const QColor kGreen = onWindow(QColor(0, 127, 0));
+const QColor kRed = onWindow(QColor(127, 0, 0));
 
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
