@@ -170,8 +170,13 @@ QImage TgaReader::read(const QByteArray& bytes) {
         at += qsizetype(h.mapLength) * ((h.mapEntryBits + 7) / 8);
     }
     const int pixelBytes = (h.bits + 7) / 8;
-    // Plain data must all be there before a picture is made for it.
-    if (!h.runLength() && bytes.size() - at < qsizetype(h.width) * h.height * pixelBytes)
+    // The data must be able to hold the picture before memory is taken for
+    // it: all of it when plain, a packet per 128 pixels at least when
+    // run-length encoded.
+    const qsizetype pixels = qsizetype(h.width) * h.height;
+    const qsizetype least =
+        h.runLength() ? (pixels + 127) / 128 * (1 + pixelBytes) : pixels * pixelBytes;
+    if (bytes.size() - at < least)
         return {};
     const bool alpha = h.bits == 32 && h.alpha();
     QImage image(h.width, h.height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
