@@ -30,7 +30,7 @@ void HeadlessUi::loadForm(const QString& path) {
                              .arg(model.caption())
                              .arg(model.controls.size()));
     } else {
-        report(opening + QStringLiteral(", but there is no such file"));
+        report(opening + QStringLiteral(", but it cannot be loaded"));
     }
 }
 

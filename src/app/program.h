@@ -4,9 +4,11 @@
 #include "app/fennick_ini.h"
 #include "app/game_state.h"
 #include "app/program_settings.h"
+#include "app/settling_ui.h"
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
+#include "archive/bot_scan.h"
 #include "archive/content_source.h"
 #include "archive/level_shots.h"
 #include "archive/map_titles.h"
@@ -87,6 +89,9 @@ private:
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<UiHost> ownUi_;
     std::unique_ptr<platform::SystemLookup> ownSystem_;
+    // The given host, reached through a layer that brings held rebuilds up
+    // to date before anything can look.
+    SettlingUi settlingUi_;
 
 public:
     platform::Clock& clock;
@@ -147,9 +152,12 @@ public:
     MapCompileStep compileStep{*this};
 
     // Game content read from the Quake III archives through the "temp"
-    // folder: the bot scan (LoadBots, at start-up), the map titles with
+    // folder: the bot scan (LoadBots), the map titles with
     // their cache and the level shots.
     ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
+    // The bot list follows the Quake III folder: read at start-up and again
+    // when the folder changes; each read rebuilds the launch preview.
+    BotScan botScan{content, BotNames, [this] { commandBuilder.MakeCommandLine(false); }};
     MapTitles mapTitles{content};
     LevelShots levelShots{content};
 };

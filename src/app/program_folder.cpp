@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace fennick {
@@ -68,7 +69,10 @@ ProgramFolderPlaces programFolderPlaces(const QString& chosenFolder) {
     places.executableFolder =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QStringLiteral(".");
     places.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    places.chosenFolder = chosenFolder;
+    // A relative folder is taken from the current folder now: the game and
+    // the compile batch run in other folders and are given paths below it.
+    places.chosenFolder =
+        chosenFolder.isEmpty() ? QString() : QFileInfo(chosenFolder).absoluteFilePath();
     return places;
 }
 

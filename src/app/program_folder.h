@@ -38,8 +38,8 @@ struct ProgramFolderChoice {
 // - otherwise the executable's folder.
 ProgramFolderChoice resolveProgramFolder(const ProgramFolderPlaces& places);
 
-// The places of this process: the folder of its executable and its
-// application data folder.
+// The places of this process: the folder of its executable, its
+// application data folder and the chosen folder, made absolute.
 ProgramFolderPlaces programFolderPlaces(const QString& chosenFolder);
 
 } // namespace fennick

@@ -68,6 +68,7 @@ void ProgramSettings::setQuake3Dir(const QString& dir) {
     validate(kQuake3);
     if (installs_[2].layout == GameInstall::Layout::Windows && !q3MapValid_)
         setQ3MapPath(platform::joinPath(dir, QStringLiteral("Tools\\q3map.exe")));
+    Q_EMIT quake3DirectoryChanged();
     Q_EMIT changed();
 }
 

@@ -93,6 +93,9 @@ public:
 
 Q_SIGNALS:
     void changed();
+    // The Quake III directory field was assigned (typed, browsed, loaded,
+    // searched).
+    void quake3DirectoryChanged();
 
 private:
     void validate(const QString& game);

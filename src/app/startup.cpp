@@ -4,7 +4,6 @@
 #include "app/game_search.h"
 #include "app/program.h"
 #include "app/settings_file.h"
-#include "archive/bot_loader.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
 #include "platform/drives.h"
@@ -58,7 +57,7 @@ void loadFennickIni(Program& program) {
 Startup::Startup(Program& program, StartupView* view)
     : drives(platform::fixedDrives()), nativePlaces(nativePlacesOf(program.system)),
       program_(program), view_(view) {
-    hooks.scanBots = [&program] { LoadBots(program.content, program.BotNames); };
+    hooks.scanBots = [&program] { program.botScan.LoadNow(); };
 }
 
 void Startup::run() {
@@ -202,7 +201,7 @@ void headlessStartup(Program& program) {
         SearchGameDirectories(program.settings, drives, nativePlacesOf(program.system));
         applyDefaultDirectories(program.settings, drives);
     }
-    LoadBots(program.content, program.BotNames);
+    program.botScan.LoadNow();
 }
 
 } // namespace fennick

@@ -24,10 +24,16 @@ MapCompileStep::Chooser compileChooser(const RunOptions& options, ConsoleLog& co
             return CompileOutcome::Abandoned;
         }
         console.ConsolePrint(QStringLiteral("Compiling %1 (%2)").arg(map, compiler.batchPath()));
-        if (!compiler.waitForEnd())
-            return CompileOutcome::Cancelled;
-        console.ConsolePrint(QStringLiteral("Compiled %1").arg(map));
-        return CompileOutcome::Compiled;
+        switch (compiler.waitForEnd()) {
+        case CompileEnd::Completed:
+            console.ConsolePrint(QStringLiteral("Compiled %1").arg(map));
+            return CompileOutcome::Compiled;
+        case CompileEnd::Failed:
+            return CompileOutcome::Failed;
+        case CompileEnd::Cancelled:
+            break;
+        }
+        return CompileOutcome::Cancelled;
     };
 }
 

@@ -14,11 +14,13 @@ struct CompileRequest {
     CompilePaths paths;
 };
 
-// How the question about one map ended.
+// How the question about one map ended. Only a compiled map, or one the
+// player chose not to compile, is launched.
 enum class CompileOutcome {
-    Compiled,    // the batch ran to its end
-    NotCompiled, // "Don't compile", or the dialog closed before a compile
-    Cancelled,   // the wait was cancelled; the batch may still be running
+    Compiled,    // the batch ran to its end and wrote a new .bsp
+    NotCompiled, // "Don't compile"
+    Cancelled,   // "Cancel" or the close box; the batch may still be running
+    Failed,      // the batch ended without a new .bsp
     Abandoned,   // the launch is to stop (the program is closing, an error)
 };
 

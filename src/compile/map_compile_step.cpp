@@ -9,6 +9,8 @@ namespace fennick {
 namespace {
 
 const QLatin1String kMapSuffix(".map");
+// Seconds the status line says why the game was not started.
+constexpr int kRefusalSeconds = 4;
 
 bool isUncompiledMap(const QString& value) {
     return value.size() > kMapSuffix.size() && value.endsWith(kMapSuffix, Qt::CaseInsensitive);
@@ -41,10 +43,26 @@ bool MapCompileStep::offerMap(const QString& cvar) {
                                               value, program_.settings.q3MapPath())};
     const CompileOutcome outcome =
         chooser ? chooser(request, compiler) : CompileOutcome::NotCompiled;
-    if (outcome == CompileOutcome::Abandoned)
+    switch (outcome) {
+    case CompileOutcome::Compiled:
+    case CompileOutcome::NotCompiled:
+        cvars.SetCvar(cvar, value.chopped(kMapSuffix.size()), -1, 0, QStringLiteral("map"));
+        return true;
+    case CompileOutcome::Cancelled:
+        refuse(QStringLiteral("Launch cancelled: %1 was not compiled").arg(value));
         return false;
-    cvars.SetCvar(cvar, value.chopped(kMapSuffix.size()), -1, 0, QStringLiteral("map"));
-    return true;
+    case CompileOutcome::Failed:
+        refuse(QStringLiteral("The compile of %1 failed: the game was not started").arg(value));
+        return false;
+    case CompileOutcome::Abandoned:
+        break;
+    }
+    return false;
+}
+
+void MapCompileStep::refuse(const QString& text) {
+    program_.console.ConsolePrint(text);
+    program_.status.queue(text, kRefusalSeconds);
 }
 
 } // namespace fennick

@@ -11,10 +11,12 @@ class Program;
 
 // The start button's Quake III step, before the launch writes anything: a
 // map chosen in its uncompiled form ("map" or "devmap" ending in ".map",
-// with fenkit_mapfile holding its folder) is offered for compiling, then
-// the map cvar is set to the compiled map's name (without ".map", scope -1,
-// kind "map"); then the mod's "description.txt" is written when the setup
-// asks for it.
+// with fenkit_mapfile holding its folder) is offered for compiling. When it
+// was compiled, or the player chose not to, the map cvar is set to the
+// compiled map's name (without ".map", scope -1, kind "map"); a compile
+// that failed or was cancelled stops the launch, with a console and status
+// line. Then the mod's "description.txt" is written when the setup asks
+// for it.
 class MapCompileStep {
 public:
     // Asks how to compile one map and does it: the compile dialog in the
@@ -32,6 +34,7 @@ public:
 
 private:
     bool offerMap(const QString& cvar);
+    void refuse(const QString& text);
 
     Program& program_;
 };

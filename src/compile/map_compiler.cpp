@@ -9,6 +9,8 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace fennick {
 
@@ -26,6 +28,18 @@ QString MapCompiler::batchPath() const {
 
 QString MapCompiler::markerPath() const {
     return platform::joinPath(programFolder_, QStringLiteral("completed.tmp"));
+}
+
+QString MapCompiler::logPath() const {
+    return platform::joinPath(programFolder_, QStringLiteral("FK_Compile.log"));
+}
+
+std::optional<MapCompiler::Stamp> MapCompiler::stampOf(const QString& path) {
+    const std::optional<QString> found = platform::resolvePath(path);
+    if (!found)
+        return std::nullopt;
+    const QFileInfo info(*found);
+    return Stamp{info.lastModified(), info.size()};
 }
 
 // A marker that stays would end the new wait at once, as if the new batch
@@ -56,7 +70,12 @@ std::optional<QString> MapCompiler::start(const CompilePaths& paths,
     for (const QString& note : batch.notes)
         console_.ConsolePrint(note);
     const QString terminal = showWindow_ ? platform::findTerminal(system_) : QString();
-    const platform::ProcessLauncher::Result started = processes_.startBatch(batchPath(), terminal);
+    bspFile_ = paths.bspFile;
+    bspBefore_ = stampOf(bspFile_);
+    failure_.clear();
+    logTail_.clear();
+    const platform::ProcessLauncher::Result started =
+        processes_.startBatch(batchPath(), terminal, logPath());
     if (!started.started)
         return started.error;
     timer_.start();
@@ -67,27 +86,45 @@ void MapCompiler::look() {
     if (!platform::fileExists(markerPath()))
         return;
     timer_.stop();
-    Q_EMIT finished(true);
+    const std::optional<Stamp> now = stampOf(bspFile_);
+    if (now && now != bspBefore_) {
+        Q_EMIT finished(CompileEnd::Completed);
+        return;
+    }
+    reportFailure();
+    Q_EMIT finished(CompileEnd::Failed);
+}
+
+void MapCompiler::reportFailure() {
+    failure_ = QStringLiteral("no new %1 was written").arg(platform::fileNameOf(bspFile_));
+    const QStringList lines = platform::readTextLines(logPath()).value_or(QStringList());
+    logTail_ = lines.mid(std::max<qsizetype>(0, lines.size() - kTailLines));
+    console_.ConsolePrint(
+        QStringLiteral("The compile failed: ") + failure_ +
+        QStringLiteral(". The tools' output is in ") + logPath() +
+        (logTail_.isEmpty() ? QStringLiteral(" (empty).") : QStringLiteral("; it ends:")));
+    for (const QString& line : logTail_)
+        console_.ConsolePrint(QStringLiteral("  ") + line);
 }
 
 void MapCompiler::cancel() {
     if (!isWaiting())
         return;
     timer_.stop();
-    Q_EMIT finished(false);
+    Q_EMIT finished(CompileEnd::Cancelled);
 }
 
-bool MapCompiler::waitForEnd() {
+CompileEnd MapCompiler::waitForEnd() {
     if (!isWaiting())
-        return false;
+        return CompileEnd::Cancelled;
     QEventLoop loop;
-    bool completed = false;
-    connect(this, &MapCompiler::finished, &loop, [&](bool done) {
-        completed = done;
+    CompileEnd end = CompileEnd::Cancelled;
+    connect(this, &MapCompiler::finished, &loop, [&](CompileEnd how) {
+        end = how;
         loop.quit();
     });
     loop.exec();
-    return completed;
+    return end;
 }
 
 } // namespace fennick

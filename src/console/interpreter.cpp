@@ -40,19 +40,30 @@ bool isVideoCvar(const QString& name) {
 
 } // namespace
 
+const Interpreter::CommandRow Interpreter::kCommands[] = {
+    {"set", &Interpreter::doSet, "set NAME VALUE - sets a cvar; set NAME shows it"},
+    {"seta", &Interpreter::doSet, "seta NAME VALUE - sets a cvar written back as \"seta\""},
+    {"bind", &Interpreter::doSet, "bind KEY COMMAND - binds a key in the game"},
+    {"setadd1", &Interpreter::doStep, "setadd1 NAME - adds 1 to a cvar"},
+    {"setadd5", &Interpreter::doStep, "setadd5 NAME - adds 5 to a cvar"},
+    {"setdec1", &Interpreter::doStep, "setdec1 NAME - takes 1 from a cvar"},
+    {"setdec5", &Interpreter::doStep, "setdec5 NAME - takes 5 from a cvar"},
+    {"del", &Interpreter::doDelete, "del NAME - deletes a cvar"},
+    {"delcvar", &Interpreter::doDelete, "delcvar NAME - deletes a cvar"},
+    {"clearcvars", &Interpreter::doClear, "clearcvars - deletes every cvar but the usage count"},
+    {"addbutton", &Interpreter::doAddButton, "addbutton LINE - adds a main window button"},
+    {"loadform", &Interpreter::doLoadForm,
+     "loadform FILE - opens a custom window of the Forms folder"},
+    {"openconsole", &Interpreter::doOpenConsole, "openconsole - opens this console"},
+    {"openserverbrowser", &Interpreter::doOpenServerBrowser,
+     "openserverbrowser - opens the server browser"},
+    {"openmapbrowser", &Interpreter::doOpenMapBrowser, "openmapbrowser - opens the map browser"},
+    {"help", &Interpreter::doHelp, "help - lists these commands"},
+};
+
 Interpreter::Interpreter(Program& program) : program_(program) {
-    for (const char* word : {"set", "seta", "bind"})
-        commands_.insert(QLatin1String(word), &Interpreter::doSet);
-    for (const char* word : {"setadd1", "setadd5", "setdec1", "setdec5"})
-        commands_.insert(QLatin1String(word), &Interpreter::doStep);
-    commands_.insert(QStringLiteral("addbutton"), &Interpreter::doAddButton);
-    commands_.insert(QStringLiteral("openmapbrowser"), &Interpreter::doOpenMapBrowser);
-    commands_.insert(QStringLiteral("openserverbrowser"), &Interpreter::doOpenServerBrowser);
-    commands_.insert(QStringLiteral("openconsole"), &Interpreter::doOpenConsole);
-    commands_.insert(QStringLiteral("loadform"), &Interpreter::doLoadForm);
-    commands_.insert(QStringLiteral("del"), &Interpreter::doDelete);
-    commands_.insert(QStringLiteral("delcvar"), &Interpreter::doDelete);
-    commands_.insert(QStringLiteral("clearcvars"), &Interpreter::doClear);
+    for (const CommandRow& row : kCommands)
+        commands_.insert(QLatin1String(row.word), row.handler);
 }
 
 // "addbutton" as the first word, as the word splitter finds it: the text
@@ -158,6 +169,15 @@ void Interpreter::doDelete(const QString&, const WordList& words, bool) {
 
 void Interpreter::doClear(const QString&, const WordList&, bool) {
     program_.cvars.ClearCvars();
+}
+
+void Interpreter::doHelp(const QString&, const WordList&, bool echo) {
+    if (!echo)
+        return;
+    for (const CommandRow& row : kCommands)
+        program_.console.ConsolePrint(QLatin1String(row.help));
+    program_.console.ConsolePrint(
+        QStringLiteral("NAME VALUE - any other first word sets the cvar of that name"));
 }
 
 void Interpreter::runPlayerProfile(const QString& player) {

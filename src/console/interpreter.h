@@ -20,6 +20,14 @@ public:
 
 private:
     using Handler = void (Interpreter::*)(const QString& command, const WordList& words, bool echo);
+    // The console's commands: the word, its handler and the line "help"
+    // shows for it.
+    struct CommandRow {
+        const char* word;
+        Handler handler;
+        const char* help;
+    };
+    static const CommandRow kCommands[];
 
     void dispatch(QString command, WordList& words, bool echo);
     void doSet(const QString& command, const WordList& words, bool echo);
@@ -31,6 +39,7 @@ private:
     void doLoadForm(const QString& command, const WordList& words, bool echo);
     void doDelete(const QString& command, const WordList& words, bool echo);
     void doClear(const QString& command, const WordList& words, bool echo);
+    void doHelp(const QString& command, const WordList& words, bool echo);
 
     void runPlayerProfile(const QString& player);
     static bool isButtonLine(QStringView line);

@@ -12,12 +12,16 @@ EnumLister enumListerFor(const Program& program) {
 }
 
 std::optional<FormModel> loadFormModel(Program& program, const QString& path) {
-    std::optional<FormModel> model = readFormFile(path, enumListerFor(program));
-    if (model) {
-        for (const QString& note : model->notes)
-            program.console.ConsolePrint(QStringLiteral("LoadForm ") + platform::fileNameOf(path) +
-                                         QStringLiteral(": ") + note);
+    QString why;
+    std::optional<FormModel> model = readFormFile(path, enumListerFor(program), &why);
+    if (!model) {
+        program.console.ConsolePrint(QStringLiteral("LoadForm ") + path + QStringLiteral(": ") +
+                                     why);
+        return model;
     }
+    for (const QString& note : model->notes)
+        program.console.ConsolePrint(QStringLiteral("LoadForm ") + platform::fileNameOf(path) +
+                                     QStringLiteral(": ") + note);
     return model;
 }
 

@@ -13,9 +13,10 @@ class Program;
 // The enumeration lister for the program's current game.
 EnumLister enumListerFor(const Program& program);
 
-// Reads the description at `path` the way `LoadForm` does: nothing for a
-// missing file; what a hostile file lost to the caps is printed to the
-// console, one line each.
+// Reads the description at `path` the way `LoadForm` does. A file that is
+// missing or cannot be read gives nothing and a console line saying why;
+// what a hostile file lost to the caps is printed to the console, one line
+// each.
 std::optional<FormModel> loadFormModel(Program& program, const QString& path);
 
 } // namespace fennick

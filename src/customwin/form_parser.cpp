@@ -255,13 +255,21 @@ FormModel parseFormText(const QString& text, const EnumLister& enumLister) {
     return parser.finish();
 }
 
-std::optional<FormModel> readFormFile(const QString& path, const EnumLister& enumLister) {
-    const std::optional<QString> found = platform::resolvePath(path);
-    if (!found || !QFileInfo(*found).isFile())
+std::optional<FormModel> readFormFile(const QString& path, const EnumLister& enumLister,
+                                      QString* why) {
+    const auto fail = [why](const QString& reason) {
+        if (why)
+            *why = reason;
         return std::nullopt;
+    };
+    const std::optional<QString> found = platform::resolvePath(path);
+    if (!found)
+        return fail(QStringLiteral("there is no such file"));
+    if (!QFileInfo(*found).isFile())
+        return fail(QStringLiteral("it is not a file"));
     QFile file(*found);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return fail(QStringLiteral("it cannot be read (") + file.errorString() + QLatin1Char(')'));
     const QByteArray bytes = file.read(Limits::kMaxFileBytes);
     const bool cut = !file.atEnd();
     FormModel model = parseFormText(platform::decodeText(bytes), enumLister);

@@ -62,7 +62,9 @@ private:
 FormModel parseFormText(const QString& text, const EnumLister& enumLister = {});
 
 // A description file, found ignoring letter case; nothing when it does not
-// exist. Only the first FormLimits::kMaxFileBytes are read.
-std::optional<FormModel> readFormFile(const QString& path, const EnumLister& enumLister = {});
+// exist or cannot be read, and then `why` says which. Only the first
+// FormLimits::kMaxFileBytes are read.
+std::optional<FormModel> readFormFile(const QString& path, const EnumLister& enumLister = {},
+                                      QString* why = nullptr);
 
 } // namespace fennick

@@ -62,9 +62,14 @@ void ConfigFiles::LoadConfigFile(const QString& path) {
     if (!lines)
         return;
     running_.insert(*found);
-    const qsizetype first = path.endsWith(QLatin1String("fkc")) ? kConfigurationHeaderLines : 0;
-    for (qsizetype i = first; i < lines->size(); ++i)
-        program_.interpreter.ExecuteLine(lines->at(i), false);
+    {
+        // One rebuild of the command line for the whole file, not one per
+        // line; it runs earlier when something could look at it.
+        const ChangeHold hold(program_.cvars);
+        const qsizetype first = path.endsWith(QLatin1String("fkc")) ? kConfigurationHeaderLines : 0;
+        for (qsizetype i = first; i < lines->size(); ++i)
+            program_.interpreter.ExecuteLine(lines->at(i), false);
+    }
     running_.remove(*found);
     program_.console.ConsolePrint(QStringLiteral("Loaded ") + path + QStringLiteral(" (") +
                                   formatSeconds(program_.clock.elapsedSince(start)) +
@@ -108,10 +113,10 @@ ConfigFiles::FoundConfiguration ConfigFiles::FindConfigurationFile(const QString
         false};
 }
 
-QStringList ConfigFiles::linesOfScope(qint32 scope) const {
+QStringList ConfigFiles::linesOfScope(qint32 scope, bool withProfile) const {
     QStringList lines;
     for (const CvarRecord& record : program_.cvars.records()) {
-        if (record.scope != scope)
+        if (record.scope != scope && !(withProfile && record.scope == kScopeProfile))
             continue;
         if (record.kind.isEmpty()) {
             // A cvar made by a step command has no command word. Its bare
@@ -159,7 +164,10 @@ bool ConfigFiles::SaveConfiguration() {
                              QStringLiteral("\" is not a mod folder name"));
         saved = false;
     }
-    saved = saveLines(generalFilePath(), linesOfScope(kScopeGeneral)) && saved;
+    // Until a player profile is chosen, the player's own settings (name,
+    // model, mouse...) are kept in the general file, so nothing set is lost.
+    const bool noProfile = program_.cvars.GetCvar(QStringLiteral("fenkit_player")).isEmpty();
+    saved = saveLines(generalFilePath(), linesOfScope(kScopeGeneral, noProfile)) && saved;
     return saveProfile() && saved;
 }
 

@@ -32,7 +32,8 @@ public:
 
     // Writes the configuration named by `configurationName`, the game's
     // general file and, while fenkit_player is set, the player profile;
-    // each file is replaced whole or not at all. False when a file could
+    // while it is not, the profile's settings go into the general file.
+    // Each file is replaced whole or not at all. False when a file could
     // not be written (a console line says which and why).
     bool SaveConfiguration();
 
@@ -63,7 +64,9 @@ public:
 private:
     QString configurationPath(const QString& modKey, int number) const;
     bool saveLines(const QString& path, const QStringList& lines);
-    QStringList linesOfScope(qint32 scope) const;
+    // The lines of the records of a scope, in store order; `withProfile`
+    // adds those of the player profile's scope.
+    QStringList linesOfScope(qint32 scope, bool withProfile = false) const;
     bool saveProfile();
 
     Program& program_;

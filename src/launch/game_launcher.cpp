@@ -28,6 +28,8 @@ bool GameLauncher::refuse(const QString& text) {
 }
 
 bool GameLauncher::writeLaunchFiles() {
+    // A Quake III folder set moments ago has its bots read before they are picked.
+    program_.botScan.ensureCurrent();
     const bool written = program_.commandBuilder.MakeCommandLine(true);
     program_.configs.SaveConfiguration();
     return written;

@@ -36,6 +36,7 @@ const GameEntry* entryOf(const QString& game) {
 GameSwitcher::GameSwitcher(Program& program) : program_(program) {
     // The steps reach parts of the program built after the switcher; they
     // run only once the program is complete.
+    showGameModes = [&program] { program.video.gameChanged(); };
     fillModList = [&program] { program.mods.FillModList(); };
     loadGeneralFile = [&program] {
         if (isGameId(program.game.currentGame))
@@ -85,6 +86,7 @@ void GameSwitcher::SwitchGame(const QString& game) {
     // for it rather than left empty under a selected game.
     if (state.currentGame.isEmpty())
         state.currentGame = previous;
+    run(showGameModes);
     run(fillModList);
 
     run(loadGeneralFile);

@@ -26,6 +26,8 @@ public:
     // Draws the main window's title strip (after the current game was
     // cleared, and again at the end of the switch).
     std::function<void()> redrawForm;
+    // Gives the resolution selector the screen modes of the game just chosen.
+    std::function<void()> showGameModes;
     // Rebuilds the mod list for the game just chosen (or none).
     std::function<void()> fillModList;
     // Loads the current game's general settings file.

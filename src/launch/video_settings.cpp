@@ -15,7 +15,9 @@ namespace fennick {
 
 namespace {
 
-constexpr std::array<VideoMode, 10> kModes = {{
+// The numbered video modes of each game's engine, as its mode cvar reads
+// them. Quake has no mode cvar Fennick sets; its sizes are the classic ones.
+constexpr std::array<VideoMode, 10> kQuakeModes = {{
     {0, 320, 200, "320x200"},
     {1, 400, 300, "400x300"},
     {2, 512, 384, "512x384"},
@@ -28,7 +30,40 @@ constexpr std::array<VideoMode, 10> kModes = {{
     {9, 1600, 1200, "1600x1200"},
 }};
 
+// Quake II's "gl_mode" and "sw_mode".
+constexpr std::array<VideoMode, 10> kQuake2Modes = {{
+    {0, 320, 240, "320x240"},
+    {1, 400, 300, "400x300"},
+    {2, 512, 384, "512x384"},
+    {3, 640, 480, "640x480"},
+    {4, 800, 600, "800x600"},
+    {5, 960, 720, "960x720"},
+    {6, 1024, 768, "1024x768"},
+    {7, 1152, 864, "1152x864"},
+    {8, 1280, 960, "1280x960"},
+    {9, 1600, 1200, "1600x1200"},
+}};
+
+// Quake III's "r_mode" (ioquake3 and the original engine alike; its -1
+// and -2, a custom size and the desktop's, are no entries of the list).
+constexpr std::array<VideoMode, 12> kQuake3Modes = {{
+    {0, 320, 240, "320x240"},
+    {1, 400, 300, "400x300"},
+    {2, 512, 384, "512x384"},
+    {3, 640, 480, "640x480"},
+    {4, 800, 600, "800x600"},
+    {5, 960, 720, "960x720"},
+    {6, 1024, 768, "1024x768"},
+    {7, 1152, 864, "1152x864"},
+    {8, 1280, 1024, "1280x1024"},
+    {9, 1600, 1200, "1600x1200"},
+    {10, 2048, 1536, "2048x1536"},
+    {11, 856, 480, "856x480"},
+}};
+
 constexpr int kUnknownModeNumber = 3;
+// Seconds the status line says that a typed mode was refused.
+constexpr int kRefusalSeconds = 3;
 const QString kFullscreen = QStringLiteral("Fullscreen - ");
 const QString kWindowed = QStringLiteral("Windowed - ");
 const QString kSet = QStringLiteral("set");
@@ -105,27 +140,31 @@ constexpr std::array<DriverLine, 3> kDrivers = {{
 
 } // namespace
 
-std::span<const VideoMode> videoModeTable() {
-    return kModes;
+std::span<const VideoMode> videoModeTable(const QString& game) {
+    if (game == kQuake2)
+        return kQuake2Modes;
+    if (game == kQuake3)
+        return kQuake3Modes;
+    return kQuakeModes;
 }
 
-int ModeIndex(const QString& size) {
-    for (const VideoMode& mode : kModes) {
+int ModeIndex(const QString& game, const QString& size) {
+    for (const VideoMode& mode : videoModeTable(game)) {
         if (size == QLatin1String(mode.size))
             return mode.number;
     }
     return kUnknownModeNumber;
 }
 
-QString ModeText(int number) {
-    for (const VideoMode& mode : kModes) {
+QString ModeText(const QString& game, int number) {
+    for (const VideoMode& mode : videoModeTable(game)) {
         if (mode.number == number)
             return QLatin1String(mode.size);
     }
     return QStringLiteral("640x480");
 }
 
-QStringList resolutionEntries(const platform::DisplayModes& display) {
+QStringList resolutionEntries(const QString& game, const platform::DisplayModes& display) {
     // A size may be offered many times (per depth and refresh rate); modes
     // below 16 bits per pixel are of no use to the games.
     QSet<QString> offered;
@@ -134,13 +173,14 @@ QStringList resolutionEntries(const platform::DisplayModes& display) {
             offered.insert(formatThreeDigits(mode.width) + QLatin1Char('x') +
                            formatThreeDigits(mode.height));
     }
+    const std::span<const VideoMode> table = videoModeTable(game);
     QStringList entries;
-    for (const VideoMode& mode : kModes) {
+    for (const VideoMode& mode : table) {
         if (offered.contains(QLatin1String(mode.size)))
             entries.append(kFullscreen + QLatin1String(mode.size));
     }
     const int desktopWidth = display.desktopWidth();
-    for (const VideoMode& mode : kModes) {
+    for (const VideoMode& mode : table) {
         if (mode.width <= desktopWidth)
             entries.append(kWindowed + QLatin1String(mode.size));
     }
@@ -151,10 +191,20 @@ VideoSettings::VideoSettings(Program& program, QObject* parent)
     : QObject(parent), program_(program) {}
 
 QStringList VideoSettings::BuildResolutionList(const platform::DisplayModes& display) {
-    entries_ = resolutionEntries(display);
+    display_ = platform::FixedDisplayModes(display.modes(), display.desktopWidth());
+    listGame_ = program_.game.currentGame;
+    entries_ = resolutionEntries(listGame_, display_);
     Q_EMIT entriesChanged(entries_);
     program_.console.ConsolePrint(QStringLiteral("Added possible resolutions to resolution list."));
     return entries_;
+}
+
+void VideoSettings::gameChanged() {
+    if (program_.game.currentGame == listGame_)
+        return;
+    listGame_ = program_.game.currentGame;
+    entries_ = resolutionEntries(listGame_, display_);
+    Q_EMIT entriesChanged(entries_);
 }
 
 void VideoSettings::selectorChanged(const QString& text) {
@@ -164,6 +214,16 @@ void VideoSettings::selectorChanged(const QString& text) {
     // table does not know (a custom "r_mode -1") into mode 3.
     if (showing_)
         return;
+    // Only the list's own modes are taken: a typed size the game has no
+    // mode number for would quietly become some other mode.
+    if (!resolutionEntries(program_.game.currentGame, display_).contains(text)) {
+        program_.status.queue(QStringLiteral("\"") + text +
+                                  QStringLiteral("\" is not a screen mode of the list"),
+                              kRefusalSeconds);
+        QScopedValueRollback<bool> guard(showing_, true);
+        Q_EMIT selectorTextChanged(text_);
+        return;
+    }
     text_ = text;
     program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mode \"") + text + QLatin1Char('"'),
                                      false);
@@ -179,12 +239,14 @@ void VideoSettings::VideoCvarChanged(const QString& name, const QString& value) 
         // An unset flag counts as full screen.
         const bool windowed =
             program_.cvars.GetCvar(QLatin1String(cvars->fullscreen)) == QLatin1String("0");
-        storeMode((windowed ? kWindowed : kFullscreen) + ModeText(modeNumberOf(value)));
+        storeMode((windowed ? kWindowed : kFullscreen) +
+                  ModeText(program_.game.currentGame, modeNumberOf(value)));
     }
     if (listed(cvars->flagTriggers, name)) {
         const bool windowed = value == QLatin1String("0");
         const QString mode = program_.cvars.GetCvar(QLatin1String(cvars->reverseMode));
-        storeMode((windowed ? kWindowed : kFullscreen) + ModeText(modeNumberOf(mode)));
+        storeMode((windowed ? kWindowed : kFullscreen) +
+                  ModeText(program_.game.currentGame, modeNumberOf(mode)));
     }
 }
 
@@ -204,7 +266,7 @@ void VideoSettings::forwardMode(const QString& value) {
         return;
     }
     program_.cvars.SetCvar(QLatin1String(cvars->fullscreen), flag, 0, 0, kSet);
-    const QString mode = QString::number(ModeIndex(size));
+    const QString mode = QString::number(ModeIndex(program_.game.currentGame, size));
     for (const char* name : cvars->forwardModes) {
         if (name)
             program_.cvars.SetCvar(QLatin1String(name), mode, 0, 0, kSet);

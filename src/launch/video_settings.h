@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/display_modes.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -9,10 +11,6 @@ namespace fennick {
 
 class Program;
 
-namespace platform {
-class DisplayModes;
-}
-
 // One numbered video mode of the games.
 struct VideoMode {
     int number;
@@ -21,20 +19,23 @@ struct VideoMode {
     const char* size; // "640x480"
 };
 
-// The games' mode numbers and their sizes, in table order.
-std::span<const VideoMode> videoModeTable();
+// The mode numbers of a game's engine and their sizes, in mode order:
+// Quake III's "r_mode", Quake II's "gl_mode" and "sw_mode", and for Quake
+// (which has no mode cvar Fennick sets) the classic sizes.
+std::span<const VideoMode> videoModeTable(const QString& game);
 
-// The mode number of a size text ("1024x768" -> 6); 3 for an unknown size.
-int ModeIndex(const QString& size);
-// The size text of a mode number (6 -> "1024x768"); "640x480" for an
+// The mode number of a size text in a game ("1024x768" -> 6); 3 for a size
+// the game has no number for.
+int ModeIndex(const QString& game, const QString& size);
+// The size text of a game's mode number (6 -> "1024x768"); "640x480" for an
 // unknown number.
-QString ModeText(int mode);
+QString ModeText(const QString& game, int mode);
 
-// The resolution selector's entries for a display: "Fullscreen - " + size
-// for each table size the adapter offers at 16 bits per pixel or more,
-// then "Windowed - " + size for each table size that fits the desktop's
-// width, both in table order.
-QStringList resolutionEntries(const platform::DisplayModes& display);
+// The resolution selector's entries of a game for a display: "Fullscreen -
+// " + size for each of the game's sizes the adapter offers at 16 bits per
+// pixel or more, then "Windowed - " + size for each that fits the
+// desktop's width, both in the game's table order.
+QStringList resolutionEntries(const QString& game, const platform::DisplayModes& display);
 
 // The model behind the main window's resolution selector and renderer
 // picture. The selector is a view of the program's cvar `fenkit_mode`,
@@ -47,13 +48,18 @@ public:
 
     explicit VideoSettings(Program& program, QObject* parent = nullptr);
 
-    // Fills the selector's entries (once per run, at start-up) and returns them.
+    // Reads the display (once per run, at start-up), fills the selector's
+    // entries for the current game and returns them.
     QStringList BuildResolutionList(const platform::DisplayModes& display);
+    // Another game was chosen: the entries become its own.
+    void gameChanged();
     const QStringList& entries() const { return entries_; }
 
     // The text the selector shows.
     const QString& selectorText() const { return text_; }
-    // The selector was changed by the user (a pick or an edit).
+    // The selector was changed by the user (a pick or an edit). A text
+    // that is not one of the current game's entries is refused: the status
+    // line says so and the selector is told its previous text again.
     void selectorChanged(const QString& text);
 
     // Called after one of the video cvars was set through the interpreter.
@@ -80,6 +86,8 @@ private:
     void useOpenGl();
 
     Program& program_;
+    platform::FixedDisplayModes display_;
+    QString listGame_;
     QStringList entries_;
     QString text_;
     RendererPicture picture_ = RendererPicture::None;

@@ -15,10 +15,12 @@ class SystemLookup;
 // without them; a plain "sh FK_Compile.bat" would hand every tool an
 // argument ending in a carriage return.
 
-// A program and its arguments, kept apart.
+// A program and its arguments, kept apart. On Windows the command line is
+// given whole (the interpreter parses it itself).
 struct BatchCommand {
     QString program;
     QStringList arguments;
+    QString nativeArguments;
 };
 
 // The text in double quotes, as a batch line of this system takes it: the
@@ -31,9 +33,10 @@ std::optional<QString> batchQuoted(const QString& text);
 // How the batch file is run: by the command interpreter on Windows;
 // elsewhere by /bin/sh reading the file with its carriage returns dropped,
 // inside the terminal program when one is given (its "-e" takes a program
-// and its arguments), else without a window, the tools' output then going
-// to standard error.
-BatchCommand batchCommand(const QString& batchPath, const QString& terminal);
+// and its arguments), else without a window. The tools' output goes to the
+// log file, and in a terminal window also to the window.
+BatchCommand batchCommand(const QString& batchPath, const QString& terminal,
+                          const QString& logPath);
 
 // The terminal program the desktop offers for a batch window: the first of
 // "x-terminal-emulator" (the desktop's choice on Debian) and "xterm" found

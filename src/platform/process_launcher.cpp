@@ -46,14 +46,15 @@ ProcessLauncher::Result ProcessLauncher::startDetached(const QString& executable
 }
 
 ProcessLauncher::Result ProcessLauncher::startBatch(const QString& batchPath,
-                                                    const QString& terminal) const {
-    const BatchCommand command = batchCommand(batchPath, terminal);
+                                                    const QString& terminal,
+                                                    const QString& logPath) const {
+    const BatchCommand command = batchCommand(batchPath, terminal, logPath);
     const QString folder = parentFolderOf(batchPath);
 #ifdef Q_OS_WIN
     // The interpreter is found by the system, not by a file test here.
     QProcess process;
     process.setProgram(command.program);
-    process.setArguments(command.arguments);
+    process.setNativeArguments(command.nativeArguments);
     process.setWorkingDirectory(folder);
     if (!process.startDetached())
         return {false, command.program + QStringLiteral(" could not be started: ") +

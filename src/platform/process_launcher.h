@@ -29,8 +29,9 @@ public:
     // Starts one of the program's own batch files in its folder, as
     // batchCommand() says (platform/batch_script.h): in the terminal
     // program when one is given, else without a window (on Windows always
-    // in the interpreter's own console window).
-    Result startBatch(const QString& batchPath, const QString& terminal) const;
+    // in the interpreter's own console window), its output into the log.
+    Result startBatch(const QString& batchPath, const QString& terminal,
+                      const QString& logPath) const;
 };
 
 } // namespace fennick::platform

@@ -1,5 +1,6 @@
 #include "ui/qt_display_modes.h"
 
+#include "common/game_ids.h"
 #include "launch/video_settings.h"
 
 #include <QGuiApplication>
@@ -25,9 +26,11 @@ QList<platform::DisplayMode> QtDisplayModes::modes() const {
         return {};
     const int depth = screen->depth();
     QList<platform::DisplayMode> modes;
-    for (const VideoMode& mode : videoModeTable()) {
-        if (mode.width <= size.width() && mode.height <= size.height())
-            modes.append({mode.width, mode.height, depth});
+    for (const QString& game : {kQuake1, kQuake2, kQuake3}) {
+        for (const VideoMode& mode : videoModeTable(game)) {
+            if (mode.width <= size.width() && mode.height <= size.height())
+                modes.append({mode.width, mode.height, depth});
+        }
     }
     modes.append({size.width(), size.height(), depth});
     return modes;

@@ -80,6 +80,7 @@ TEST_F(GameSwitcherTest, LaterStepsRunInOrderForTheGameLeftCurrent) {
     };
     GameSwitcher& switcher = program.switcher;
     switcher.redrawForm = step("redraw");
+    switcher.showGameModes = step("modes");
     switcher.fillModList = step("mods");
     switcher.loadGeneralFile = step("general");
     switcher.selectPlainGame = step("plain");
@@ -87,11 +88,12 @@ TEST_F(GameSwitcherTest, LaterStepsRunInOrderForTheGameLeftCurrent) {
     switcher.makeCommandLine = step("commandline");
 
     switcher.SwitchGame("quake2"); // refused: everything runs for Quake
-    EXPECT_EQ(seen, (QStringList{"redraw:", "mods:quake1", "general:quake1", "plain:quake1",
-                                 "background:quake1", "commandline:quake1", "redraw:quake1"}));
+    EXPECT_EQ(seen, (QStringList{"redraw:", "modes:quake1", "mods:quake1", "general:quake1",
+                                 "plain:quake1", "background:quake1", "commandline:quake1",
+                                 "redraw:quake1"}));
     seen.clear();
     switcher.SwitchGame("quake3");
-    EXPECT_EQ(seen[1], "mods:quake3");
+    EXPECT_EQ(seen[1], "modes:quake3");
 }
 
 } // namespace

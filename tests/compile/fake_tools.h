@@ -12,7 +12,8 @@ namespace fennick::test {
 // Stand-ins for q3map and bspc (never the real tools): shell scripts that
 // append one line per run to `record`, their name and then every argument
 // in brackets, and wait while the file `hold` exists, so a test decides
-// when a compile ends.
+// when a compile ends. q3map given a ".map" file writes its ".bsp", unless
+// the file `fail` exists: then it prints an error and writes nothing.
 class FakeTools {
 public:
     explicit FakeTools(const QString& folder) : folder_(folder) {
@@ -24,9 +25,16 @@ public:
     QString bspc() const { return folder_ + QStringLiteral("/bspc.exe"); }
     QString record() const { return folder_ + QStringLiteral("/calls.txt"); }
     QString holdFile() const { return folder_ + QStringLiteral("/hold"); }
+    QString failFile() const { return folder_ + QStringLiteral("/fail"); }
 
     void hold() const { QFile(holdFile()).open(QIODevice::WriteOnly); }
     void release() const { QFile::remove(holdFile()); }
+    void fail(bool failing) const {
+        if (failing)
+            QFile(failFile()).open(QIODevice::WriteOnly);
+        else
+            QFile::remove(failFile());
+    }
 
     // The calls so far, one line each.
     QStringList calls() const {
@@ -56,7 +64,14 @@ private:
                               record().toUtf8() +
                               "'\n"
                               "while [ -e '" +
-                              holdFile().toUtf8() + "' ]; do sleep 0.05; done\n");
+                              holdFile().toUtf8() +
+                              "' ]; do sleep 0.05; done\n"
+                              "for a in \"$@\"; do last=$a; done\n"
+                              "if [ -e '" +
+                              failFile().toUtf8() + "' ]; then echo \"" + name.toUtf8() +
+                              ": ERROR: cannot read $last\" >&2; exit 1; fi\n"
+                              "case \"$last\" in *.map) mkdir -p \"${last%/*}\"; "
+                              "echo written > \"${last%.map}.bsp\";; esac\n");
     }
 
     QString folder_;

@@ -8,7 +8,6 @@
 #include "support/qt_print.h"
 
 #include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <ctime>
@@ -43,6 +42,15 @@ protected:
         return QTest::qWaitFor([&] { return !compiler.isWaiting(); }, 10000);
     }
     bool markerExists() const { return QFile::exists(compiler.markerPath()); }
+    // How each wait ended, in order.
+    QList<CompileEnd> ends() {
+        if (!watching_) {
+            watching_ = true;
+            QObject::connect(&compiler, &MapCompiler::finished, &compiler,
+                             [this](CompileEnd end) { ends_.append(end); });
+        }
+        return ends_;
+    }
 
     QTemporaryDir dir;
     FakeTools tools{path("Tools")};
@@ -50,18 +58,21 @@ protected:
     TerminalLookup system;
     ConsoleLog console;
     MapCompiler compiler{path("Fennick"), processes, system, console};
+
+private:
+    bool watching_ = false;
+    QList<CompileEnd> ends_;
 };
 
 // The tools get the paths exactly, whatever the shell would make of them,
 // and never the carriage returns of the batch's line ends.
 TEST_F(MapCompilerTest, RunsTheBatchAndEndsTheWaitAtTheMarker) {
     const CompilePaths odd = paths("odd $HOME `id` \"q\" 'z'; & %P% * ~");
-    QSignalSpy finished(&compiler, &MapCompiler::finished);
+    ends();
     ASSERT_EQ(compiler.start(odd, {4, true}), std::nullopt);
     EXPECT_TRUE(compiler.isWaiting());
     ASSERT_TRUE(waitEnds());
-    ASSERT_EQ(finished.size(), 1);
-    EXPECT_TRUE(finished.first().first().toBool());
+    EXPECT_EQ(ends(), QList<CompileEnd>{CompileEnd::Completed});
     const QString bsp = " [" + odd.bspFile + ']';
     EXPECT_THAT(tools.calls(),
                 ElementsAre("q3map [" + odd.mapFile + ']', "q3map [-vis]" + bsp,
@@ -84,14 +95,37 @@ TEST_F(MapCompilerTest, OnlyTheNewBatchEndsTheWaitAndCancelLeavesItRunning) {
     QTest::qWait(3 * MapCompiler::kPollMilliseconds);
     EXPECT_TRUE(compiler.isWaiting());
 
-    QSignalSpy finished(&compiler, &MapCompiler::finished);
+    ends();
     compiler.cancel();
-    ASSERT_EQ(finished.size(), 1);
-    EXPECT_FALSE(finished.first().first().toBool());
+    EXPECT_EQ(ends(), QList<CompileEnd>{CompileEnd::Cancelled});
     EXPECT_FALSE(compiler.isWaiting());
     tools.release();
     EXPECT_TRUE(QTest::qWaitFor([&] { return markerExists(); }, 10000));
-    EXPECT_EQ(finished.size(), 1);
+    EXPECT_EQ(ends().size(), 1);
+}
+
+// A batch that ends without writing a new .bsp failed, whether there was
+// none before or an old one is left; the console shows the tools' output,
+// which the log beside the batch holds.
+TEST_F(MapCompilerTest, ABatchWithoutANewBspFailsAndShowsTheToolsOutput) {
+    tools.fail(true);
+    for (const bool oldBsp : {false, true}) {
+        SCOPED_TRACE(oldBsp);
+        if (oldBsp)
+            FakeTools::writeScript(paths().bspFile, "old");
+        const qsizetype printed = console.lines().size();
+        ASSERT_EQ(compiler.start(paths(), {2, false}), std::nullopt);
+        EXPECT_EQ(compiler.waitForEnd(), CompileEnd::Failed);
+        EXPECT_EQ(compiler.failure(), "no new m.bsp was written");
+        const QString error = "q3map: ERROR: cannot read " + paths().bspFile;
+        EXPECT_EQ(compiler.logTail().value(2), error);
+        const QStringList lines = console.lines().mid(printed);
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_EQ(lines.first(), "The compile failed: no new m.bsp was written. The tools' output "
+                                 "is in " +
+                                     compiler.logPath() + "; it ends:");
+        EXPECT_EQ(lines.last(), "  " + error);
+    }
 }
 
 TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
@@ -107,7 +141,7 @@ TEST_F(MapCompilerTest, WaitingCostsNoProcessorTime) {
     QElapsedTimer wall;
     wall.start();
     const std::clock_t before = std::clock();
-    EXPECT_TRUE(compiler.waitForEnd());
+    EXPECT_EQ(compiler.waitForEnd(), CompileEnd::Completed);
     const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
     std::cout << "[ cpu      ] " << cpuSeconds * 1000 << " ms of processor time in "
               << wall.elapsed() << " ms of waiting\n";

@@ -197,8 +197,9 @@ TEST_F(InterpreterTest, SettingThePlayerRunsHisProfileQuietly) {
 }
 
 TEST_F(InterpreterTest, EchoOffPrintsNothing) {
-    for (const char* line : {"set a 1", "set a", "set", "|", "MAP x", "setadd1 a", "del a",
-                             "clearcvars", "set a 1 | set b 2", "openconsole", "loadform x.frm"})
+    for (const char* line :
+         {"set a 1", "set a", "set", "|", "MAP x", "setadd1 a", "del a", "clearcvars",
+          "set a 1 | set b 2", "openconsole", "loadform x.frm", "help"})
         run(line, false);
     EXPECT_THAT(temp.takeConsole(), IsEmpty());
 }

@@ -109,7 +109,7 @@ TEST_F(FormBindingTest, HeadlessWindowsFollowTheirCvars) {
                 ElementsAre("would open the custom window " + temp.path("Forms/BOTS.FRM") +
                                 " (\"FK Add-On - No File Loaded\", 4 controls)",
                             "would open the custom window " + temp.path("Forms/missing.frm") +
-                                ", but there is no such file"));
+                                ", but it cannot be loaded"));
 }
 
 } // namespace

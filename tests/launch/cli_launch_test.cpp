@@ -203,6 +203,7 @@ TEST_F(CliLaunchTest, AnUncompiledMapIsCompiledFirstAsTheOptionsSay) {
         int status;
         QStringList calls;
         const char* says;
+        bool failing = false; // q3map fails
     };
     const Case cases[] = {
         {{"--compile", "3", "--aas"},
@@ -212,12 +213,18 @@ TEST_F(CliLaunchTest, AnUncompiledMapIsCompiledFirstAsTheOptionsSay) {
          "Compiled "},
         {{"--no-compile"}, 0, {}, "Started "},
         {{}, 1, {}, "Cannot launch: map \"mymap.map\" is an uncompiled map"},
+        {{"--compile", "1"},
+         1,
+         {"q3map [" + maps + "/mymap.map]"},
+         "The compile of mymap.map failed: the game was not started",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         QFile::remove(tools.record());
         QFile::remove(temp.path(QStringLiteral("launched.txt")));
         QFile::remove(gameDir(QStringLiteral("quake3")) + "/baseq3/fenkit.cfg");
+        tools.fail(c.failing);
         const QString out = run(chooseMap + c.arguments);
         EXPECT_EQ(status, c.status);
         EXPECT_THAT(out.toStdString(), HasSubstr(c.says));

@@ -15,40 +15,48 @@ namespace {
 using ::testing::ElementsAre;
 using Picture = VideoSettings::RendererPicture;
 
-TEST(ResolutionEntries, FollowTheAdapterAndTheDesktopWidth) {
+TEST(ResolutionEntries, FollowTheGameTheAdapterAndTheDesktopWidth) {
     using platform::DisplayMode;
     struct Case {
         const char* what;
+        const char* game;
         QList<DisplayMode> modes;
         int desktopWidth;
         QStringList expected;
     };
     const QList<Case> cases = {
-        {"1280x1024 offered, not 1280x960",
-         {{640, 480, 32}, {1280, 1024, 32}, {1024, 768, 16}},
+        {"Quake III: 1280x1024 is a mode, 1280x960 is not",
+         "quake3",
+         {{640, 480, 32}, {1280, 1024, 32}, {1280, 960, 32}, {1024, 768, 16}},
          0,
-         {"Fullscreen - 640x480", "Fullscreen - 1024x768"}},
+         {"Fullscreen - 640x480", "Fullscreen - 1024x768", "Fullscreen - 1280x1024"}},
+        {"Quake II: 1280x960 is a mode, 1280x1024 is not",
+         "quake2",
+         {{1280, 1024, 32}, {1280, 960, 32}},
+         0,
+         {"Fullscreen - 1280x960"}},
         {"8-bit modes do not count, repeats count once",
+         "quake1",
          {{800, 600, 8}, {640, 480, 8}, {640, 480, 32}, {640, 480, 16}, {320, 200, 15}},
          0,
          {"Fullscreen - 640x480"}},
-        {"a desktop 1024 wide",
+        {"Quake: a desktop 1024 wide",
+         "quake1",
          {},
          1024,
          {"Windowed - 320x200", "Windowed - 400x300", "Windowed - 512x384", "Windowed - 640x480",
           "Windowed - 800x600", "Windowed - 960x720", "Windowed - 1024x768"}},
-        {"a narrow desktop", {{320, 200, 32}}, 319, {"Fullscreen - 320x200"}},
-        {"a wide desktop, modes in adapter order",
-         {{1600, 1200, 32}, {320, 200, 32}},
-         1920,
-         {"Fullscreen - 320x200", "Fullscreen - 1600x1200", "Windowed - 320x200",
-          "Windowed - 400x300", "Windowed - 512x384", "Windowed - 640x480", "Windowed - 800x600",
-          "Windowed - 960x720", "Windowed - 1024x768", "Windowed - 1152x864", "Windowed - 1280x960",
-          "Windowed - 1600x1200"}},
+        {"Quake III: mode 0 is 320x240, and the wide mode 11 comes last",
+         "quake3",
+         {{320, 200, 32}, {320, 240, 32}},
+         900,
+         {"Fullscreen - 320x240", "Windowed - 320x240", "Windowed - 400x300", "Windowed - 512x384",
+          "Windowed - 640x480", "Windowed - 800x600", "Windowed - 856x480"}},
+        {"a narrow desktop", "quake1", {{320, 200, 32}}, 319, {"Fullscreen - 320x200"}},
     };
     for (const Case& c : cases) {
         const platform::FixedDisplayModes display(c.modes, c.desktopWidth);
-        EXPECT_EQ(resolutionEntries(display), c.expected) << c.what;
+        EXPECT_EQ(resolutionEntries(QLatin1String(c.game), display), c.expected) << c.what;
     }
 }
 
@@ -63,13 +71,15 @@ TEST(QtDisplayModes, OfferTheTableSizesThatFitThePrimaryScreenAndTheScreenItself
         EXPECT_LE(mode.height, screen.height);
         EXPECT_EQ(mode.bitsPerPixel, screen.bitsPerPixel);
     }
-    // Every table size that fits is offered full screen.
-    const QStringList entries = resolutionEntries(display);
-    for (const VideoMode& mode : videoModeTable()) {
-        const bool fits = mode.width <= screen.width && mode.height <= screen.height;
-        EXPECT_EQ(entries.contains(QStringLiteral("Fullscreen - ") + QLatin1String(mode.size)),
-                  fits && screen.bitsPerPixel >= 16)
-            << mode.size;
+    // Every table size of every game that fits is offered full screen.
+    for (const QString game : {"quake1", "quake2", "quake3"}) {
+        const QStringList entries = resolutionEntries(game, display);
+        for (const VideoMode& mode : videoModeTable(game)) {
+            const bool fits = mode.width <= screen.width && mode.height <= screen.height;
+            EXPECT_EQ(entries.contains(QStringLiteral("Fullscreen - ") + QLatin1String(mode.size)),
+                      fits && screen.bitsPerPixel >= 16)
+                << mode.size;
+        }
     }
 }
 
@@ -92,18 +102,34 @@ protected:
                          });
     }
 
+    // A display that offers every size, so every table entry is in the list.
+    void SetUp() override {
+        QList<platform::DisplayMode> modes;
+        for (const QString game : {"quake1", "quake2", "quake3"}) {
+            for (const VideoMode& mode : videoModeTable(game))
+                modes.append({mode.width, mode.height, 32});
+        }
+        video().BuildResolutionList(platform::FixedDisplayModes(modes, 4096));
+        temp.takeConsole();
+    }
+
     test::TempProgram temp;
     int shown = 0;
 };
 
-TEST_F(VideoSettingsTest, BuildingTheListReportsAndPublishesTheEntries) {
+TEST_F(VideoSettingsTest, BuildingTheListReportsAndPublishesTheEntriesOfEachGame) {
     QSignalSpy spy(&video(), &VideoSettings::entriesChanged);
     const platform::FixedDisplayModes display({{800, 600, 32}}, 640);
+    play(QStringLiteral("quake3"));
     const QStringList entries = video().BuildResolutionList(display);
-    EXPECT_EQ(entries, resolutionEntries(display));
+    EXPECT_EQ(entries, resolutionEntries(QStringLiteral("quake3"), display));
     EXPECT_EQ(video().entries(), entries);
-    EXPECT_EQ(spy.count(), 1);
     EXPECT_THAT(temp.takeConsole(), ElementsAre("Added possible resolutions to resolution list."));
+    video().gameChanged(); // the same game: nothing new
+    play(QStringLiteral("quake1"));
+    video().gameChanged();
+    EXPECT_EQ(video().entries(), resolutionEntries(QStringLiteral("quake1"), display));
+    EXPECT_EQ(spy.count(), 2);
 }
 
 TEST_F(VideoSettingsTest, ChoosingAnEntrySetsTheGamesCvars) {
@@ -111,7 +137,9 @@ TEST_F(VideoSettingsTest, ChoosingAnEntrySetsTheGamesCvars) {
     const QList<std::array<const char*, 3>> cases = {
         {"quake3", "Windowed - 800x600", "r_fullscreen=0 r_mode=4"},
         {"quake3", "Fullscreen - 1600x1200", "r_fullscreen=1 r_mode=9"},
-        {"quake3", "Fullscreen - 1280x1024", "r_fullscreen=1 r_mode=3"},
+        {"quake3", "Fullscreen - 1280x1024", "r_fullscreen=1 r_mode=8"},
+        {"quake3", "Windowed - 856x480", "r_fullscreen=0 r_mode=11"},
+        {"quake2", "Fullscreen - 1280x960", "vid_fullscreen=1 sw_mode=8 gl_mode=8"},
         {"quake2", "Fullscreen - 640x480", "vid_fullscreen=1 sw_mode=3 gl_mode=3"},
         {"quake2", "Windowed - 1024x768", "vid_fullscreen=0 sw_mode=6 gl_mode=6"},
     };
@@ -144,7 +172,8 @@ TEST_F(VideoSettingsTest, GameCvarsFromAConfigurationShowTheMatchingEntry) {
         {"quake3", {"r_fullscreen 0", "r_mode 2"}, "Windowed - 512x384"},
         {"quake3", {"r_mode 5", "r_fullscreen 0"}, "Windowed - 960x720"},
         {"quake3", {"r_mode 7", "r_fullscreen 2"}, "Fullscreen - 1152x864"},
-        {"quake3", {"r_fullscreen 0"}, "Windowed - 320x200"}, // unset mode reads as 0
+        {"quake3", {"r_fullscreen 0"}, "Windowed - 320x240"}, // unset mode reads as 0
+        {"quake3", {"r_mode 8"}, "Fullscreen - 1280x1024"},
         {"quake3", {"r_mode 12"}, "Fullscreen - 640x480"},
         {"quake3", {"r_mode 4.9"}, "Fullscreen - 800x600"},
         {"quake2", {"vid_fullscreen 0", "gl_mode 6"}, "Windowed - 1024x768"},

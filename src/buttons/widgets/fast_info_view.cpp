@@ -18,6 +18,9 @@ FastInfoView::FastInfoView(FastInfo& info, ModPanel& panel, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(tr("Click a line to change it (left or right button). Keyboard: Up and Down "
                   "choose a line, Enter changes it, Shift+Enter as the right button."));
+    // Every right click here is a line's command: the main window's own
+    // context menu must not take it over, or values would step one way only.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     // A rebuild keeps the keyboard's line lit while the panel has the focus.
     connect(&info_, &FastInfo::redrawRequested, this, [this] {
         const QVector<int> lines = info_.commandLines();

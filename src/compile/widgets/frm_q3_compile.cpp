@@ -2,6 +2,8 @@
 
 #include "compile/map_compile_step.h"
 #include "compile/map_compiler.h"
+#include "platform/file_system.h"
+#include "ui/app_look.h"
 #include "ui/window_placement.h"
 
 #include <QCheckBox>
@@ -9,6 +11,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -37,7 +41,7 @@ frmQ3Compile::frmQ3Compile(MapCompiler& compiler, const CompileRequest& request,
     : QDialog(parent), compiler_(&compiler), paths_(request.paths) {
     setObjectName(QStringLiteral("frmQ3Compile"));
     setWindowTitle(kTitle);
-    resize(372, 256);
+    resize(kWidth, kHeight);
     makeFixedSize(*this);
     named(new QLabel(QStringLiteral("The following map file has been selected :"), this), "Label1",
           QRect(10, 8, 352, 20));
@@ -45,16 +49,20 @@ frmQ3Compile::frmQ3Compile(MapCompiler& compiler, const CompileRequest& request,
     mapName->setWordWrap(true);
     mapName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     buildOptions();
+    buildProgress();
     compileButton_ = named(new QPushButton(QStringLiteral("Compile!"), this), "Command1",
-                           QRect(10, 218, 112, 28));
+                           QRect(10, 256, 112, 28));
     skipButton_ = named(new QPushButton(QStringLiteral("Don't compile"), this), "Command2",
-                        QRect(130, 218, 112, 28));
+                        QRect(130, 256, 112, 28));
     cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "Command3",
-                          QRect(250, 218, 112, 28));
+                          QRect(250, 256, 112, 28));
     cancelButton_->hide();
     compileButton_->setDefault(true);
     connect(compileButton_, &QPushButton::clicked, this, &frmQ3Compile::compile);
-    connect(skipButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(skipButton_, &QPushButton::clicked, this, [this] {
+        outcome_ = CompileOutcome::NotCompiled;
+        accept();
+    });
     connect(cancelButton_, &QPushButton::clicked, this, &frmQ3Compile::reject);
     connect(&compiler, &MapCompiler::finished, this, &frmQ3Compile::waitEnded);
 }
@@ -83,6 +91,24 @@ void frmQ3Compile::buildOptions() {
                  QRect(12, 110, 330, 22));
 }
 
+// What the compile is doing: a line of text, a moving bar while the tools
+// run, and after a failure the end of their output.
+void frmQ3Compile::buildProgress() {
+    // Two lines for a failure with a long map name; while the tools run the
+    // text takes one line and the bar the second.
+    state_ = named(new QLabel(this), "lblCompileState", QRect(10, 212, 352, 40));
+    state_->setWordWrap(true);
+    state_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    busy_ = named(new QProgressBar(this), "prgCompile", QRect(10, 236, 352, 14));
+    busy_->setRange(0, 0);
+    busy_->setTextVisible(false);
+    busy_->hide();
+    log_ = named(new QPlainTextEdit(this), "txtCompileLog", QRect(10, 292, 352, 150));
+    log_->setReadOnly(true);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->hide();
+}
+
 CompileOptions frmQ3Compile::options() const {
     CompileOptions options;
     for (int i = 0; i < 4; ++i) {
@@ -104,6 +130,11 @@ void frmQ3Compile::compile() {
                                  QLatin1Char('.'));
         return;
     }
+    log_->hide();
+    setFixedSize(kWidth, kHeight);
+    state_->setPalette(palette());
+    state_->setText(QStringLiteral("Compiling... the tools' output goes to ") +
+                    platform::fileNameOf(compiler_->logPath()));
     setWaiting(true);
 }
 
@@ -113,21 +144,46 @@ void frmQ3Compile::setWaiting(bool waiting) {
     compileButton_->setEnabled(!waiting);
     skipButton_->setEnabled(!waiting);
     cancelButton_->setVisible(waiting);
+    busy_->setVisible(waiting);
 }
 
-void frmQ3Compile::waitEnded(bool completed) {
+// A finished compile closes the dialog; a failed one keeps it open with
+// the end of the tools' output, to compile again, go on without the
+// compile, or cancel the launch.
+void frmQ3Compile::waitEnded(CompileEnd end) {
     if (!waiting_)
         return;
     setWaiting(false);
-    outcome_ = completed ? CompileOutcome::Compiled : CompileOutcome::Cancelled;
+    if (end == CompileEnd::Failed) {
+        outcome_ = CompileOutcome::Failed;
+        showFailure();
+        return;
+    }
+    outcome_ = end == CompileEnd::Completed ? CompileOutcome::Compiled : CompileOutcome::Cancelled;
     accept();
 }
 
+void frmQ3Compile::showFailure() {
+    state_->setText(QStringLiteral("The compile failed: ") + compiler_->failure() +
+                    QLatin1Char('.'));
+    QPalette red = state_->palette();
+    red.setColor(QPalette::WindowText, onWindow(QColor(127, 0, 0)));
+    state_->setPalette(red);
+    log_->setPlainText(compiler_->logTail().join(QLatin1Char('\n')));
+    log_->show();
+    cancelButton_->show();
+    setFixedSize(kWidth, kHeight + kLogHeight);
+}
+
+// "Cancel", the close box and Escape never start the game: while waiting
+// they end the wait, otherwise they close the dialog and stop the launch.
 void frmQ3Compile::reject() {
     if (waiting_ && compiler_) {
         compiler_->cancel(); // the wait's end closes the dialog
         return;
     }
+    if (outcome_ != CompileOutcome::Failed)
+        outcome_ = CompileOutcome::Cancelled;
     QDialog::reject();
 }
 

@@ -2,6 +2,7 @@
 
 #include "compile/compile_options.h"
 #include "compile/compile_request.h"
+#include "compile/map_compiler.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -9,19 +10,22 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
 namespace fennick {
 
 class MapCompileStep;
-class MapCompiler;
 
 // "Quake 3 Map Compiler": shown modally by the start button for a map
 // chosen in its uncompiled form. "Compile!" writes and starts the batch and
-// waits, the dialog still open, until the batch reports completion;
-// "Cancel" (shown only while waiting) and the close box end the wait without
-// stopping the batch. "Don't compile" closes it at once.
+// waits, the dialog still open and a bar moving, until the batch reports
+// completion; a compile that wrote no new .bsp keeps the dialog open and
+// shows the end of the tools' output. "Cancel" and the close box end the
+// wait without stopping the batch, and stop the launch. "Don't compile"
+// closes it at once and the launch goes on.
 class frmQ3Compile : public QDialog {
     Q_OBJECT
 public:
@@ -33,7 +37,7 @@ public:
     // How the dialog ended; "not compiled" until a button ends it.
     CompileOutcome outcome() const { return outcome_; }
 
-    // The close box and Escape while waiting end the wait, as "Cancel".
+    // The close box and Escape act as "Cancel".
     void reject() override;
 
     // Shows the dialog modally over the owner and returns how it ended;
@@ -47,9 +51,13 @@ public:
     static void attach(MapCompileStep& step, QWidget& mainWindow);
 
 private:
+    static constexpr int kWidth = 372, kHeight = 294, kLogHeight = 160;
+
     void buildOptions();
+    void buildProgress();
     void compile();
-    void waitEnded(bool completed);
+    void waitEnded(CompileEnd end);
+    void showFailure();
     void setWaiting(bool waiting);
 
     QPointer<MapCompiler> compiler_;
@@ -60,6 +68,9 @@ private:
     QGroupBox* frame_ = nullptr;
     QRadioButton* levels_[4] = {};
     QCheckBox* aas_ = nullptr;
+    QLabel* state_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
     QPushButton* compileButton_ = nullptr;
     QPushButton* skipButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -4,7 +4,6 @@
 #include "common/number_text.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/form_loading.h"
-#include "platform/file_system.h"
 #include "ui/window_placement.h"
 
 namespace fennick {
@@ -19,15 +18,18 @@ void AddOnWindows::initialize() {
 }
 
 fkAddOn* AddOnWindows::LoadForm(const QString& path) {
-    if (!platform::fileExists(path))
-        return nullptr;
     const double started = program_.clock.secondsSinceMidnight();
+    // No bound control is refreshed while the window is half built. A file
+    // that cannot be read opens no window; the console says why.
+    program_.cvars.suspendRefresh();
+    const std::optional<FormModel> model = loadFormModel(program_, path);
+    if (!model) {
+        program_.cvars.resumeRefresh();
+        return nullptr;
+    }
     auto* window = new fkAddOn(program_, &owner_);
     windows_.append(window);
-    // No bound control is refreshed while the window is half built.
-    program_.cvars.suspendRefresh();
-    if (const std::optional<FormModel> model = loadFormModel(program_, path))
-        window->build(*model);
+    window->build(*model);
     program_.cvars.resumeRefresh();
     showPlaced(*window, anchor_, WindowPlace::Beside);
     program_.cvars.RefreshBoundControls();

@@ -25,8 +25,9 @@ public:
     void initialize();
 
     // Opens the description at `path` as a new window and reports the time
-    // it took on the console window's load-time label. Nothing happens when
-    // the file does not exist (the result is then null).
+    // it took on the console window's load-time label. A file that is
+    // missing or cannot be read opens nothing (the result is then null) and
+    // the console says why.
     fkAddOn* LoadForm(const QString& path);
 
     void RefreshBoundControls();

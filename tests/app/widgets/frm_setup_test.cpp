@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/frm_setup.h"
 #include "support/fake_engines.h"
+#include "support/zip_writer.h"
 #include "ui/app_look.h"
 
 #include <QCheckBox>
@@ -137,6 +138,23 @@ TEST_F(SetupDialogTest, OkDropsOneTrailingBackslashAndHides) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
+// Escape is "Cancel": it puts back what the dialog showed as it opened.
+TEST_F(SetupDialogTest, EscapeCancelsBackToTheOpeningValues) {
+    fixture.touch("q1/quake.exe");
+    program.settings.setQuakeDir(fixture.path("q1"));
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    typeInto("txtQ1Dir", fixture.path("none"));
+    typeInto("txtMaxServers", "3");
+    QTest::keyClick(child<QLineEdit>("txtMaxServers"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(program.settings.quakeDir(), fixture.path("q1"));
+    EXPECT_EQ(program.settings.maxServers, "10");
+    EXPECT_EQ(child<QLineEdit>("txtQ1Dir")->text(), fixture.path("q1"));
+    EXPECT_EQ(textColour(child<QLabel>("Label1")), kGreen);
+}
+
 TEST_F(SetupDialogTest, BrowseAsksWithTheGamesTitleAndCancelEmpties) {
     fixture.touch("q3/quake3.exe");
     QStringList titles;
@@ -204,6 +222,34 @@ TEST_F(SetupDialogTest, EngineFieldsChooseTheEngineAndTheLabelSaysWhatStarts) {
     typeInto("txtQ3Dir", QFileInfo(windows).path());
     EXPECT_EQ(textColour(label), kGreen);
     EXPECT_EQ(label->toolTip(), "Starts " + windows);
+}
+
+// The bot list follows a Quake III folder typed after the start: a launch
+// right away reads it first, and a folder left alone is read once it settles.
+TEST_F(SetupDialogTest, AQuakeThreeFolderSetAfterTheStartBringsItsBots) {
+    program.botScan.LoadNow(); // the start-up's read, without a folder
+    fixture.touch("q3/quake3.exe");
+    test::ZipEntry bots;
+    bots.name = "scripts/bots.txt";
+    bots.data = "{\nname\tSarge\n}\n{\nname Doom\n}\n";
+    test::writeZip(fixture.path("q3/baseq3/pak0.pk3"), {bots});
+    program.game.currentGame = "quake3";
+    program.game.currentModKey = "quake3";
+    program.run("set bot_enable 1|set fenkit_bots 2|map q3dm6");
+    const auto addbots = [this] {
+        return program.preview.scriptLines.filter(QRegularExpression("^addbot (Sarge|Doom) "))
+            .size();
+    };
+    EXPECT_EQ(addbots(), 0);
+
+    typeInto("txtQ3Dir", fixture.path("q3"));
+    program.launcher.writeLaunchFiles();
+    EXPECT_EQ(program.BotNames.names(), QStringList({"Sarge", "Doom"}));
+    EXPECT_EQ(addbots(), 2);
+
+    typeInto("txtQ3Dir", fixture.path("q3/none"));
+    QTRY_VERIFY_WITH_TIMEOUT(program.BotNames.isEmpty(), 3000);
+    EXPECT_EQ(addbots(), 0);
 }
 
 } // namespace

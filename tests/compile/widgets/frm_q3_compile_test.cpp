@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -30,6 +31,14 @@ using ::testing::SizeIs;
 // Runs `step` once the event loop of a modal window is running.
 void soon(int ms, std::function<void()> step) {
     QTimer::singleShot(ms, std::move(step));
+}
+
+// Runs `step` once `ready` holds, looking every 50 ms while `context` lives.
+void once(const QObject* context, std::function<bool()> ready, std::function<void()> step) {
+    if (ready())
+        step();
+    else
+        QTimer::singleShot(50, context, [=] { once(context, ready, step); });
 }
 
 template <typename Widget> Widget* child(QWidget* parent, const char* name) {
@@ -52,6 +61,15 @@ protected:
             button->click();
     }
     bool markerExists() const { return QFile::exists(compiler.markerPath()); }
+    QStringList shownAndUsable() const {
+        QStringList usable;
+        for (const char* name : {"Frame1", "Command1", "Command2", "Command3", "prgCompile"}) {
+            const QWidget* widget = child<QWidget>(dialog(), name);
+            if (widget->isEnabled() && widget->isVisible())
+                usable.append(QLatin1String(name));
+        }
+        return usable;
+    }
 
     QTemporaryDir dir;
     FakeTools tools{dir.filePath("Tools")};
@@ -104,14 +122,11 @@ TEST_F(Q3CompileDialogTest, TheWaitEndsWithTheBatchOrAtOnceWhenLeft) {
             click("Command1");
         });
         soon(300, [&] {
-            for (const char* name : {"Frame1", "Command1", "Command2", "Command3"})
-                if (child<QWidget>(dialog(), name)->isEnabled() &&
-                    child<QWidget>(dialog(), name)->isVisible())
-                    usable.append(QLatin1String(name));
+            usable = shownAndUsable();
             c.leave();
         });
         EXPECT_EQ(frmQ3Compile::ask(owner.get(), compiler, request()), c.outcome);
-        EXPECT_EQ(usable, QStringList{"Command3"});
+        EXPECT_EQ(usable, QStringList({"Command3", "prgCompile"}));
         EXPECT_FALSE(compiler.isWaiting());
         EXPECT_EQ(markerExists(), c.outcome == CompileOutcome::Compiled);
         tools.release();
@@ -119,6 +134,29 @@ TEST_F(Q3CompileDialogTest, TheWaitEndsWithTheBatchOrAtOnceWhenLeft) {
         EXPECT_THAT(tools.calls(), SizeIs(3));
         QFile::remove(tools.record());
     }
+}
+
+// A compile that writes no new .bsp keeps the dialog open with the end of
+// the tools' output; closing it then stops the launch.
+TEST_F(Q3CompileDialogTest, AFailedCompileShowsTheToolsOutputAndStopsTheLaunch) {
+    tools.fail(true);
+    QString state, log;
+    QStringList usable;
+    soon(0, [&] {
+        click("Command1");
+        once(
+            &compiler, [&] { return !compiler.isWaiting(); },
+            [&] {
+                state = child<QLabel>(dialog(), "lblCompileState")->text();
+                log = child<QPlainTextEdit>(dialog(), "txtCompileLog")->toPlainText();
+                usable = shownAndUsable();
+                QTest::keyClick(dialog(), Qt::Key_Escape);
+            });
+    });
+    EXPECT_EQ(frmQ3Compile::ask(owner.get(), compiler, request()), CompileOutcome::Failed);
+    EXPECT_EQ(state, "The compile failed: no new m.bsp was written.");
+    EXPECT_THAT(log.toStdString(), HasSubstr("q3map: ERROR: cannot read"));
+    EXPECT_EQ(usable, QStringList({"Frame1", "Command1", "Command2", "Command3"}));
 }
 
 TEST_F(Q3CompileDialogTest, ABatchThatCannotStartIsShownAndTheDialogStaysUsable) {
@@ -146,38 +184,72 @@ TEST_F(Q3CompileDialogTest, ABatchThatCannotStartIsShownAndTheDialogStaysUsable)
     EXPECT_TRUE(tools.calls().isEmpty());
 }
 
-// The whole program: the start button asks for the uncompiled map, and
-// closing the main window while it compiles ends the program without a
-// launch.
-TEST(Q3CompileDesktop, AClosedMainWindowStopsTheLaunch) {
+// The whole program over a Quake III folder with a fake engine and fake
+// tools, the uncompiled map chosen.
+class Q3CompileDesktop : public ::testing::Test {
+protected:
+    Q3CompileDesktop() {
+        writeFakeEngine(gameDir + "/quake3.exe", ran);
+        QDir().mkpath(gameDir + "/baseq3/maps");
+        EXPECT_TRUE(
+            platform::writeTextLines(folder.filePath("config.cfg"),
+                                     {"\"\",0", "\"\",0", QStringLiteral("\"%1\",0").arg(gameDir),
+                                      "\"41\"", "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "0"}));
+        desktop.startup().drives.clear();
+        EXPECT_TRUE(desktop.start());
+        program.settings.setQ3MapPath(tools.q3map());
+        program.run(QStringLiteral("set fenkit_mapfile \"%1/baseq3/maps\"").arg(gameDir));
+    }
+    static frmQ3Compile* compileDialog() {
+        return qobject_cast<frmQ3Compile*>(QApplication::activeModalWidget());
+    }
+    // Presses "Launch Quake" with the map chosen uncompiled; the dialog's
+    // "Compile!" is clicked, and `then` runs once the compile's wait is
+    // running (`whileWaiting`) or over.
+    void launch(bool whileWaiting, std::function<void()> then) {
+        program.run("map mymap.map");
+        soon(0, [=, this] {
+            child<QPushButton>(compileDialog(), "Command1")->click();
+            const MapCompiler& compiler = program.compileStep.compiler;
+            once(
+                &compiler, [=, &compiler] { return compiler.isWaiting() == whileWaiting; }, then);
+        });
+        desktop.mainWindow().findChild<LaunchButton*>()->click();
+    }
+
     QTemporaryDir folder;
     const QString gameDir = folder.filePath("q3");
     const QString ran = folder.filePath("ran.txt");
-    writeFakeEngine(gameDir + "/quake3.exe", ran);
-    QDir().mkpath(gameDir + "/baseq3/maps");
-    FakeTools tools(gameDir + "/Tools");
-    ASSERT_TRUE(
-        platform::writeTextLines(folder.filePath("config.cfg"),
-                                 {"\"\",0", "\"\",0", QStringLiteral("\"%1\",0").arg(gameDir),
-                                  "\"41\"", "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "0"}));
-    platform::ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
-    DesktopProgram desktop(folder.path(), &clock);
-    desktop.startup().drives.clear();
-    ASSERT_TRUE(desktop.start());
+    FakeTools tools{gameDir + "/Tools"};
+    platform::ManualClock clock{QDateTime(QDate(2026, 12, 6), QTime(20, 0))};
+    DesktopProgram desktop{folder.path(), &clock};
     Program& program = desktop.program();
-    program.settings.setQ3MapPath(tools.q3map());
-    program.run(QStringLiteral("set fenkit_mapfile \"%1/baseq3/maps\"").arg(gameDir));
-    program.run("map mymap.map");
-    auto* button = desktop.mainWindow().findChild<LaunchButton*>();
-    ASSERT_NE(button, nullptr);
-    const auto compileDialog = [] {
-        return qobject_cast<frmQ3Compile*>(QApplication::activeModalWidget());
-    };
+};
 
+// Only a map that was compiled is launched: a failed compile, "Cancel" and
+// closing the main window during the compile start nothing.
+TEST_F(Q3CompileDesktop, OnlyACompiledMapIsLaunched) {
+    const auto cancel = [] { child<QPushButton>(compileDialog(), "Command3")->click(); };
+    tools.fail(true);
+    launch(false, cancel);
+    EXPECT_TRUE(program.console.lines().contains(
+        "The compile of mymap.map failed: the game was not started"));
+    tools.fail(false);
     tools.hold();
-    soon(0, [&] { child<QPushButton>(compileDialog(), "Command1")->click(); });
-    soon(300, [&] { desktop.mainWindow().close(); });
-    button->click();
+    launch(true, cancel);
+    EXPECT_EQ(program.status.queuedText, "Launch cancelled: mymap.map was not compiled");
+    tools.release();
+    QTest::qWait(300);
+    EXPECT_FALSE(QFile::exists(ran));
+
+    launch(false, [] {});
+    EXPECT_THAT(recordedRun(ran), testing::Contains("+exec"));
+    EXPECT_EQ(program.cvars.GetCvar("map"), "mymap");
+}
+
+TEST_F(Q3CompileDesktop, AClosedMainWindowStopsTheLaunch) {
+    tools.hold();
+    launch(true, [&] { desktop.mainWindow().close(); });
     EXPECT_FALSE(desktop.mainWindow().isVisible());
     EXPECT_EQ(program.cvars.GetCvar("map"), "mymap.map");
     tools.release();

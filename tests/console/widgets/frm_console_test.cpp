@@ -84,6 +84,19 @@ TEST_F(ConsoleWindowTest, TheInputLineCompletesWithF1AndRunsWithEnter) {
     newOutput();
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_TRUE(newOutput().isEmpty());
+
+    // "help" lists each command once, one line each, instead of showing a
+    // cvar named "help".
+    QTest::keyClicks(input, "help");
+    QTest::keyClick(input, Qt::Key_Return);
+    QStringList words;
+    for (const QString& line : newOutput().mid(1))
+        words.append(line.section(' ', 0, 0));
+    for (const char* word :
+         {"set", "seta", "bind", "setadd1", "setdec5", "del", "delcvar", "clearcvars", "addbutton",
+          "loadform", "openconsole", "openserverbrowser", "openmapbrowser", "help"})
+        EXPECT_EQ(words.count(word), 1) << word;
+    EXPECT_EQ(program.cvars.find("help"), nullptr);
 }
 
 // The output shows the lines printed before the window was built and

@@ -3,12 +3,15 @@
 #include "support/qt_print.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace fennick {
@@ -63,6 +66,37 @@ TEST(BotWindow, TheMainWindowOpensTheShippedBotWindow) {
     }
     window->findChild<QSlider*>(QStringLiteral("sldSlider_1"))->setValue(3);
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("fenkit_bots")), QStringLiteral("3"));
+
+    // A description that is missing or no file opens no window and says so.
+    QDir(folder.path()).mkpath(QStringLiteral("Forms/folder.frm"));
+    for (const char* name : {"missing.frm", "folder.frm"}) {
+        program.interpreter.ExecuteLine(QStringLiteral("loadform ") + QLatin1String(name), true);
+        EXPECT_TRUE(program.console.lines().last().startsWith(QStringLiteral("LoadForm "))) << name;
+    }
+    EXPECT_EQ(desktop.customWindows().openWindows().size(), 1);
+
+    // A right click on a fast-info line runs the line's own command; the
+    // window's menu does not take it.
+    Form1& form = desktop.mainWindow();
+    program.run(QStringLiteral("set fraglimit 20"));
+    auto* info = form.findChild<QWidget*>(QStringLiteral("picInfo"));
+    FastInfoEntry line;
+    for (const FastInfoEntry& entry : program.fastInfo.entries())
+        if (entry.rghtclck == QStringLiteral("setdec5 fraglimit"))
+            line = entry;
+    ASSERT_LT(line.top, line.bottom);
+    const QPoint onLine = info->mapTo(&form, QPoint(40, (line.top + line.bottom) / 2));
+    // A menu that opens anyway is noted and closed, so the test goes on.
+    bool menuOpened = false;
+    QTimer::singleShot(100, &form, [&menuOpened] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menuOpened = true;
+            menu->close();
+        }
+    });
+    QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, onLine);
+    EXPECT_FALSE(menuOpened);
+    EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("fraglimit")), QStringLiteral("15"));
 
     desktop.mainWindow().close();
     EXPECT_TRUE(!window || !window->isVisible());

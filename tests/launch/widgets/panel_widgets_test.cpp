@@ -197,9 +197,10 @@ TEST_F(PanelWidgetsTest, TheResolutionSelectorAndTheGamesCvarsFollowEachOther) {
     auto* selector = child<QComboBox>("cmbResolution");
     ASSERT_TRUE(selector);
     EXPECT_THAT(entries(selector),
-                ElementsAre("Fullscreen - 800x600", "Fullscreen - 1024x768", "Windowed - 320x200",
+                ElementsAre("Fullscreen - 800x600", "Fullscreen - 1024x768", "Windowed - 320x240",
                             "Windowed - 400x300", "Windowed - 512x384", "Windowed - 640x480",
-                            "Windowed - 800x600", "Windowed - 960x720", "Windowed - 1024x768"));
+                            "Windowed - 800x600", "Windowed - 960x720", "Windowed - 1024x768",
+                            "Windowed - 856x480"));
 
     pick(selector, "Windowed - 800x600");
     EXPECT_EQ(cvar("r_fullscreen"), "0");
@@ -219,6 +220,21 @@ TEST_F(PanelWidgetsTest, TheResolutionSelectorAndTheGamesCvarsFollowEachOther) {
     QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(cvar("r_mode"), "3");
     EXPECT_EQ(cvar("r_fullscreen"), "0");
+
+    // A size the list does not hold is refused, and the mode stays.
+    selector->lineEdit()->selectAll();
+    QTest::keyClicks(selector->lineEdit(), "Windowed - 1600x900");
+    QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(cvar("r_mode"), "3");
+    EXPECT_EQ(cvar("fenkit_mode"), "Windowed - 640x480");
+    EXPECT_EQ(selector->currentText(), "Windowed - 640x480");
+    EXPECT_EQ(program().status.queuedText,
+              "\"Windowed - 1600x900\" is not a screen mode of the list");
+
+    // Quake II's list is its own.
+    program().switcher.SwitchGame("quake2");
+    EXPECT_EQ(entries(selector).value(2), "Windowed - 320x240");
+    EXPECT_EQ(selector->findText("Windowed - 856x480"), -1);
 }
 
 TEST_F(PanelWidgetsTest, TheRendererPictureTogglesQuake2sRenderer) {
