@@ -10,7 +10,9 @@ namespace fennick {
 // "servers.lst": one line per server, seven comma-separated fields:
 // address, group, name, ping, message of the day, password and the day it
 // was added. Texts are in double quotes with nothing escaped, so a double
-// quote inside a text is written as an apostrophe.
+// quote inside a text is written as an apostrophe. The file is read and
+// written byte for byte (Latin-1), as datagrams are, so names keep the
+// bytes their servers sent; they are decoded only to be shown.
 namespace servers_file {
 
 // A file bigger than this is not a server list; it is not read.
