@@ -78,10 +78,10 @@ void frmConsole::buildControls() {
         this, "Label2", QStringLiteral("MC Time"),
         QStringLiteral(
             "Time to create the config file and command line (and draw fastinfo and map pic)"),
-        QRect(124, 338, 84, 21));
+        QRect(124, 338, 112, 21));
     const QString exampleLine = QStringLiteral("c:\\quake\\quake.exe");
     commandLineLabel_ =
-        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(212, 338, 252, 21));
+        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(240, 338, 224, 21));
 
     hideButton_ = new QPushButton(QStringLiteral("Hide"), this);
     hideButton_->setObjectName(QStringLiteral("Command1"));
