@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QStringList lines;
     for (const MapRecord& record : first.records)
         lines.append(maps_file::lineOf(record));
-    if (!platform::writeTextLines(path, lines))
+    if (!platform::writeTextLines(path, lines, nullptr, first.encoding))
         return 0;
     const maps_file::Contents again = maps_file::read(path);
     if (again.records.size() != first.records.size())

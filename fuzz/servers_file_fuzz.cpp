@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QStringList lines;
     for (const ServerRecord& record : first)
         lines.append(servers_file::lineOf(record));
-    if (!platform::writeTextLines(path, lines))
+    if (!platform::writeTextLines(path, lines, nullptr, platform::TextEncoding::Latin1))
         return 0;
     const QVector<ServerRecord> again = servers_file::read(path);
     if (again != saved(first)) {

@@ -19,7 +19,8 @@ const char* const kTarget = "status_reply";
 void checkSaved(const ServerRecord& record) {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("servers.lst"));
-    if (!platform::writeTextLines(path, {servers_file::lineOf(record)}))
+    if (!platform::writeTextLines(path, {servers_file::lineOf(record)}, nullptr,
+                                  platform::TextEncoding::Latin1))
         return;
     const QVector<ServerRecord> back = servers_file::read(path);
     if (back.size() != 1)

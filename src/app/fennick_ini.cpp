@@ -21,7 +21,31 @@ QString textOf(const QVariant& value) {
     return value.toString();
 }
 
+// Whole numbers written with spaces between them; anything else reads as
+// no numbers at all.
+QList<int> numbersOf(const QString& text) {
+    QList<int> numbers;
+    for (const QString& part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = part.toInt(&ok);
+        if (!ok)
+            return {};
+        numbers.append(number);
+    }
+    return numbers;
+}
+
+QString textOf(const QList<int>& numbers) {
+    QStringList parts;
+    for (int number : numbers)
+        parts.append(QString::number(number));
+    return parts.join(QLatin1Char(' '));
+}
+
 } // namespace
+
+const QString FennickIni::kServerBrowser = QStringLiteral("serverbrowser");
+const QString FennickIni::kMapBrowser = QStringLiteral("mapbrowser");
 
 FennickIni::FennickIni(QString path) : path_(std::move(path)) {}
 
@@ -94,6 +118,31 @@ QString FennickIni::home(const QString& game) const {
 
 void FennickIni::setHome(const QString& game, const QString& value) {
     setText(kHomes, game, value);
+}
+
+FennickIni::BrowserPlace FennickIni::browserPlace(const QString& section) const {
+    BrowserPlace place;
+    const QList<int> box = numbersOf(text(section, QStringLiteral("geometry"), QString()));
+    if (box.size() == 4 && box[2] > 0 && box[3] > 0)
+        place.geometry = QRect(box[0], box[1], box[2], box[3]);
+    for (int size : numbersOf(text(section, QStringLiteral("splitter"), QString())))
+        if (size >= 0)
+            place.splitter.append(size);
+    place.sortColumn = text(section, QStringLiteral("sortcolumn"), QString());
+    if (text(section, QStringLiteral("sortorder"), QString()) == QLatin1String("descending"))
+        place.sortOrder = Qt::DescendingOrder;
+    return place;
+}
+
+void FennickIni::setBrowserPlace(const QString& section, const BrowserPlace& place) {
+    const QRect& g = place.geometry;
+    setText(section, QStringLiteral("geometry"),
+            g.isEmpty() ? QString() : textOf({g.x(), g.y(), g.width(), g.height()}));
+    setText(section, QStringLiteral("splitter"), textOf(place.splitter));
+    setText(section, QStringLiteral("sortcolumn"), place.sortColumn);
+    setText(section, QStringLiteral("sortorder"),
+            place.sortOrder == Qt::DescendingOrder ? QStringLiteral("descending")
+                                                   : QStringLiteral("ascending"));
 }
 
 } // namespace fennick

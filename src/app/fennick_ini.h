@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
+#include <QRect>
 #include <QString>
 
 namespace fennick {
@@ -17,6 +19,11 @@ namespace fennick {
 //              user's files in ("~/.q3a"), used for the start-up script
 //              when the game folder is read-only; empty means the
 //              engine's own
+//   [serverbrowser], [mapbrowser]  where the browser window was left:
+//              geometry=x y width height, splitter=tree list (widths),
+//              sortcolumn= the key of the column the user sorted by,
+//              sortorder=ascending or descending; written when the window
+//              closes, empty until then
 class FennickIni {
 public:
     enum class FileState { Missing, Read, Damaged };
@@ -42,6 +49,19 @@ public:
     // [homes]: per game.
     QString home(const QString& game) const;
     void setHome(const QString& game, const QString& value);
+
+    // [serverbrowser] and [mapbrowser]: the browser window's place, sizes
+    // and the user's sort, as the window was closed.
+    struct BrowserPlace {
+        QRect geometry; // empty when none was kept
+        QList<int> splitter;
+        QString sortColumn; // a column key, empty for none
+        Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    };
+    static const QString kServerBrowser;
+    static const QString kMapBrowser;
+    BrowserPlace browserPlace(const QString& section) const;
+    void setBrowserPlace(const QString& section, const BrowserPlace& place);
 
 private:
     QString text(const QString& section, const QString& key, const QString& fallback) const;

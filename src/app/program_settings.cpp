@@ -137,4 +137,38 @@ QString ProgramSettings::directoryOf(const QString& game) const {
     return {};
 }
 
+ProgramSettings::Snapshot ProgramSettings::snapshot() const {
+    Snapshot values;
+    const QString games[3] = {kQuake1, kQuake2, kQuake3};
+    for (int i = 0; i < 3; ++i) {
+        values.directories[i] = directoryOf(games[i]);
+        values.engines[i] = engineOf(games[i]);
+    }
+    values.q3MapPath = q3MapPath_;
+    values.oglMode = oglMode;
+    values.maxServers = maxServers;
+    values.updateFrequency = updateFrequency;
+    values.showMapFiles = showMapFiles;
+    values.createDescription = createDescription;
+    return values;
+}
+
+// Engines first, since they decide the directories' validity; the q3map
+// path last, since a Quake III directory may offer one of its own.
+void ProgramSettings::restore(const Snapshot& values) {
+    const QString games[3] = {kQuake1, kQuake2, kQuake3};
+    for (int i = 0; i < 3; ++i)
+        if (engineOf(games[i]) != values.engines[i])
+            setEngineOf(games[i], values.engines[i]);
+    for (int i = 0; i < 3; ++i)
+        setDirectoryOf(games[i], values.directories[i]);
+    setQ3MapPath(values.q3MapPath);
+    oglMode = values.oglMode;
+    maxServers = values.maxServers;
+    updateFrequency = values.updateFrequency;
+    showMapFiles = values.showMapFiles;
+    createDescription = values.createDescription;
+    Q_EMIT changed();
+}
+
 } // namespace fennick

@@ -74,6 +74,20 @@ public:
     bool showMapFiles = false;
     bool createDescription = false;
 
+    // Every field at one moment, to go back to: the setup dialog's Cancel
+    // restores what the fields held when it was opened.
+    struct Snapshot {
+        QString directories[3];
+        QString engines[3];
+        QString q3MapPath, oglMode, maxServers, updateFrequency;
+        bool showMapFiles = false;
+        bool createDescription = false;
+    };
+    Snapshot snapshot() const;
+    // Assigns every field as a user would (validating again), then tells
+    // the views once.
+    void restore(const Snapshot& values);
+
     // Tells views that some field changed from code (loading, search).
     void notifyChanged() { Q_EMIT changed(); }
 

@@ -75,6 +75,8 @@ void Startup::run() {
     chooseStartGame();
     fennick::run(hooks.scanBots);
     finish();
+    if (view_ && program_.game.currentGame.isEmpty())
+        view_->noGameFound();
 }
 
 void Startup::greet() {
@@ -144,9 +146,22 @@ void Startup::chooseStartGame() {
     else if (settings.quakeDirValid())
         program_.switcher.SwitchGame(kQuake1);
     else
-        program_.status.queue(
-            QStringLiteral("Directories are incorrect. Please press Setup to change"),
-            kNoGameSeconds);
+        queueNoGameMessage();
+}
+
+// The message stands only while no folder is valid: once the user has
+// corrected one in the setup dialog, it is taken back.
+void Startup::queueNoGameMessage() {
+    const QString message =
+        QStringLiteral("Directories are incorrect. Please press Setup to change");
+    program_.status.queue(message, kNoGameSeconds);
+    Program& program = program_;
+    QObject::connect(
+        &program.settings, &ProgramSettings::changed, &program.settings, [&program, message] {
+            const ProgramSettings& settings = program.settings;
+            if (settings.quakeDirValid() || settings.quake2DirValid() || settings.quake3DirValid())
+                program.status.withdraw(message);
+        });
 }
 
 // Shows the main window, keeps the splash up for at least a second from

@@ -19,6 +19,9 @@ public:
     virtual void closeSplash() {}
     // Waits (without spinning: nested event loop with a timer) for the given ms.
     virtual void waitMilliseconds(int ms) { (void)ms; }
+    // After the start, when no game folder is valid: guide the user to the
+    // setup dialog.
+    virtual void noGameFound() {}
 };
 
 // Start-up steps that belong to other parts of the program; an empty one
@@ -52,6 +55,7 @@ private:
     void loadSettings();
     void setDefaultDirectories();
     void chooseStartGame();
+    void queueNoGameMessage();
     void finish();
 
     Program& program_;

@@ -38,6 +38,17 @@ void StatusLine::tick(double nowSecondsOfDay, const Measure& measure) {
     }
 }
 
+void StatusLine::withdraw(const QString& text) {
+    if (text.isEmpty())
+        return;
+    if (queuedText == text)
+        queuedText.clear();
+    if (statusText == text) {
+        statusText.clear();
+        holdUntil = 0;
+    }
+}
+
 QString StatusLine::visibleText(const Measure& measure) const {
     QString shown = statusText;
     if (!measure)

@@ -28,6 +28,11 @@ public:
         queuedSeconds = seconds;
     }
 
+    // Takes back a message that no longer holds (the folders it calls
+    // incorrect were corrected): dropped from the queue, and no longer
+    // shown when it is the shown text.
+    void withdraw(const QString& text);
+
     // Shows `text` at once and holds it for the welcome time.
     void showWelcome(const QString& text, double nowSecondsOfDay);
 

@@ -19,7 +19,8 @@ struct Levelshot {
     QImage picture;
 };
 
-// The level shots of maps: pictures named after the map with ".jpg" in the
+// The level shots of maps: pictures named after the map with ".jpg",
+// ".tga" or ".png" (looked for in that order, in any letter case) in the
 // "temp" folder, extracted there from the Quake III archives the first time
 // a map is asked for and read from there from then on, whatever the game.
 class LevelShots {
@@ -37,10 +38,16 @@ public:
 
 private:
     Levelshot fromTemp(const QString& fileName) const;
-    Levelshot fromArchives(const QString& folder, const QString& pattern, const QString& fileName);
+    Levelshot fromTempAnyFormat(const QString& map) const;
+    // `patternName` is the map's name as the member pattern spells it.
+    Levelshot fromArchives(const QString& folder, const QString& patternName, const QString& map);
 
     ContentSource& content_;
 };
+
+// Decodes a level shot file: JPEG, PNG or TGA (TGA by its own reader), at
+// most TgaReader::kMaxSide pixels on a side; a null image otherwise.
+QImage readLevelshotPicture(const QString& path);
 
 // A map name that can stand in a file name and a member pattern: no folder
 // separators, "..", drive colons, wildcards or control characters.

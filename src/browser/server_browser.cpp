@@ -145,7 +145,7 @@ bool ServerBrowser::SaveServers() {
         if (servers_file::keptAt(record, today))
             lines.append(servers_file::lineOf(record));
     QString error;
-    if (platform::writeTextLines(serversPath(), lines, &error))
+    if (platform::writeTextLines(serversPath(), lines, &error, platform::TextEncoding::Latin1))
         return true;
     program_.console.ConsolePrint(QStringLiteral("Could not save servers.lst: ") + error);
     return false;
@@ -171,15 +171,17 @@ void ServerBrowser::selectNode(int node) {
 }
 
 // A Recent group shows the newest first; elsewhere a sort by the added day
-// gives way to the ping, any other sort stays.
+// gives way to the user's sort (the ping until they chose one), any other
+// sort stays.
 void ServerBrowser::sortForGroup() {
     const int added = ServerRows::ColumnIndex(QStringLiteral("addtime"));
     if (currentGroup_.endsWith(QLatin1String("Recent"))) {
         sortColumn_ = added;
         sortOrder_ = Qt::DescendingOrder;
-    } else if (sortColumn_ == added) {
-        sortColumn_ = ServerRows::ColumnIndex(QStringLiteral("ping"));
-        sortOrder_ = Qt::AscendingOrder;
+    } else if (sortColumn_ == added || sortColumn_ < 0) {
+        const bool own = userSortColumn_ >= 0 && userSortColumn_ != added;
+        sortColumn_ = own ? userSortColumn_ : ServerRows::ColumnIndex(QStringLiteral("ping"));
+        sortOrder_ = own ? userSortOrder_ : Qt::AscendingOrder;
     } else {
         return;
     }
@@ -189,16 +191,28 @@ void ServerBrowser::sortForGroup() {
 void ServerBrowser::sortClicked(int column) {
     sortColumn_ = column;
     sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    rememberSort(sortColumn_, sortOrder_);
     Q_EMIT sortChanged();
 }
 
+void ServerBrowser::rememberSort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= ServerRows::columns().size())
+        return;
+    userSortColumn_ = column;
+    userSortOrder_ = order;
+}
+
+// The stored texts are the servers' bytes: a typed text is looked for as
+// it is and as the bytes UTF-8 gives it, so "Café" finds a server that
+// sends its name in UTF-8 as well as one that sends Latin-1.
 int ServerBrowser::searchRow(const QString& text, const QVector<int>& shownOrder) const {
+    const QString asSent = QString::fromLatin1(text.toUtf8());
     for (int row : shownOrder) {
         if (row < 0 || row >= rows_.rowCount())
             continue;
         const ServerRecord& r = rows_.row(row);
         for (const QString* field : {&r.hostname, &r.ip, &r.playernames, &r.map, &r.mod})
-            if (field->contains(text))
+            if (field->contains(text) || field->contains(asSent))
                 return row;
     }
     return -1;

@@ -75,10 +75,15 @@ public:
     static bool isNoAddress(const QString& address);
 
     // The list's sort: a click on a column sorts by it and flips the order
-    // every time; a Recent group shows the newest first.
+    // every time; a Recent group shows the newest first. Leaving it for
+    // another group gives the user's own sort back: the last column they
+    // sorted by (also in an earlier run, see rememberSort), else the ping.
     void sortClicked(int column);
     int sortColumn() const { return sortColumn_; }
     Qt::SortOrder sortOrder() const { return sortOrder_; }
+    void rememberSort(int column, Qt::SortOrder order);
+    int userSortColumn() const { return userSortColumn_; }
+    Qt::SortOrder userSortOrder() const { return userSortOrder_; }
 
     // The first of the rows (in the order shown) whose name, address,
     // players, map or mod holds the text, letter case exact; -1 for none.
@@ -176,6 +181,8 @@ private:
     QSet<QString> pendingSeen_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
+    int userSortColumn_ = -1;
+    Qt::SortOrder userSortOrder_ = Qt::AscendingOrder;
     std::unique_ptr<BrowserWork> work_;
 };
 

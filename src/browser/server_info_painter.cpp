@@ -3,7 +3,9 @@
 #include "buttons/coloured_text.h"
 #include "common/fonts.h"
 #include "common/number_text.h"
+#include "common/shown_text.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -17,14 +19,21 @@ const QColor ServerInfoPainter::kHeadingText(255, 255, 128);
 namespace {
 
 constexpr qreal kMargin = 3;
+constexpr int kBarHeight = 5;
+
+// Server texts are shown as UTF-8 when they are, with their colour codes
+// applied (never shown as text).
+QString shown(const QString& text) {
+    return tidyColourCodes(shownServerText(text));
+}
 
 void heading(TextCursor& cursor, const QString& text) {
-    PrintColoured(cursor, text, 7, ServerInfoPainter::kHeadingBack,
+    PrintColoured(cursor, shown(text), 7, ServerInfoPainter::kHeadingBack,
                   ServerInfoPainter::kHeadingText);
 }
 
 void line(TextCursor& cursor, const QString& text) {
-    PrintColoured(cursor, text, 7);
+    PrintColoured(cursor, shown(text), 7);
 }
 
 void ageBar(TextCursor& cursor, const ServerInfoView& view) {
@@ -37,7 +46,11 @@ void ageBar(TextCursor& cursor, const ServerInfoView& view) {
         QPen(stale ? QColor(192, 0, 0) : QColor(0, 192, 0), 2, Qt::SolidLine, Qt::FlatCap));
     const qreal y = cursor.y + 2;
     painter.drawLine(QPointF(cursor.x, y), QPointF(cursor.x + length, y));
-    cursor.y += 5;
+    cursor.y += kBarHeight;
+}
+
+QStringList playersOf(const ServerRecord& server) {
+    return server.playernames.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -49,7 +62,8 @@ void ServerInfoPainter::paint(QImage& target, const ServerInfoView& view) {
         return;
     QPainter painter(&target);
     painter.setFont(sansFont(11));
-    TextCursor cursor{painter, kMargin, 1, kMargin, target.deviceIndependentSize().width()};
+    TextCursor cursor{painter,    kMargin, 1, kMargin, target.deviceIndependentSize().width(),
+                      kBackground};
     const bool details = showsDetails(view.phase);
     heading(cursor, details ? QLatin1Char('[') + server.ip + QLatin1Char(']')
                             : QLatin1Char('[') + server.hostname + QStringLiteral("^7]"));
@@ -62,8 +76,18 @@ void ServerInfoPainter::paint(QImage& target, const ServerInfoView& view) {
     ageBar(cursor, view);
     heading(cursor, QStringLiteral("Players - ") + QString::number(server.players) +
                         QLatin1Char('/') + QString::number(server.maxclients));
-    for (const QString& player : server.playernames.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+    for (const QString& player : playersOf(server))
         line(cursor, player);
+}
+
+int ServerInfoPainter::contentHeight(const ServerInfoView& view) {
+    if (view.server.ip.isEmpty())
+        return 0;
+    const int lineHeight = int(std::ceil(QFontMetricsF(sansFont(11)).height()));
+    // Heading, mod, map, game type, ping, players heading, the players.
+    const qsizetype lines =
+        6 + (view.server.motd.isEmpty() ? 0 : 1) + playersOf(view.server).size();
+    return int(1 + lines * lineHeight + kBarHeight + kMargin);
 }
 
 } // namespace fennick

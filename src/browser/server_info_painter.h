@@ -33,6 +33,10 @@ public:
     // title; phases 0 to 3 the name, the mod folder and the map name.
     static bool showsDetails(int phase) { return phase >= 4; }
 
+    // How tall the panel's lines are, every player included: the panel
+    // scrolls when it is shorter.
+    static int contentHeight(const ServerInfoView& view);
+
     // Draws the panel into the whole of `target`. The bar is green, red
     // once the data is older than the interval plus five seconds.
     static void paint(QImage& target, const ServerInfoView& view);

@@ -1,6 +1,8 @@
 #include "browser/server_rows.h"
 
+#include "buttons/coloured_text.h"
 #include "common/number_text.h"
+#include "common/shown_text.h"
 
 #include <QHash>
 
@@ -64,6 +66,12 @@ QString ServerRows::cellText(const ServerRecord& r, const QString& key) {
     return cell ? cell(r) : QString();
 }
 
+QString ServerRows::shownText(const ServerRecord& record, const QString& key) {
+    if (key == QLatin1String("addtime"))
+        return shownDate(record.addtime);
+    return visibleCharacters(tidyColourCodes(shownServerText(cellText(record, key))));
+}
+
 int ServerRows::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
 }
@@ -75,9 +83,22 @@ int ServerRows::columnCount(const QModelIndex& parent) const {
 QVariant ServerRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
         return {};
-    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
+    const ServerRecord& record = rows_[index.row()];
+    const QString key = QLatin1String(columns()[index.column()].key);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return shownText(record, key);
+    case Qt::EditRole:
+    case SortRole:
+        return cellText(record, key);
+    case ColouredRole:
+        return key == QLatin1String("hostname")
+                   ? QVariant(tidyColourCodes(shownServerText(record.hostname)))
+                   : QVariant();
+    default:
         return {};
-    return cellText(rows_[index.row()], QLatin1String(columns()[index.column()].key));
+    }
 }
 
 QVariant ServerRows::headerData(int section, Qt::Orientation orientation, int role) const {

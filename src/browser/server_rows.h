@@ -17,14 +17,23 @@ struct ServerColumn {
 // The rows of the shown group, as the list view shows them: each row is a
 // copy of a record, its cells the texts the column table gives. Columns
 // are found by key, never by position.
+//
+// The cell texts (cellText) are what the list sorts by (SortRole) and an
+// edit starts from. What is shown differs: server texts as UTF-8 when they
+// are, without their colour codes (the name is drawn in its colours from
+// ColouredRole), and "Added" as a local date and time.
 class ServerRows : public QAbstractTableModel {
     Q_OBJECT
 public:
     static const QVector<ServerColumn>& columns();
     // The column of a key, -1 for none.
     static int ColumnIndex(const QString& key);
-    // The text a record shows in a column.
+    // The cell text of a record in a column.
     static QString cellText(const ServerRecord& record, const QString& key);
+    // The text a record shows in a column.
+    static QString shownText(const ServerRecord& record, const QString& key);
+    static constexpr int SortRole = Qt::UserRole + 1;
+    static constexpr int ColouredRole = Qt::UserRole + 2; // the name, codes kept
 
     using QAbstractTableModel::QAbstractTableModel;
 

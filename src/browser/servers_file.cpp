@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace fennick::servers_file {
@@ -13,17 +14,30 @@ namespace {
 
 constexpr int kFields = 7;
 
+// Server texts are kept as the bytes they came in, one character per byte
+// (see read). A text typed with characters beyond that range is kept as
+// its UTF-8 bytes, so the whole field is one encoding.
+QString asBytes(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() > 0xFF)
+            return QString::fromLatin1(text.toUtf8());
+    return text;
+}
+
 } // namespace
 
 QVector<ServerRecord> read(const QString& path) {
     const std::optional<QString> found = platform::resolvePath(path);
     if (!found || QFileInfo(*found).size() > kMaxFileBytes)
         return {};
-    const std::optional<QString> text = platform::readText(*found);
-    if (!text)
+    // Read byte for byte, as datagrams are: a name stays the bytes its
+    // server sent (UTF-8 or not), and writing it back gives the same file.
+    QFile file(*found);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
+    const QString text = QString::fromLatin1(file.readAll());
     QVector<ServerRecord> records;
-    RecordReader reader(*text);
+    RecordReader reader(text);
     while (const std::optional<QStringList> fields = reader.nextRecord(kFields)) {
         ServerRecord record;
         record.ip = fields->at(0);
@@ -40,10 +54,11 @@ QVector<ServerRecord> read(const QString& path) {
 }
 
 QString lineOf(const ServerRecord& record) {
-    return listField(record.ip) + QLatin1Char(',') + listField(record.group) + QLatin1Char(',') +
-           listField(record.hostname) + QLatin1Char(',') + QString::number(record.ping) +
-           QLatin1Char(',') + listField(record.motd) + QLatin1Char(',') +
-           listField(record.password) + QLatin1Char(',') + shortestDecimal(record.addtime);
+    return listField(asBytes(record.ip)) + QLatin1Char(',') + listField(asBytes(record.group)) +
+           QLatin1Char(',') + listField(asBytes(record.hostname)) + QLatin1Char(',') +
+           QString::number(record.ping) + QLatin1Char(',') + listField(asBytes(record.motd)) +
+           QLatin1Char(',') + listField(asBytes(record.password)) + QLatin1Char(',') +
+           shortestDecimal(record.addtime);
 }
 
 bool keptAt(const ServerRecord& record, double nowDaySerial) {

@@ -3,6 +3,7 @@
 #include "browser/watch_art.h"
 #include "buttons/coloured_text.h"
 #include "common/fonts.h"
+#include "common/shown_text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -30,8 +31,12 @@ void WatchPainter::paint(QPainter& painter, QSize size, const QVector<WatchLine>
         painter.save();
         if (!line.clip.isEmpty())
             painter.setClipRect(line.clip);
-        TextCursor cursor{painter, line.at.x(), line.at.y(), line.at.x(), line.right};
-        PrintColoured(cursor, line.text, line.startColour, line.highlightBack, line.highlightFore);
+        // Names come as their servers sent them: UTF-8 when it is, and
+        // their colour codes drawn readable on the window's dark blue.
+        TextCursor cursor{painter,     line.at.x(), line.at.y(),
+                          line.at.x(), line.right,  WatchArt::kBackColour};
+        PrintColoured(cursor, tidyColourCodes(shownServerText(line.text)), line.startColour,
+                      line.highlightBack, line.highlightFore);
         painter.restore();
     }
 }

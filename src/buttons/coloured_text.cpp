@@ -1,5 +1,7 @@
 #include "buttons/coloured_text.h"
 
+#include "common/readable_colour.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
@@ -30,7 +32,63 @@ qsizetype unitLength(const QString& text, qsizetype index) {
                : 1;
 }
 
+// True when `text` ends with a whole colour code ("^" and its character),
+// read from its start as PrintColoured reads it.
+bool endsWithCode(QStringView text) {
+    bool last = false;
+    bool afterCode = false;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!afterCode && text[i] == QLatin1Char('^')) {
+            i += 2;
+            afterCode = last = true;
+            continue;
+        }
+        afterCode = last = false;
+        ++i;
+    }
+    return last && i == text.size();
+}
+
+bool startsWithCode(const QString& text) {
+    return text.size() >= 2 && text[0] == QLatin1Char('^');
+}
+
 } // namespace
+
+QString tidyColourCodes(const QString& text) {
+    QString tidy;
+    tidy.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] != QLatin1Char('^') || i + 1 >= text.size()) {
+            tidy += text[i++];
+            continue;
+        }
+        const bool followedByCode = i + 3 < text.size() && text[i + 2] == QLatin1Char('^');
+        if (!followedByCode)
+            tidy += text.mid(i, 3);
+        i += followedByCode ? 2 : 3;
+    }
+    return tidy;
+}
+
+QString fillColoured(const QString& text, const QString& placeholder, const QString& value) {
+    if (placeholder.isEmpty())
+        return text;
+    const QString filling = tidyColourCodes(value);
+    QString result;
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(placeholder); at >= 0;
+         from = at + placeholder.size(), at = text.indexOf(placeholder, from)) {
+        result += text.mid(from, at - from);
+        // A code can only end the part after the last key/value boundary.
+        const qsizetype segment = result.lastIndexOf(QLatin1Char('\\')) + 1;
+        if (startsWithCode(filling) && endsWithCode(QStringView(result).mid(segment)))
+            result.chop(2);
+        result += filling;
+    }
+    return result + text.mid(from);
+}
 
 std::optional<QColor> colourOfCode(int code) {
     if (code < 0 || code > 7)
@@ -77,6 +135,20 @@ void PrintColoured(TextCursor& cursor, const QString& text, int start,
         painter.fillRect(QRectF(cursor.x, cursor.y, cursor.right - cursor.x, height),
                          *highlightBack);
 
+    // A caller that names the backdrop gets readable colours, on the
+    // highlight box where there is one.
+    const std::optional<QColor> backdrop =
+        cursor.backdrop && highlightBack ? highlightBack : cursor.backdrop;
+    QColor lastColour, lastShown; // colours change seldom within a line
+    const auto shown = [&](const QColor& colour) {
+        if (!backdrop)
+            return colour;
+        if (colour != lastColour) {
+            lastColour = colour;
+            lastShown = readableOn(colour, *backdrop);
+        }
+        return lastShown;
+    };
     int number = start;
     QColor colour = colourOfCode(start).value_or(kPalette[0]);
     const qreal baseline = cursor.y + metrics.ascent();
@@ -95,7 +167,7 @@ void PrintColoured(TextCursor& cursor, const QString& text, int start,
             colour = *code;
         const qsizetype length = unitLength(text, i);
         const QString unit = text.mid(i, length);
-        painter.setPen(colour);
+        painter.setPen(shown(colour));
         painter.drawText(QPointF(cursor.x, baseline), unit);
         cursor.x += metrics.horizontalAdvance(unit);
         i += length;

@@ -1,6 +1,7 @@
 #include "buttons/fast_info.h"
 
 #include "app/game_state.h"
+#include "buttons/coloured_text.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
 #include "console/cvar_store.h"
@@ -29,10 +30,13 @@ void FastInfo::AddFastInfoFromCvar(const CvarRecord& record) {
         QString display = enums_.EnumDisplay(game_.currentGame, record.name, record.value);
         if (display.isEmpty())
             display = record.value;
-        info.replace(QLatin1String("%v"), display);
+        info = fillColoured(info, QStringLiteral("%v"), display);
     }
+    // Values may hold colour codes (a player's name): they show in their
+    // own colours, never as text.
     if (info.contains(QLatin1String("%m")))
-        info.replace(QLatin1String("%m"), mapTitle_ ? mapTitle_(record.value) : record.value);
+        info = fillColoured(info, QStringLiteral("%m"),
+                            mapTitle_ ? mapTitle_(record.value) : record.value);
     AddFastInfo(GetKeyValue(info, QStringLiteral("caption")),
                 GetKeyValue(info, QStringLiteral("category")),
                 GetKeyValue(info, QStringLiteral("lftclck")),
@@ -96,12 +100,23 @@ int FastInfo::entryAt(int y) const {
 }
 
 void FastInfo::release(bool rightButton, int y) {
-    const int index = entryAt(y);
-    if (index < 0)
+    run(entryAt(y), rightButton);
+}
+
+void FastInfo::run(int index, bool rightButton) {
+    if (index < 0 || index >= entries_.size())
         return;
     const QString command = rightButton ? entries_[index].rghtclck : entries_[index].lftclck;
     if (!command.isEmpty())
         execute_(command);
+}
+
+QVector<int> FastInfo::commandLines() const {
+    QVector<int> lines;
+    for (qsizetype index : drawingOrder())
+        if (entries_[index].hasCommand())
+            lines.append(int(index));
+    return lines;
 }
 
 } // namespace fennick

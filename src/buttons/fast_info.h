@@ -67,6 +67,10 @@ public:
     // A mouse button released over the panel: runs the line's command for
     // that button (left or right), if it has one.
     void release(bool rightButton, int y);
+    // The same for a line chosen by index (from the keyboard).
+    void run(int index, bool rightButton);
+    // The lines that carry a command, in the order they are drawn.
+    QVector<int> commandLines() const;
 
     const QVector<FastInfoEntry>& entries() const { return entries_; }
     QVector<FastInfoEntry>& entries() { return entries_; }

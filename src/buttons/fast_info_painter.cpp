@@ -38,6 +38,7 @@ void FastInfoPainter::paint(QImage& target, const QImage& background, FastInfo& 
         painter.drawImage(panel, background);
     painter.setFont(font());
     const int height = lineHeightOf(painter);
+    // Colours are kept readable on the heading bar and on the dark panel.
     TextCursor cursor{painter, kMargin, 0, kMargin, panel.width()};
 
     QVector<FastInfoEntry>& entries = info.entries();
@@ -45,7 +46,9 @@ void FastInfoPainter::paint(QImage& target, const QImage& background, FastInfo& 
         const QString text = FastInfo::headingText(heading);
         painter.fillRect(QRectF(0, cursor.y + 1, panel.width(), height - 2), kHeadingBar);
         cursor.x = panel.width() / 2 - colouredTextWidth(painter, text) / 2;
+        cursor.backdrop = kHeadingBar;
         PrintColoured(cursor, text, 7);
+        cursor.backdrop = kPanelColour;
         for (FastInfoEntry& entry : entries) {
             if (entry.category != heading)
                 continue;

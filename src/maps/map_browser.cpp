@@ -104,6 +104,7 @@ void MapBrowser::LoadMapList() {
         program_.console.ConsolePrint(QStringLiteral("Could not read maps.lst: ") +
                                       contents.problem);
     loadRefused_ = !contents.problem.isEmpty();
+    fileEncoding_ = contents.encoding;
     TitleRun titles(program_);
     for (const MapRecord& record : contents.records)
         if (!maps_file::isScannedGroup(record.group))
@@ -122,7 +123,7 @@ bool MapBrowser::SaveMapList() {
         if (maps_file::keptAt(record, today))
             lines.append(maps_file::lineOf(record));
     QString error;
-    if (platform::writeTextLines(mapsPath(), lines, &error))
+    if (platform::writeTextLines(mapsPath(), lines, &error, fileEncoding_))
         return true;
     program_.console.ConsolePrint(QStringLiteral("Could not save maps.lst: ") + error);
     return false;
@@ -187,7 +188,8 @@ void MapBrowser::UpdateMapInList(const MapRecord& record) {
 }
 
 QString MapBrowser::countText() const {
-    return QString::number(rows_.rowCount()) + QStringLiteral(" maps");
+    const int count = rows_.rowCount();
+    return QString::number(count) + (count == 1 ? QStringLiteral(" map") : QStringLiteral(" maps"));
 }
 
 void MapBrowser::setStatus(const QString& text) {
@@ -276,8 +278,8 @@ void MapBrowser::sortForGroup() {
         sortColumn_ = MapRows::ColumnIndex(QStringLiteral("addtime"));
         sortOrder_ = Qt::DescendingOrder;
     } else {
-        sortColumn_ = MapRows::ColumnIndex(QStringLiteral("name"));
-        sortOrder_ = Qt::AscendingOrder;
+        sortColumn_ = userSortColumn_;
+        sortOrder_ = userSortOrder_;
     }
     Q_EMIT sortChanged();
 }
@@ -285,7 +287,15 @@ void MapBrowser::sortForGroup() {
 void MapBrowser::sortClicked(int column) {
     sortColumn_ = column;
     sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    rememberSort(sortColumn_, sortOrder_);
     Q_EMIT sortChanged();
+}
+
+void MapBrowser::rememberSort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= MapRows::columns().size())
+        return;
+    userSortColumn_ = column;
+    userSortOrder_ = order;
 }
 
 QString MapBrowser::captionGroup() const {

@@ -3,6 +3,7 @@
 #include "maps/map_list.h"
 #include "maps/map_rows.h"
 #include "maps/map_tree.h"
+#include "platform/text_file.h"
 
 #include <QImage>
 #include <QObject>
@@ -68,10 +69,15 @@ public:
     void confirm();
 
     // The list's sort: a click on a column sorts by it and flips the order
-    // every time; a Recent group shows the newest first, others by name.
+    // every time; a Recent group shows the newest first, others by the
+    // user's sort: the last column they sorted by (also in an earlier run,
+    // see rememberSort), by name until they chose one.
     void sortClicked(int column);
     int sortColumn() const { return sortColumn_; }
     Qt::SortOrder sortOrder() const { return sortOrder_; }
+    void rememberSort(int column, Qt::SortOrder order);
+    int userSortColumn() const { return userSortColumn_; }
+    Qt::SortOrder userSortOrder() const { return userSortOrder_; }
 
     const MapList& list() const { return list_; }
     const MapTree& tree() const { return tree_; }
@@ -134,10 +140,13 @@ private:
     QString statusText_;
     int sortColumn_ = 0;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    int userSortColumn_ = 0;
+    Qt::SortOrder userSortOrder_ = Qt::AscendingOrder;
     bool scanning_ = false;
     bool stopScan_ = false;
     bool closed_ = false;
     bool loadRefused_ = false; // "maps.lst" could not be read: it is not overwritten
+    platform::TextEncoding fileEncoding_ = platform::TextEncoding::Utf8; // as it was read
     int busy_ = 0;
 };
 

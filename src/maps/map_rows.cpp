@@ -1,6 +1,7 @@
 #include "maps/map_rows.h"
 
 #include "common/number_text.h"
+#include "common/shown_text.h"
 
 namespace fennick {
 
@@ -54,10 +55,12 @@ QVariant MapRows::data(const QModelIndex& index, int role) const {
             return int(record.timesplayed);
         if (key == QLatin1String("addtime"))
             return double(record.addtime);
-        return cellText(record, key);
+        return cellText(record, key).toCaseFolded(); // "Arena" and "arena" side by side
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
+    if (key == QLatin1String("addtime"))
+        return shownDate(record.addtime);
     return cellText(record, key);
 }
 

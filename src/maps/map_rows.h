@@ -17,7 +17,8 @@ struct MapColumn {
 // The rows of the shown group, as the list view shows them: each row is a
 // copy of a record, its cells the texts the column table gives. Columns
 // are found by key, never by position. The sort role gives the numbers of
-// "Times Played" and "Added" as numbers and every other cell as its text.
+// "Times Played" and "Added" as numbers and every other cell as its text
+// without regard to letter case. "Added" shows as a local date and time.
 class MapRows : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <charconv>
 #include <cmath>
@@ -47,12 +48,13 @@ Contents read(const QString& path) {
         contents.problem = QStringLiteral("%1 bytes is too large for a map list").arg(size);
         return contents;
     }
-    const std::optional<QString> text = platform::readText(*found);
-    if (!text) {
+    QFile file(*found);
+    if (!file.open(QIODevice::ReadOnly)) {
         contents.problem = QStringLiteral("cannot be read");
         return contents;
     }
-    for (const QString& line : platform::splitLines(*text)) {
+    const QString text = platform::decodeText(file.readAll(), contents.encoding);
+    for (const QString& line : platform::splitLines(text)) {
         RecordReader reader(line);
         if (const std::optional<QStringList> fields = reader.nextRecord(kFields))
             contents.records.append(recordOf(*fields));

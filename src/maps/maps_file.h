@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maps/map_record.h"
+#include "platform/text_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 struct Contents {
     QVector<MapRecord> records; // in file order; records without a name included
     QString problem;            // why the file was not read, for the console
+    // How the file was read; writing it back the same way keeps its bytes.
+    platform::TextEncoding encoding = platform::TextEncoding::Utf8;
 };
 
 // The records of the file, one per line: a line with fewer than seven fields

@@ -10,11 +10,33 @@
 namespace fennick::platform {
 
 QString decodeText(const QByteArray& bytes) {
+    TextEncoding found = TextEncoding::Utf8;
+    return decodeText(bytes, found);
+}
+
+QString decodeText(const QByteArray& bytes, TextEncoding& found) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    found = utf8.hasError() ? TextEncoding::Latin1 : TextEncoding::Utf8;
+    return found == TextEncoding::Utf8 ? text : QString::fromLatin1(bytes);
+}
+
+QByteArray encodeText(const QString& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8)
+        return text.toUtf8();
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() <= 0xFF) {
+            bytes += char(c.unicode());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        bytes += text.mid(i, length).toUtf8();
+        i += length - 1;
+    }
+    return bytes;
 }
 
 std::optional<QString> readText(const QString& path) {
@@ -68,10 +90,10 @@ QString pathForWriting(const QString& path) {
 
 namespace {
 
-QByteArray encodeLines(const QStringList& lines) {
+QByteArray encodeLines(const QStringList& lines, TextEncoding encoding = TextEncoding::Utf8) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += line.toUtf8();
+        bytes += encodeText(line, encoding);
         bytes += "\r\n";
     }
     return bytes;
@@ -105,8 +127,9 @@ bool writeFileBytes(const QString& path, const QByteArray& bytes, QString* error
     return true;
 }
 
-bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
-    return writeFileBytes(path, encodeLines(lines), error);
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error,
+                    TextEncoding encoding) {
+    return writeFileBytes(path, encodeLines(lines, encoding), error);
 }
 
 bool appendTextLines(const QString& path, const QStringList& lines, QString* error) {

@@ -11,7 +11,19 @@
 // one, so a crash never leaves half a file.
 namespace fennick::platform {
 
+// How a file's bytes stand for its text: UTF-8, or one character per byte
+// (Latin-1). Rewriting a file in the encoding it was read in keeps its
+// bytes as they were.
+enum class TextEncoding { Utf8, Latin1 };
+
 QString decodeText(const QByteArray& bytes);
+// The same, telling which encoding the bytes were read in.
+QString decodeText(const QByteArray& bytes, TextEncoding& found);
+
+// A text as the bytes of a file in `encoding`. Latin-1 writes each
+// character up to U+00FF as its byte and anything beyond as UTF-8, so
+// nothing is lost.
+QByteArray encodeText(const QString& text, TextEncoding encoding);
 
 // The whole file as text (looked up ignoring case), or nothing.
 std::optional<QString> readText(const QString& path);
@@ -27,7 +39,8 @@ QStringList splitLines(const QString& text);
 bool writeFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Replaces the file with the lines, each ended by CR LF, atomically.
-bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr,
+                    TextEncoding encoding = TextEncoding::Utf8);
 
 // Appends the lines, each ended by CR LF, creating the file when missing.
 bool appendTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);

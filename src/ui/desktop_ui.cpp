@@ -2,6 +2,7 @@
 
 #include "app/console_log.h"
 #include "customwin/widgets/add_on_windows.h"
+#include "ui/window_placement.h"
 
 #include <QCoreApplication>
 
@@ -13,11 +14,8 @@ void DesktopUi::attach(ConsoleLog& console, QWidget* consoleWindow) {
 }
 
 void DesktopUi::openConsole() {
-    if (!consoleWindow_)
-        return;
-    consoleWindow_->show();
-    consoleWindow_->raise();
-    consoleWindow_->activateWindow();
+    if (consoleWindow_)
+        showPlaced(*consoleWindow_, mainWindow_, WindowPlace::Beside);
 }
 
 void DesktopUi::openMapBrowser() {

@@ -19,6 +19,8 @@ public:
     void attach(ConsoleLog& console, QWidget* consoleWindow);
     // The custom windows that "loadform" opens and refreshing reaches.
     void attachCustomWindows(AddOnWindows& windows) { customWindows_ = &windows; }
+    // The windows the core opens appear beside this one (the main window).
+    void attachMainWindow(QWidget* window) { mainWindow_ = window; }
     // What "openserverbrowser" opens.
     void attachServerBrowser(std::function<void()> open) { openServerBrowser_ = std::move(open); }
     // What "openmapbrowser" opens.
@@ -36,6 +38,7 @@ private:
 
     ConsoleLog* console_ = nullptr;
     QPointer<QWidget> consoleWindow_;
+    QPointer<QWidget> mainWindow_;
     AddOnWindows* customWindows_ = nullptr;
     std::function<void()> openServerBrowser_;
     std::function<void()> openMapBrowser_;

@@ -8,17 +8,44 @@
 namespace fennick::test {
 namespace {
 
-// A level shot whose left half is red and right half blue.
-QByteArray halvesJpeg() {
+// A level shot whose left half is red and right half blue (or all green).
+QImage halves(bool green = false) {
     QImage picture(8, 4, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    for (int y = 0; y < 4; ++y)
+    picture.fill(green ? Qt::green : Qt::blue);
+    for (int y = 0; y < 4 && !green; ++y)
         for (int x = 0; x < 4; ++x)
             picture.setPixel(x, y, qRgb(255, 0, 0));
+    return picture;
+}
+
+QByteArray encoded(const QImage& picture, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPG", 100);
+    picture.save(&buffer, format, 100);
+    return bytes;
+}
+
+QByteArray halvesJpeg(bool green = false) {
+    return encoded(halves(green), "JPG");
+}
+
+// As OpenArena stores them: 24-bit, bottom row first, run-length encoded
+// in raw packets of one row.
+QByteArray halvesTga() {
+    const QImage picture = halves();
+    QByteArray bytes(18, '\0');
+    bytes[2] = 10;
+    bytes[12] = char(picture.width());
+    bytes[14] = char(picture.height());
+    bytes[16] = 24;
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        bytes += char(picture.width() - 1);
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb c = picture.pixel(x, y);
+            bytes.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+        }
+    }
     return bytes;
 }
 
@@ -35,6 +62,11 @@ protected:
         pk3("BaseQ3/pak0.pk3", {member("maps/q3dm1.bsp")});
         pk3("BaseQ3/pak1.pk3", {member("levelshots/q3dm1.jpg", halvesJpeg())});
         pk3("cpma/cpm.pk3", {member("levelshots/CPM3.JPG", halvesJpeg())});
+        // OpenArena's formats: .jpg first, then .tga, then .png, any case.
+        pk3("BaseQ3/pak2.pk3", {member("levelshots/OA_DM9.TGA", halvesTga()),
+                                member("levelshots/oa_png.png", encoded(halves(), "PNG")),
+                                member("levelshots/oa_both.tga", halvesTga()),
+                                member("levelshots/oa_both.PNG", encoded(halves(true), "PNG"))});
     }
     enum class Area { Drawn, Cleared, Untouched };
     Area show(const QString& map) {
@@ -63,7 +95,11 @@ TEST_F(LevelShotsTest, PicturesAreFoundStretchedOrTheAreaCleared) {
         {kQuake3, kQuake3, "q3dm7", Area::Cleared},
         {kQuake3, kQuake3, "../q3dm1", Area::Cleared},
         {kQuake3, kQuake3, "q3dm*", Area::Cleared},
-        {kQuake2, kQuake2, "q3dm1", Area::Drawn}, // already in temp
+        {kQuake3, kQuake3, "oa_dm9", Area::Drawn},
+        {kQuake3, kQuake3, "oa_png", Area::Drawn},
+        {kQuake3, kQuake3, "oa_both", Area::Drawn}, // the .tga, not the green .png
+        {kQuake2, kQuake2, "q3dm1", Area::Drawn},   // already in temp
+        {kQuake2, kQuake2, "oa_dm9", Area::Drawn},
         {kQuake2, kQuake2, "q3dm2", Area::Cleared},
     };
     for (const auto& c : cases) {
@@ -72,6 +108,8 @@ TEST_F(LevelShotsTest, PicturesAreFoundStretchedOrTheAreaCleared) {
     }
     EXPECT_TRUE(QFile::exists(temp.path("temp/q3dm1.jpg")));
     EXPECT_TRUE(QFile::exists(temp.path("temp/CPM3.JPG")));
+    EXPECT_TRUE(QFile::exists(temp.path("temp/OA_DM9.TGA")));
+    EXPECT_FALSE(QFile::exists(temp.path("temp/oa_both.PNG"))); // only what is shown
 }
 
 TEST_F(LevelShotsTest, ADamagedPictureInTempIsExtractedAgain) {

@@ -1,5 +1,6 @@
 #include "buttons/coloured_text.h"
 #include "common/fonts.h"
+#include "common/readable_colour.h"
 #include "support/qt_print.h"
 
 #include <QFontMetricsF>
@@ -26,14 +27,14 @@ struct Drawn {
 };
 
 Drawn draw(const QString& text, int start, std::optional<QColor> back = std::nullopt,
-           std::optional<QColor> fore = std::nullopt) {
+           std::optional<QColor> fore = std::nullopt, std::optional<QColor> backdrop = {}) {
     Drawn drawn;
     drawn.image.fill(kBlack);
     QPainter painter(&drawn.image);
     QFont font = sansFont(16);
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
-    TextCursor cursor{painter, 10, 4, 10, 400};
+    TextCursor cursor{painter, 10, 4, 10, 400, backdrop};
     PrintColoured(cursor, text, start, back, fore);
     drawn.endX = cursor.x;
     drawn.endY = cursor.y;
@@ -93,6 +94,42 @@ TEST(PrintColoured, HighlightTakesTheStartColourAndFillsTheLine) {
     EXPECT_EQ(QColor(drawn.image.pixel(399, 6)), kBack);
     EXPECT_EQ(QColor(drawn.image.pixel(9, 6)), kBlack);
     EXPECT_EQ(QColor(drawn.image.pixel(10, 6)), kBack);
+}
+
+// A caller that names the colour under the text gets colours readable on
+// it: the games' dark blue on a dark blue panel is drawn lighter.
+TEST(PrintColoured, ABackdropMakesTheColoursReadable) {
+    const QColor darkBlue(31, 63, 95);
+    const Drawn drawn = draw(QStringLiteral("^4H^7N"), 7, std::nullopt, std::nullopt, darkBlue);
+    const QColor blue(0, 0, 255);
+    EXPECT_EQ(drawn.colours, (QVector<QSet<QRgb>>{only(readableOn(blue, darkBlue)), only(kWhite)}));
+}
+
+// Names never show a code as text: a code followed by another is dropped,
+// also where a value is put after a caption's own code.
+TEST(PrintColoured, NamesAndFilledValuesKeepNoCodeBeforeACode) {
+    const struct {
+        const char *text, *tidy;
+    } tidied[] = {
+        {"^1^2Fish", "^2Fish"}, {"^1^2^3X", "^3X"}, {"^^1a", "^^1a"},
+        {"a^1^", "a^1^"},       {"^7]", "^7]"},     {"plain", "plain"},
+    };
+    for (const auto& c : tidied)
+        EXPECT_EQ(tidyColourCodes(QLatin1String(c.text)), QLatin1String(c.tidy)) << c.text;
+
+    const struct {
+        const char *text, *value, *filled;
+    } filled[] = {
+        {"\\caption\\^7Name: ^7%v\\category\\Player", "^1Big ^7Fish",
+         "\\caption\\^7Name: ^1Big ^7Fish\\category\\Player"},
+        {"^7Name: ^7%v", "Plain", "^7Name: ^7Plain"},
+        {"^7Map: %v (^3%v)", "^1^2Red", "^7Map: ^2Red (^2Red)"},
+        {"x^%v", "^1y", "x^^1y"}, // a lone "^" is no whole code: it stays
+    };
+    for (const auto& c : filled)
+        EXPECT_EQ(fillColoured(QLatin1String(c.text), QStringLiteral("%v"), QLatin1String(c.value)),
+                  QLatin1String(c.filled))
+            << c.text;
 }
 
 TEST(PrintColoured, VisibleCharactersLeaveTheCodesOut) {

@@ -183,7 +183,7 @@ TEST_F(MapBrowserTest, SaveFilesTheChosenMapIntoAUserGroup) {
     EXPECT_EQ(browser.saveIntoGroup("Favourites"), MapBrowser::SaveResult::Saved);
     EXPECT_EQ(browser.caption(), QStringLiteral("Quake 3 Arena - Favourites"));
     EXPECT_EQ(browser.tree().nodes().constLast().image, 1);
-    EXPECT_EQ(browser.countText(), QStringLiteral("1 maps"));
+    EXPECT_EQ(browser.countText(), QStringLiteral("1 map"));
     EXPECT_THAT(browser.groupBox(), ElementsAre("Favourites"));
 
     // A title typed in a user group is stored; a new name does not file the

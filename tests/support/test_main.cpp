@@ -1,4 +1,4 @@
-#include "common/fonts.h"
+#include "ui/app_look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setFont(fennick::sansPointFont(9)); // as the desktop program does
+    fennick::applyAppLook(app); // as the desktop program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

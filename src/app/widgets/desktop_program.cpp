@@ -1,9 +1,11 @@
 #include "app/widgets/desktop_program.h"
 
-#include "maps/map_browser.h"
+#include "common/game_ids.h"
 #include "compile/widgets/frm_q3_compile.h"
+#include "maps/map_browser.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"
+#include "ui/window_placement.h"
 
 namespace fennick {
 
@@ -21,9 +23,12 @@ ProgramEnvironment environmentFor(const QString& folder, platform::Clock* clock,
 
 DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* clock)
     : program_(environmentFor(programFolder, clock, &ui_)), console_(program_),
-      setup_(program_.settings), form_(program_, setup_), view_(form_), startup_(program_, &view_) {
+      setup_(program_.settings), form_(program_, setup_), view_(form_, setup_),
+      startup_(program_, &view_) {
     ui_.attach(program_.console, &console_);
+    ui_.attachMainWindow(&form_);
     ui_.attachCustomWindows(customWindows_);
+    customWindows_.setAnchor(&form_);
     startup_.hooks.initCustomWindows = [this] { customWindows_.initialize(); };
     startup_.hooks.buildResolutionList = [this] {
         program_.video.BuildResolutionList(QtDisplayModes());
@@ -31,6 +36,7 @@ DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* cl
     ui_.attachServerBrowser([this] { openServerBrowser(); });
     ui_.attachMapBrowser([this] { openMapBrowser(); });
     form_.onClosing = [this] { shutDown(); };
+    QObject::connect(&setup_, &frmSetup::accepted, &form_, [this] { chooseGameIfNone(); });
     frmQ3Compile::attach(program_.compileStep, form_);
 }
 
@@ -46,9 +52,7 @@ DesktopProgram::~DesktopProgram() {
 void DesktopProgram::openServerBrowser() {
     if (!serverBrowser_)
         serverBrowser_ = new frmBrowseServer(program_);
-    serverBrowser_->show();
-    serverBrowser_->raise();
-    serverBrowser_->activateWindow();
+    showPlaced(*serverBrowser_, &form_, WindowPlace::Beside);
 }
 
 // One map browser at a time, like the server browser. A browser that was
@@ -57,9 +61,21 @@ void DesktopProgram::openServerBrowser() {
 void DesktopProgram::openMapBrowser() {
     if (!mapBrowser_ || mapBrowser_->browser().isClosed())
         mapBrowser_ = new frmMapBrowser(program_);
-    mapBrowser_->show();
-    mapBrowser_->raise();
-    mapBrowser_->activateWindow();
+    showPlaced(*mapBrowser_, &form_, WindowPlace::Beside);
+}
+
+// After a start without any game folder, the first folder the user makes
+// valid in the setup dialog brings its game up, as a start would have.
+void DesktopProgram::chooseGameIfNone() {
+    if (!program_.game.currentGame.isEmpty())
+        return;
+    const ProgramSettings& settings = program_.settings;
+    if (settings.quake3DirValid())
+        program_.switcher.SwitchGame(kQuake3);
+    else if (settings.quake2DirValid())
+        program_.switcher.SwitchGame(kQuake2);
+    else if (settings.quakeDirValid())
+        program_.switcher.SwitchGame(kQuake1);
 }
 
 bool DesktopProgram::start() {

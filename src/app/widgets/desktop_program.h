@@ -42,6 +42,7 @@ public:
 
 private:
     void shutDown();
+    void chooseGameIfNone();
     void openServerBrowser();
     void openMapBrowser();
 

@@ -1,7 +1,9 @@
 #include "app/widgets/desktop_startup_view.h"
 
 #include "app/widgets/form1.h"
+#include "app/widgets/frm_setup.h"
 #include "app/widgets/splash_window.h"
+#include "ui/window_placement.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -9,7 +11,8 @@
 
 namespace fennick {
 
-DesktopStartupView::DesktopStartupView(Form1& mainWindow) : mainWindow_(&mainWindow) {}
+DesktopStartupView::DesktopStartupView(Form1& mainWindow, frmSetup& setupDialog)
+    : mainWindow_(&mainWindow), setupDialog_(setupDialog) {}
 
 DesktopStartupView::~DesktopStartupView() = default;
 
@@ -26,9 +29,7 @@ void DesktopStartupView::showMainWindow() {
     if (!mainWindow_)
         return;
     mainWindow_->RedrawForm();
-    mainWindow_->show();
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
+    showPlaced(*mainWindow_, nullptr, WindowPlace::CentredOver);
     if (splash_)
         splash_->raise();
 }
@@ -43,6 +44,15 @@ void DesktopStartupView::waitMilliseconds(int ms) {
     QEventLoop loop;
     QTimer::singleShot(qMax(0, ms), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void DesktopStartupView::noGameFound() {
+    if (!mainWindow_ || !mainWindow_->isVisible())
+        return;
+    setupDialog_.showGuide(QStringLiteral(
+        "No game folder was found. Choose the folder Quake, Quake II or Quake III Arena "
+        "(or OpenArena) is installed in: type it or press Browse..., then OK."));
+    showPlaced(setupDialog_, mainWindow_, WindowPlace::CentredOver);
 }
 
 bool DesktopStartupView::splashShown() const {

@@ -11,12 +11,17 @@
 #include "launch/widgets/mod_panel_view.h"
 #include "launch/widgets/video_controls.h"
 
+#include "ui/window_placement.h"
+
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
 
 namespace fennick {
 
@@ -24,6 +29,21 @@ namespace {
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 472;
+
+// The strip's areas reached from the keyboard, and what their tooltips say.
+struct StripKey {
+    StripArea area;
+    QKeySequence keys;
+    const char* tip;
+};
+
+const StripKey kStripKeys[] = {
+    {StripArea::Quake1Icon, QKeySequence(Qt::CTRL | Qt::Key_1), "Quake 1"},
+    {StripArea::Quake2Icon, QKeySequence(Qt::CTRL | Qt::Key_2), "Quake 2"},
+    {StripArea::Quake3Icon, QKeySequence(Qt::CTRL | Qt::Key_3), "Quake 3 Arena"},
+    {StripArea::Setup, QKeySequence(Qt::ALT | Qt::Key_S), "Setup: game directories and options"},
+    {StripArea::Corner, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), "Console"},
+};
 
 } // namespace
 
@@ -33,12 +53,10 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
       strip_(kWidth, TitleStripPainter::kHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fennick"));
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
+    makeFixedSize(*this);
     setMouseTracking(true);
     setAutoFillBackground(true);
-    QPalette dark = palette();
-    dark.setColor(QPalette::Window, QColor(24, 22, 20));
-    setPalette(dark);
 
     // Holds the strip's font for measuring status texts; never shown.
     tmpLabel_ = new QLabel(this);
@@ -52,6 +70,7 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
                             kHeight - TitleStripPainter::kHeight);
     buildPanel();
     new BotWindowTrigger(program_, *this);
+    buildStripKeys();
 
     statusTimer_ = new QTimer(this);
     statusTimer_->setObjectName(QStringLiteral("statusTimer"));
@@ -81,6 +100,49 @@ void Form1::buildPanel() {
     info->move(8 + ButtonArea::kWidth + 8, foot);
     auto* map = new MapPicture(program_, panelArea_);
     map->move(kWidth - 8 - MapPicture::kPictureSize.width(), foot);
+    orderTabs();
+}
+
+// The keyboard goes through the panel as it is laid out: the mod list and
+// its fields, the screen mode, Launch, then the button area from the
+// group selector down, and the fast-info panel.
+void Form1::orderTabs() {
+    static const char* const kOrder[] = {
+        "ListView1",   "Text1",       "Combo1",      "File1",       "cmbResolution",
+        "Command1",    "ImageCombo1", "cmdCommand0", "cmdCommand1", "cmdCommand2",
+        "cmdCommand3", "ImageCombo2", "picInfo"};
+    QWidget* previous = nullptr;
+    for (const char* name : kOrder) {
+        QWidget* next = panelArea_->findChild<QWidget*>(QLatin1String(name));
+        if (!next)
+            continue;
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+// The game icons, "Setup" and the console corner have keys of their own,
+// named in the strip's tooltips.
+void Form1::buildStripKeys() {
+    for (const StripKey& key : kStripKeys) {
+        auto* shortcut = new QShortcut(key.keys, this);
+        shortcut->setObjectName(QStringLiteral("stripKey") +
+                                key.keys.toString(QKeySequence::PortableText));
+        const StripArea area = key.area;
+        connect(shortcut, &QShortcut::activated, this, [this, area] {
+            clickArea(area);
+            RedrawForm();
+        });
+    }
+}
+
+QString Form1::stripToolTip(StripArea area) {
+    for (const StripKey& key : kStripKeys)
+        if (key.area == area)
+            return QStringLiteral("%1 (%2)").arg(QLatin1String(key.tip),
+                                                 key.keys.toString(QKeySequence::NativeText));
+    return {};
 }
 
 Form1::~Form1() {
@@ -91,7 +153,25 @@ Form1::~Form1() {
 // the cut text fits exactly what the painter draws on any screen and with
 // any font set (a widget's own metrics follow the screen, not the picture).
 int Form1::measure(const QString& text) const {
-    return QFontMetrics(tmpLabel_->font(), &strip_).horizontalAdvance(text);
+    return QFontMetrics(statusFont(), &strip_).horizontalAdvance(text);
+}
+
+// The strip's font, or a lighter and then smaller one when the status text
+// would not fit in it: a long message is drawn whole rather than scrolled
+// until its start is gone. Only a message too long even for the smallest
+// scrolls (and is cut), in the strip's own font.
+QFont Form1::statusFont() const {
+    const QString& text = program_.status.statusText;
+    QFont font = tmpLabel_->font();
+    for (const int pixels : {0, 11, 10, 9}) {
+        if (pixels > 0) {
+            font.setBold(false);
+            font.setPixelSize(pixels);
+        }
+        if (QFontMetrics(font, &strip_).horizontalAdvance(text) <= StatusLine::kMaxWidth)
+            return font;
+    }
+    return tmpLabel_->font();
 }
 
 void Form1::tickStatus() {
@@ -105,6 +185,7 @@ void Form1::RedrawForm() {
     state.game = program_.game.currentGame;
     state.statusText =
         program_.status.visibleText([this](const QString& text) { return measure(text); });
+    state.statusFont = statusFont();
     state.statusFading = program_.status.aboutToChange(program_.clock.secondsSinceMidnight());
     state.lit = mayLight(hovered_) ? hovered_ : StripArea::None;
     // The strip is kept at the screen's pixel density so its text stays sharp.
@@ -175,12 +256,23 @@ void Form1::clickArea(StripArea area) {
     if (!row->game.isEmpty()) {
         program_.switcher.SwitchGame(row->game);
     } else if (area == StripArea::Setup) {
-        setupDialog_.show();
-        setupDialog_.raise();
-        setupDialog_.activateWindow();
+        showPlaced(setupDialog_, this, WindowPlace::CentredOver);
     } else if (area == StripArea::Corner) {
         program_.ui.openConsole();
     }
+}
+
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = stripToolTip(stripAreaAt(help->pos()));
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

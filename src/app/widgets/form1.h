@@ -29,6 +29,9 @@ public:
     // Draws the title strip from the program's state.
     void RedrawForm();
 
+    // What the strip's tooltip says over an area: its name and its key.
+    static QString stripToolTip(StripArea area);
+
     // The place below the strip for the window's panels.
     QWidget* panelArea() const { return panelArea_; }
 
@@ -37,6 +40,7 @@ public:
     std::function<void()> onClosing;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,7 +49,10 @@ protected:
 
 private:
     void buildPanel();
+    void orderTabs();
+    void buildStripKeys();
     int measure(const QString& text) const;
+    QFont statusFont() const;
     void tickStatus();
     bool mayLight(StripArea area) const;
     void clickArea(StripArea area);

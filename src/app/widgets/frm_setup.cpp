@@ -3,6 +3,8 @@
 #include "app/native_engines.h"
 #include "app/program_settings.h"
 #include "common/game_ids.h"
+#include "ui/app_look.h"
+#include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,14 +14,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 
 namespace fennick {
 
 namespace {
 
-const QColor kValidColour(0, 127, 0);
-const QColor kInvalidColour(127, 0, 0);
+// Dark green and dark red, lightened (same hue) to read on the dark window.
+const QColor kValidColour = onWindow(QColor(0, 127, 0));
+const QColor kInvalidColour = onWindow(QColor(127, 0, 0));
 const QRect kFrameGeometry(8, 72, 424, 262);
 // Each game takes a directory line and an engine line below it.
 constexpr int kRowTop = 16;
@@ -50,19 +54,43 @@ QString systemFolderPicker(QWidget* owner, const QString& title) {
 } // namespace
 
 frmSetup::frmSetup(ProgramSettings& settings, QWidget* parent)
-    : QWidget(parent), folderPicker(systemFolderPicker), settings_(settings) {
+    : QWidget(parent, Qt::Dialog), folderPicker(systemFolderPicker), settings_(settings) {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Fennick Setup"));
-    setFixedSize(440, 376);
+    resize(440, 410);
+    makeFixedSize(*this);
     buildHeader();
     buildGeneralFrame();
     buildServersFrame();
     buildDeveloperFrame();
-    okButton_ =
-        named(new QPushButton(QStringLiteral("OK"), this), "Command4", QRect(352, 342, 80, 26));
+    buildButtons();
     connectFields();
     showTab(0);
     refreshFields();
+}
+
+// Below the frames: the first-start guide (hidden until needed), "OK",
+// which keeps what was entered, and "Cancel" (or Escape), which puts back
+// what the fields held when the dialog was opened.
+void frmSetup::buildButtons() {
+    guide_ = named(new QLabel(this), "lblGuide", QRect(8, 338, 424, 32));
+    guide_->setWordWrap(true);
+    QFont bold = guide_->font();
+    bold.setBold(true);
+    guide_->setFont(bold);
+    guide_->hide();
+    okButton_ =
+        named(new QPushButton(QStringLiteral("OK"), this), "Command4", QRect(264, 376, 80, 26));
+    okButton_->setDefault(true);
+    cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel",
+                          QRect(352, 376, 80, 26));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &frmSetup::cancelSettings);
+}
+
+void frmSetup::showGuide(const QString& text) {
+    guide_->setText(text);
+    guide_->setVisible(!text.isEmpty());
 }
 
 void frmSetup::buildHeader() {
@@ -176,6 +204,9 @@ void frmSetup::connectFields() {
         connect(row.engine, &QLineEdit::textEdited, this,
                 [this, game](const QString& text) { settings_.setEngineOf(game, text); });
     }
+    // Enter in a field is OK, as in any dialog.
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::returnPressed, this, &frmSetup::acceptSettings);
     connect(q3MapPath_, &QLineEdit::textEdited, this,
             [this](const QString& text) { settings_.setQ3MapPath(text); });
     connect(oglMode_, &QComboBox::activated, this, [this](int) {
@@ -200,6 +231,7 @@ void frmSetup::connectFields() {
     });
     connect(tabs_, &QTabBar::currentChanged, this, &frmSetup::showTab);
     connect(okButton_, &QPushButton::clicked, this, &frmSetup::acceptSettings);
+    connect(cancelButton_, &QPushButton::clicked, this, &frmSetup::cancelSettings);
     connect(&settings_, &ProgramSettings::changed, this, &frmSetup::refreshFields);
 }
 
@@ -258,7 +290,23 @@ bool frmSetup::directoryValid(const QString& game) const {
 
 void frmSetup::acceptSettings() {
     settings_.trimTrailingSeparators();
+    showGuide(QString());
     hide();
+    Q_EMIT accepted();
+}
+
+void frmSetup::cancelSettings() {
+    settings_.restore(shownValues_);
+    hide();
+}
+
+// What the fields hold as the dialog opens is what Cancel goes back to.
+// The dialog opens ready for typing the first folder.
+void frmSetup::showEvent(QShowEvent* event) {
+    shownValues_ = settings_.snapshot();
+    QWidget::showEvent(event);
+    if (!isAncestorOf(focusWidget()))
+        rows_[0].edit->setFocus();
 }
 
 bool frmSetup::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/program_settings.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -14,8 +16,6 @@ class QTabBar;
 
 namespace fennick {
 
-class ProgramSettings;
-
 // The setup dialog: a view of the program settings. Typing into a field
 // hands the text to the settings model, which validates it; changes made by
 // code (loading, the first-start search) come back through the model's
@@ -29,7 +29,15 @@ public:
     // in tests; the default is the system's folder picker.
     std::function<QString(QWidget* owner, const QString& title)> folderPicker;
 
+    // A line above the buttons that tells the user what to do (the first
+    // start without a game folder); hidden again by OK or an empty text.
+    void showGuide(const QString& text);
+
+Q_SIGNALS:
+    void accepted(); // OK was pressed
+
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -58,7 +66,9 @@ private:
     bool directoryValid(const QString& game) const;
     void showTab(int index);
     void refreshFields();
+    void buildButtons();
     void acceptSettings();
+    void cancelSettings();
 
     ProgramSettings& settings_;
     QLabel* header_ = nullptr;
@@ -74,6 +84,9 @@ private:
     QLabel* q3MapLabel_ = nullptr;
     QLineEdit* q3MapPath_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* guide_ = nullptr;
+    ProgramSettings::Snapshot shownValues_;
 };
 
 } // namespace fennick

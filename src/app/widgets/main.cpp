@@ -1,7 +1,7 @@
 #include "app/app_icon.h"
 #include "app/program_folder.h"
 #include "app/widgets/desktop_program.h"
-#include "common/fonts.h"
+#include "ui/app_look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,9 +44,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(fennick::kApplicationName);
     QGuiApplication::setDesktopFileName(fennick::kApplicationName);
     QApplication::setWindowIcon(windowIcon());
-    // The windows are laid out at fixed positions, so they use a named face
-    // that the setup script installs rather than the desktop theme's choice.
-    QApplication::setFont(fennick::sansPointFont(9));
+    fennick::applyAppLook(app);
 
     const fennick::ProgramFolderChoice folder =
         fennick::resolveProgramFolder(fennick::programFolderPlaces(chosenProgramFolder(app)));

@@ -43,6 +43,8 @@ void TitleStripPainter::paintText(QPainter& painter, const StripState& state,
     painter.setPen(kSetupColour);
     painter.drawText(QPoint(130, baseline), QStringLiteral("Setup"));
     painter.setPen(state.statusFading ? kFadingColour : kStatusColour);
+    if (state.statusFont != QFont())
+        painter.setFont(state.statusFont);
     const int width = painter.fontMetrics().horizontalAdvance(state.statusText);
     painter.drawText(QPoint(kStatusRight - width, baseline), state.statusText);
 }

@@ -11,8 +11,9 @@ namespace fennick {
 
 // What the title strip shows at one moment.
 struct StripState {
-    QString game;        // the current game, empty for none
-    QString statusText;  // already cut to the width it may take
+    QString game;       // the current game, empty for none
+    QString statusText; // already cut to the width it may take
+    QFont statusFont;   // the font it fits in; the strip's when left default
     bool statusFading = false;
     StripArea lit = StripArea::None; // the area to highlight, if any
 };

@@ -5,6 +5,10 @@
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_watch_server.h"
 #include "browser/widgets/server_info_panel.h"
+#include "common/shown_text.h"
+#include "ui/browser_place.h"
+#include "ui/button_keys.h"
+#include "ui/coloured_name_delegate.h"
 #include "ui/group_tree_widget.h"
 
 #include <QCloseEvent>
@@ -18,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
@@ -60,22 +65,39 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
     rightLayout->addWidget(caption_);
     rightLayout->addWidget(list_, 1);
     auto* lower = new QHBoxLayout;
-    info_ = new ServerInfoPanel(right);
-    lower->addWidget(info_, 1);
+    lower->addWidget(buildInfoPanel(right), 1);
     lower->addWidget(buildChosenServer());
     rightLayout->addLayout(lower);
 
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(tree_);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 610});
+    splitter_ = new QSplitter(this);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(right);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({170, 610});
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
     layout->addWidget(buildButtons());
+    ButtonKeys::closeOnEscape(*this); // Escape is Cancel
 
     connectModel();
+    place_ = std::make_unique<BrowserPlaceKeeper>(program_.ini, FennickIni::kServerBrowser, *this,
+                                                  *splitter_);
+    const QString sortKey = place_->restore();
+    browser_->rememberSort(ServerRows::ColumnIndex(sortKey), place_->sortOrder());
     browser_->open();
+}
+
+// The player list can be longer than the panel: the panel scrolls.
+QWidget* frmBrowseServer::buildInfoPanel(QWidget* parent) {
+    infoScroll_ = new QScrollArea(parent);
+    infoScroll_->setObjectName(QStringLiteral("infoScroll"));
+    infoScroll_->setMinimumSize(220, 120);
+    infoScroll_->setFrameShape(QFrame::NoFrame);
+    infoScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    info_ = new ServerInfoPanel(infoScroll_);
+    infoScroll_->setWidget(info_);
+    return infoScroll_;
 }
 
 // The watch window reads this browser's servers: it closes with it.
@@ -108,13 +130,15 @@ void frmBrowseServer::buildList() {
     // The view sorts a proxy of the rows, as the column clicks ask.
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(&browser_->rows());
+    // Sorted by the stored texts; the names show in their colours.
+    sorted_->setSortRole(ServerRows::SortRole);
     list_->setModel(sorted_);
+    list_->setItemDelegateForColumn(ServerRows::ColumnIndex(QStringLiteral("hostname")),
+                                    new ColouredNameDelegate(ServerRows::ColouredRole, list_));
     list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
             &ServerBrowser::sortClicked);
-    const QVector<ServerColumn>& columns = ServerRows::columns();
-    for (int i = 0; i < columns.size(); ++i)
-        list_->setColumnWidth(i, std::max(columns[i].widthTwips / kTwipsPerPixel, 40));
+    fitColumns();
     list_->installEventFilter(this);
     rowsArea_ = list_->viewport();
     rowsArea_->installEventFilter(this);
@@ -138,6 +162,26 @@ void frmBrowseServer::buildList() {
                     if (browser_->rows().row(row).ip == browser_->connectTo())
                         return highlightChosen();
             });
+}
+
+// Each column is as wide as the table asks, and at least as wide as its
+// caption and the texts it typically shows (an address, a date and time).
+void frmBrowseServer::fitColumns() {
+    const QFontMetrics metrics(list_->font());
+    const QFontMetrics header(list_->header()->font());
+    ServerRecord sample;
+    sample.ip = QStringLiteral("255.255.255.255:27960");
+    sample.lastupdate = 86399.9;
+    sample.addtime = 46363.62;
+    sample.ping = 999;
+    sample.players = sample.maxclients = 64;
+    const QVector<ServerColumn>& columns = ServerRows::columns();
+    for (int i = 0; i < columns.size(); ++i) {
+        const QString key = QLatin1String(columns[i].key);
+        const int caption = header.horizontalAdvance(QLatin1String(columns[i].caption)) + 24;
+        const int text = metrics.horizontalAdvance(ServerRows::shownText(sample, key)) + 12;
+        list_->setColumnWidth(i, std::max({columns[i].widthTwips / kTwipsPerPixel, caption, text}));
+    }
 }
 
 QWidget* frmBrowseServer::buildChosenServer() {
@@ -241,9 +285,15 @@ void frmBrowseServer::connectModel() {
 
 void frmBrowseServer::showInfo() {
     online_->setText(browser_->work()->onlineLabel());
-    QImage picture(info_->size() * devicePixelRatioF(), QImage::Format_RGB32);
+    const ServerInfoView view = browser_->work()->infoView();
+    const QSize shown = infoScroll_->viewport()->size();
+    const QSize size(shown.width(),
+                     std::max(shown.height(), ServerInfoPainter::contentHeight(view)));
+    if (info_->size() != size)
+        info_->resize(size);
+    QImage picture(size * devicePixelRatioF(), QImage::Format_RGB32);
     picture.setDevicePixelRatio(devicePixelRatioF());
-    ServerInfoPainter::paint(picture, browser_->work()->infoView());
+    ServerInfoPainter::paint(picture, view);
     info_->showPicture(picture);
 }
 
@@ -255,7 +305,7 @@ frmWatchServer* frmBrowseServer::watchWindow() const {
 // the panel is drawn here again at once.
 void frmBrowseServer::openWatch() {
     if (!watch_) {
-        watch_ = frmWatchServer::watch(*browser_, program_, info_->mapToGlobal(QPoint(0, 0)));
+        watch_ = frmWatchServer::watch(*browser_, program_, infoScroll_->mapToGlobal(QPoint(0, 0)));
         connect(watch_, &frmWatchServer::closed, this, [this] {
             if (browser_->work())
                 showInfo();
@@ -308,7 +358,8 @@ void frmBrowseServer::showSelection() {
 
 void frmBrowseServer::showChosen() {
     connectTo_->setText(browser_->connectTo());
-    name_->setText(browser_->nameBox());
+    // The name as its server sent it, shown as UTF-8 when it is.
+    name_->setText(shownServerText(browser_->nameBox()));
     password_->setText(browser_->passwordBox());
     highlightChosen();
     if (browser_->work())
@@ -379,6 +430,9 @@ bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmBrowseServer::closeEvent(QCloseEvent* event) {
+    const int sort = browser_->userSortColumn();
+    place_->save(sort >= 0 ? QLatin1String(ServerRows::columns()[sort].key) : QString(),
+                 browser_->userSortOrder());
     if (watch_)
         watch_->close();
     browser_->close();

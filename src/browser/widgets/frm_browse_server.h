@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QSortFilterProxyModel;
 class QTreeView;
 class QTreeWidget;
@@ -18,6 +20,7 @@ namespace fennick {
 
 class Program;
 class ServerBrowser;
+class BrowserPlaceKeeper;
 class ServerInfoPanel;
 class frmWatchServer;
 
@@ -46,6 +49,8 @@ protected:
 private:
     void buildTree();
     void buildList();
+    void fitColumns();
+    QWidget* buildInfoPanel(QWidget* parent);
     QWidget* buildChosenServer();
     QWidget* buildButtons();
     void connectModel();
@@ -70,6 +75,9 @@ private:
     QWidget* rowsArea_ = nullptr; // the list's viewport, where the pointer pauses the sort
     QSortFilterProxyModel* sorted_ = nullptr;
     ServerInfoPanel* info_ = nullptr;
+    QScrollArea* infoScroll_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    std::unique_ptr<BrowserPlaceKeeper> place_;
     QLineEdit* connectTo_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* password_ = nullptr;

@@ -1,5 +1,7 @@
 #include "browser/widgets/frm_watch_server.h"
 
+#include "ui/window_placement.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,6 +38,7 @@ frmWatchServer::frmWatchServer(WatchSources sources, QWidget* parent)
 frmWatchServer* frmWatchServer::watch(ServerBrowser& browser, Program& program, QPoint at) {
     auto* window = new frmWatchServer(WatchSources::of(browser, program));
     window->move(at);
+    keepOnScreen(*window);
     window->open();
     return window;
 }

@@ -21,7 +21,8 @@ class frmWatchServer : public QWidget {
 public:
     static constexpr int kStartDelayMs = 500;
     static constexpr int kFrameMs = 40;
-    static constexpr QSize kOpenSize{200, 180};
+    // Opens as wide as it may grow, so the detail lines show whole.
+    static constexpr QSize kOpenSize{WatchFrame::kMaxSize.width(), 180};
     // How far the mouse moves with a button held before a press drags.
     static constexpr int kDragDistance = 3;
     // After a move the window system made, the window snaps once it has

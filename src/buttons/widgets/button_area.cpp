@@ -1,7 +1,6 @@
 #include "buttons/widgets/button_area.h"
 
 #include "buttons/button_groups.h"
-#include "launch/widgets/panel_look.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -25,7 +24,6 @@ const QString kOtherText = QStringLiteral("Other...");
 ButtonArea::ButtonArea(ButtonGroups& groups, QWidget* parent) : QWidget(parent), groups_(groups) {
     setObjectName(QStringLiteral("buttonArea"));
     setFixedSize(kWidth, kHeight);
-    setPalette(PanelLook::palette());
     buildSelector();
     buildButtons();
     buildOverflow();
@@ -69,6 +67,10 @@ void ButtonArea::buildOverflow() {
     overflow_->setObjectName(QStringLiteral("ImageCombo2"));
     overflow_->setGeometry(0, kOverflowTop, kWidth, kRowHeight);
     overflow_->setPlaceholderText(kOtherText);
+    // "Other..." is the list's own caption, not a dimmed hint: it works.
+    QPalette look = overflow_->palette();
+    look.setColor(QPalette::PlaceholderText, look.color(QPalette::ButtonText));
+    overflow_->setPalette(look);
     overflow_->setMaxVisibleItems(20);
     connect(overflow_, &QComboBox::activated, this, [this](int index) {
         overflow_->setCurrentIndex(-1);

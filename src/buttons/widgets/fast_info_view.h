@@ -11,6 +11,9 @@ class ModPanel;
 // The fast-info panel (`picInfo`): the model's lines drawn by
 // FastInfoPainter over the game's background picture. The line under the
 // pointer is highlighted when it has a command; a released button runs it.
+// From the keyboard, Up and Down light the lines with a command in turn,
+// Enter (or Space) runs the lit line's left-click command and Shift+Enter
+// its right-click one.
 class FastInfoView : public QWidget {
     Q_OBJECT
 public:
@@ -24,16 +27,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void loadBackground();
     void redraw(int highlight);
+    void stepKeyLine(int step);
 
     FastInfo& info_;
     ModPanel& panel_;
     QImage background_;
     QImage picture_;
     int highlight_ = -1;
+    int keyLine_ = -1; // the line lit from the keyboard, -1 for none
 };
 
 } // namespace fennick

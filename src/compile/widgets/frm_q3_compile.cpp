@@ -3,6 +3,8 @@
 #include "compile/map_compile_step.h"
 #include "compile/map_compiler.h"
 #include "platform/file_system.h"
+#include "ui/app_look.h"
+#include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -39,7 +41,8 @@ frmQ3Compile::frmQ3Compile(MapCompiler& compiler, const CompileRequest& request,
     : QDialog(parent), compiler_(&compiler), paths_(request.paths) {
     setObjectName(QStringLiteral("frmQ3Compile"));
     setWindowTitle(kTitle);
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
+    makeFixedSize(*this);
     named(new QLabel(QStringLiteral("The following map file has been selected :"), this), "Label1",
           QRect(10, 8, 352, 20));
     auto* mapName = named(new QLabel(paths_.mapFile, this), "lblMapName", QRect(10, 28, 352, 36));
@@ -164,7 +167,7 @@ void frmQ3Compile::showFailure() {
     state_->setText(QStringLiteral("The compile failed: ") + compiler_->failure() +
                     QLatin1Char('.'));
     QPalette red = state_->palette();
-    red.setColor(QPalette::WindowText, QColor(127, 0, 0));
+    red.setColor(QPalette::WindowText, onWindow(QColor(127, 0, 0)));
     state_->setPalette(red);
     log_->setPlainText(compiler_->logTail().join(QLatin1Char('\n')));
     log_->show();

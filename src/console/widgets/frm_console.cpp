@@ -3,6 +3,8 @@
 #include "app/program.h"
 #include "common/fonts.h"
 #include "console/name_completion.h"
+#include "ui/button_keys.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -42,8 +44,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 frmConsole::frmConsole(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
     setObjectName(QStringLiteral("frmConsole"));
     setWindowTitle(QStringLiteral("Fennick Console"));
-    setFixedSize(561, 370);
+    resize(561, 370);
+    makeFixedSize(*this);
     buildControls();
+    ButtonKeys::closeOnEscape(*this); // as "Hide"
 
     // Everything printed before the window existed comes first.
     for (const QString& line : program_.console.lines())
@@ -74,10 +78,10 @@ void frmConsole::buildControls() {
         this, "Label2", QStringLiteral("MC Time"),
         QStringLiteral(
             "Time to create the config file and command line (and draw fastinfo and map pic)"),
-        QRect(124, 338, 84, 21));
+        QRect(124, 338, 112, 21));
     const QString exampleLine = QStringLiteral("c:\\quake\\quake.exe");
     commandLineLabel_ =
-        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(212, 338, 252, 21));
+        makeLabel(this, "Label1", exampleLine, exampleLine, QRect(240, 338, 224, 21));
 
     hideButton_ = new QPushButton(QStringLiteral("Hide"), this);
     hideButton_->setObjectName(QStringLiteral("Command1"));
@@ -140,6 +144,12 @@ bool frmConsole::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+// The window opens ready for typing a command.
+void frmConsole::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    input_->setFocus();
 }
 
 // The close box only hides the window: it lives as long as the program.

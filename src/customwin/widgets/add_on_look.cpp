@@ -1,5 +1,6 @@
 #include "customwin/widgets/add_on_look.h"
 
+#include "common/readable_colour.h"
 #include "customwin/form_fonts.h"
 
 #include <QTextDocument>
@@ -67,6 +68,9 @@ ColourRoles colourRoles(const FormObject& object) {
     }
 }
 
+// Described colours were chosen for the light windows they were designed
+// on: a text colour is kept readable on the background it ends up on (the
+// program's dark one, or the described one), in its own hue.
 void applyColours(QWidget& widget, const FormObject& object) {
     const ColourRoles roles = colourRoles(object);
     QPalette palette = widget.palette();
@@ -83,6 +87,7 @@ void applyColours(QWidget& widget, const FormObject& object) {
         if (colour.isValid())
             palette.setColor(roles.fore, colour);
     }
+    palette.setColor(roles.fore, readableOn(palette.color(roles.fore), palette.color(roles.back)));
     widget.setPalette(palette);
 }
 

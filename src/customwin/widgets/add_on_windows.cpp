@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/form_loading.h"
+#include "ui/window_placement.h"
 
 namespace fennick {
 
@@ -30,7 +31,7 @@ fkAddOn* AddOnWindows::LoadForm(const QString& path) {
     windows_.append(window);
     window->build(*model);
     program_.cvars.resumeRefresh();
-    window->show();
+    showPlaced(*window, anchor_, WindowPlace::Beside);
     program_.cvars.RefreshBoundControls();
     console_.setWindowLoadTime(QStringLiteral("LoadForm : ") +
                                formatSeconds(program_.clock.elapsedSince(started)) +

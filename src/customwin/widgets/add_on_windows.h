@@ -35,11 +35,15 @@ public:
     // The windows not yet closed, oldest first.
     QList<fkAddOn*> openWindows() const;
 
+    // New windows without a place of their own appear beside this one.
+    void setAnchor(QWidget* window) { anchor_ = window; }
+
 private:
     Program& program_;
     frmConsole& console_;
     QWidget owner_; // never shown: the parent that deletes leftover windows
     QList<QPointer<fkAddOn>> windows_;
+    QPointer<QWidget> anchor_;
 };
 
 } // namespace fennick

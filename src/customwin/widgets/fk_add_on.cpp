@@ -4,6 +4,8 @@
 #include "customwin/form_fonts.h"
 #include "customwin/widgets/add_on_controls.h"
 #include "customwin/widgets/add_on_look.h"
+#include "ui/button_keys.h"
+#include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,6 +38,7 @@ fkAddOn::fkAddOn(Program& program, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FormModel::kDefaultCaption);
     setFont(defaultFormFont());
+    ButtonKeys::closeOnEscape(*this);
     if (const QScreen* screen = screenOf(*this))
         scale_ = TwipScale::forDpi(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
     resize(scale_.pixelsX(kDefaultWidth), scale_.pixelsY(kDefaultHeight) + kExtraHeight);
@@ -51,13 +54,18 @@ void fkAddOn::build(const FormModel& model) {
 
 // The description's height is the window's outer height where it was
 // designed; 20 pixels more keep its client area roughly clear below a
-// title bar. A window placed off the screen is moved back onto it.
+// title bar. The controls sit where the description puts them, so the
+// window keeps its size (no maximise button, no resize handle). A window
+// placed off the screen is moved back onto it; one without a place is
+// placed beside the main window when it is shown.
 void fkAddOn::placeWindow(const FormObject& window) {
     const int width = std::max(scale_.pixelsX(window.width.value_or(kDefaultWidth)), 1);
     const int height = scale_.pixelsY(window.height.value_or(kDefaultHeight)) + kExtraHeight;
     resize(width, height);
+    makeFixedSize(*this);
     if (!window.left && !window.top)
         return;
+    markPlaced(*this);
     const QScreen* screen = screenOf(*this);
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, width, height);
     const int x = std::clamp(scale_.pixelsX(window.left.value_or(0)), area.left(),

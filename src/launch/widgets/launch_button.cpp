@@ -1,7 +1,6 @@
 #include "launch/widgets/launch_button.h"
 
 #include "app/program.h"
-#include "launch/widgets/panel_look.h"
 
 #include <QEvent>
 
@@ -10,7 +9,6 @@ namespace fennick {
 LaunchButton::LaunchButton(Program& program, QWidget* parent)
     : QPushButton(tr("Launch Quake"), parent), program_(program) {
     setObjectName(QStringLiteral("Command1"));
-    setPalette(PanelLook::palette());
     setMouseTracking(true);
     QFont bold = font();
     bold.setBold(true);

@@ -30,7 +30,6 @@ const QRect kIconRect(456, 58, 36, 36);
 ModPanelView::ModPanelView(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
     setObjectName(QStringLiteral("modPanel"));
     setFixedSize(kWidth, kHeight);
-    setPalette(PanelLook::palette());
     setAutoFillBackground(true);
     buildList();
     buildFields();

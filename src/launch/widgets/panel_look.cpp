@@ -99,25 +99,6 @@ QImage openGlImage() {
 
 } // namespace
 
-QPalette PanelLook::palette() {
-    QPalette colours;
-    colours.setColor(QPalette::Window, QColor(24, 22, 20));
-    colours.setColor(QPalette::WindowText, QColor(225, 218, 205));
-    colours.setColor(QPalette::Base, QColor(38, 35, 32));
-    colours.setColor(QPalette::AlternateBase, QColor(46, 42, 38));
-    colours.setColor(QPalette::Text, QColor(232, 226, 214));
-    colours.setColor(QPalette::Button, QColor(64, 58, 52));
-    colours.setColor(QPalette::ButtonText, QColor(240, 234, 222));
-    colours.setColor(QPalette::Highlight, QColor(150, 66, 22));
-    colours.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-    colours.setColor(QPalette::PlaceholderText, QColor(140, 132, 120));
-    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 124, 114));
-    colours.setColor(QPalette::Disabled, QPalette::Base, QColor(30, 28, 26));
-    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 124, 114));
-    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 124, 114));
-    return colours;
-}
-
 QImage PanelLook::folderImage(int image) {
     QImage folder = transparent(QSize(16, 16));
     QPainter painter(&folder);

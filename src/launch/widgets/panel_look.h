@@ -3,18 +3,14 @@
 #include "launch/video_settings.h"
 
 #include <QImage>
-#include <QPalette>
 
 namespace fennick {
 
-// The look of the main window's panel below the title strip: its colours
-// and the small pictures it draws itself (the mod list's folder images,
-// the renderer pictures and the icon shown for a mod without one).
+// The small pictures the main window's panel draws itself (the mod list's
+// folder images, the renderer pictures and the icon shown for a mod
+// without one). Its colours are the application's (ui/app_look.h).
 class PanelLook {
 public:
-    // Dark plate colours matching the title strip, with light text.
-    static QPalette palette();
-
     // The mod list's image 1 (a plain folder) and image 2 (a folder with a
     // star: a mod with its own settings), 16 x 16.
     static QImage folderImage(int image);

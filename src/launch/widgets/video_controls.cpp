@@ -21,7 +21,6 @@ VideoControls::VideoControls(Program& program, QWidget* parent)
     : QWidget(parent), program_(program) {
     setObjectName(QStringLiteral("videoControls"));
     setFixedSize(kWidth, kHeight);
-    setPalette(PanelLook::palette());
 
     selector_ = new QComboBox(this);
     selector_->setObjectName(QStringLiteral("cmbResolution"));

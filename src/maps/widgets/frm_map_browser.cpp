@@ -1,8 +1,11 @@
 #include "maps/widgets/frm_map_browser.h"
 
 #include "app/program.h"
+#include "common/shown_text.h"
 #include "maps/map_browser.h"
 #include "maps/widgets/levelshot_view.h"
+#include "ui/browser_place.h"
+#include "ui/button_keys.h"
 #include "ui/group_tree_widget.h"
 
 #include <QCheckBox>
@@ -78,6 +81,7 @@ frmMapBrowser::frmMapBrowser(Program& program, QWidget* parent)
     rightLayout->addWidget(buildChosenMap());
 
     auto* splitter = new QSplitter(this);
+    splitter->setObjectName(QStringLiteral("splitter"));
     splitter->addWidget(tree_);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
@@ -85,8 +89,13 @@ frmMapBrowser::frmMapBrowser(Program& program, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addWidget(buildButtons());
+    ButtonKeys::closeOnEscape(*this); // Escape is Cancel
 
     connectModel();
+    place_ = std::make_unique<BrowserPlaceKeeper>(program_.ini, FennickIni::kMapBrowser, *this,
+                                                  *splitter);
+    const QString sortKey = place_->restore();
+    browser_->rememberSort(MapRows::ColumnIndex(sortKey), place_->sortOrder());
     browser_->open();
 }
 
@@ -122,9 +131,18 @@ void frmMapBrowser::buildList() {
     list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
             &MapBrowser::sortClicked);
+    // Each column at least as wide as its caption and a date and time.
     const QVector<MapColumn>& columns = MapRows::columns();
-    for (int i = 0; i < columns.size(); ++i)
-        list_->setColumnWidth(i, columns[i].width);
+    MapRecord sample;
+    sample.addtime = 46363.62f;
+    const QFontMetrics metrics(list_->font());
+    for (int i = 0; i < columns.size(); ++i) {
+        const int caption = metrics.horizontalAdvance(QLatin1String(columns[i].caption)) + 24;
+        const int text = columns[i].key == QLatin1String("addtime")
+                             ? metrics.horizontalAdvance(shownDate(sample.addtime)) + 12
+                             : 0;
+        list_->setColumnWidth(i, std::max({columns[i].width, caption, text}));
+    }
     list_->installEventFilter(this);
     // The arrow keys, Home, End and typing a name move the current row as a
     // click does, and choose its map the same way.
@@ -289,6 +307,8 @@ bool frmMapBrowser::eventFilter(QObject* watched, QEvent* event) {
 // work that lets events run (a scan, a picture search) has ended, so no
 // such work is left running on a window that is gone.
 void frmMapBrowser::closeEvent(QCloseEvent* event) {
+    const int sort = browser_->userSortColumn();
+    place_->save(QLatin1String(MapRows::columns()[sort].key), browser_->userSortOrder());
     browser_->close();
     QWidget::closeEvent(event);
     if (!browser_->busy())

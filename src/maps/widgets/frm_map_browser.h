@@ -15,6 +15,7 @@ class QTreeWidget;
 
 namespace fennick {
 
+class BrowserPlaceKeeper;
 class LevelshotView;
 class MapBrowser;
 class Program;
@@ -66,6 +67,7 @@ private:
     QComboBox* groupBox_ = nullptr;
     QPushButton* update_ = nullptr;
     QCheckBox* devMode_ = nullptr;
+    std::unique_ptr<BrowserPlaceKeeper> place_;
     bool syncing_ = false;
 };
 

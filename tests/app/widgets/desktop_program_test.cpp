@@ -5,6 +5,7 @@
 #include "platform/text_file.h"
 #include "support/fake_engines.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,6 +51,33 @@ TEST(DesktopProgram, StartsOnTheStoredGameAndSavesWhenTheMainWindowCloses) {
     EXPECT_TRUE(saved->at(2).contains(gameDir));
     EXPECT_TRUE(saved->at(3).contains("42"));
     EXPECT_TRUE(saved->at(6).contains("3dfx OpenGL"));
+}
+
+// A first start that finds no game opens the setup dialog over the main
+// window with a line saying what to choose; a folder typed there takes
+// back the status line's "incorrect" message.
+TEST(DesktopProgram, AFirstStartWithoutAGameOpensTheSetupDialog) {
+    QTemporaryDir folder;
+    platform::ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
+    DesktopProgram desktop(folder.path(), &clock);
+    desktop.startup().drives.clear();
+    desktop.startup().nativePlaces = {};
+    ASSERT_TRUE(desktop.start());
+    QWidget& setup = desktop.setupDialog();
+    ASSERT_TRUE(setup.isVisible());
+    EXPECT_TRUE(setup.findChild<QLabel*>("lblGuide")->isVisible());
+    EXPECT_TRUE(desktop.mainWindow().frameGeometry().contains(setup.frameGeometry().center()));
+
+    StatusLine& status = desktop.program().status;
+    const QString incorrect = status.queuedText;
+    EXPECT_TRUE(incorrect.contains("incorrect"));
+    QDir().mkpath(folder.filePath("q3"));
+    QFile(folder.filePath("q3/quake3.exe")).open(QIODevice::WriteOnly);
+    auto* field = setup.findChild<QLineEdit*>("txtQ3Dir");
+    field->clear(); // it holds the default folder
+    QTest::keyClicks(field, folder.filePath("q3"));
+    EXPECT_NE(status.queuedText, incorrect);
+    desktop.mainWindow().close();
 }
 
 // A new player's own settings (the name) come back after a launch and a

@@ -4,6 +4,9 @@
 #include "console/widgets/frm_console.h"
 #include "ui/window_closing.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -56,6 +59,42 @@ TEST_F(MainWindowTest, StripClicksSwitchGamesAndOpenWindows) {
     EXPECT_FALSE(console.isVisible());
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(console.isVisible());
+}
+
+// Without a mouse: the strip's keys (named in its tooltips), Escape closes
+// the setup dialog, Tab follows the panel's layout and Enter presses the
+// focused button, Launch too.
+TEST_F(MainWindowTest, TheKeyboardReachesTheStripAndPressesTheFocusedButton) {
+    makeGame("q3", "quake3.exe", &ProgramSettings::setQuake3Dir);
+    // The offscreen platform activates no window by itself.
+    const auto activate = [](QWidget& window) {
+        window.activateWindow();
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+    };
+    ASSERT_TRUE(activate(form));
+    QTest::keyClick(&form, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(program.game.currentGame, "quake3");
+    QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(setup.isVisible());
+    ASSERT_TRUE(activate(setup));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(setup.isVisible());
+    ASSERT_TRUE(activate(form));
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(console.isVisible());
+    console.hide();
+
+    ASSERT_TRUE(activate(form));
+    form.findChild<QWidget*>("cmbResolution")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* launch = form.findChild<QPushButton*>("Command1");
+    ASSERT_EQ(QApplication::focusWidget(), launch);
+    QObject::disconnect(launch, &QPushButton::clicked, launch, nullptr); // no game starts
+    QSignalSpy pressed(launch, &QPushButton::clicked);
+    QTest::keyClick(launch, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1);
+    QTest::keyClick(launch, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "ImageCombo1");
 }
 
 TEST_F(MainWindowTest, PointerLeftOfTheIconsShowsTheExecutable) {

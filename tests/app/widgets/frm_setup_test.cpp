@@ -2,6 +2,7 @@
 #include "app/widgets/frm_setup.h"
 #include "support/fake_engines.h"
 #include "support/zip_writer.h"
+#include "ui/app_look.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +17,9 @@
 namespace fennick {
 namespace {
 
-const QColor kGreen(0, 127, 0);
-const QColor kRed(127, 0, 0);
+// Dark green and red, made readable on the dark window.
+const QColor kGreen = onWindow(QColor(0, 127, 0));
+const QColor kRed = onWindow(QColor(127, 0, 0));
 
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
@@ -134,6 +136,23 @@ TEST_F(SetupDialogTest, OkDropsOneTrailingBackslashAndHides) {
     EXPECT_FALSE(dialog.isVisible());
     dialog.show();
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// Escape is "Cancel": it puts back what the dialog showed as it opened.
+TEST_F(SetupDialogTest, EscapeCancelsBackToTheOpeningValues) {
+    fixture.touch("q1/quake.exe");
+    program.settings.setQuakeDir(fixture.path("q1"));
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    typeInto("txtQ1Dir", fixture.path("none"));
+    typeInto("txtMaxServers", "3");
+    QTest::keyClick(child<QLineEdit>("txtMaxServers"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(program.settings.quakeDir(), fixture.path("q1"));
+    EXPECT_EQ(program.settings.maxServers, "10");
+    EXPECT_EQ(child<QLineEdit>("txtQ1Dir")->text(), fixture.path("q1"));
+    EXPECT_EQ(textColour(child<QLabel>("Label1")), kGreen);
 }
 
 TEST_F(SetupDialogTest, BrowseAsksWithTheGamesTitleAndCancelEmpties) {

@@ -1,4 +1,5 @@
 #include "app/widgets/desktop_fixture.h"
+#include "common/readable_colour.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/form_parser.h"
 #include "customwin/widgets/add_on_windows.h"
@@ -130,8 +131,9 @@ TEST_F(AddOnWindowTest, TheWindowLooksAsDescribed) {
     EXPECT_EQ(title->font().pointSizeF(), 9.75);
     EXPECT_THAT(title->font().families(), Contains(QStringLiteral("Liberation Sans")));
     EXPECT_EQ(title->palette().color(QPalette::Window), QColor(0, 0, 255));
+    // The window-background colour it names is kept readable on the blue.
     EXPECT_EQ(title->palette().color(QPalette::WindowText),
-              window->palette().color(QPalette::Base));
+              readableOn(window->palette().color(QPalette::Base), QColor(0, 0, 255)));
 
     auto* combo = child<QComboBox>(window, "cmbCombo_1");
     EXPECT_EQ(combo->height(), combo->sizeHint().height()); // its own height, not 9999 twips

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -132,6 +134,30 @@ TEST_F(MapBrowserWindowTest, AScanFillsTheListAndOkChoosesTheMap) {
     QFile saved(fixture.path("maps.lst"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("\"mymap.map\",\"Quake 3 Arena\\Recent\""));
+}
+
+// The window opens where it was closed, with its sizes and the user's sort
+// (kept in fennick.ini), and wholly on the screen.
+TEST_F(MapBrowserWindowTest, AReopenedWindowKeepsItsPlaceSizesAndSort) {
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window->frameGeometry()));
+    window->setGeometry(QRect(available.topLeft() + QPoint(40, 30), QSize(760, 520)));
+    auto* splitter = window->findChild<QSplitter*>();
+    ASSERT_TRUE(splitter);
+    splitter->setSizes({150, 600});
+    clickNode("All");
+    Q_EMIT child<QTreeView>("ListView1")->header()->sectionClicked(0); // name, descending
+    const QRect geometry = window->geometry();
+    const QList<int> sizes = splitter->sizes();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    window = new frmMapBrowser(program);
+    window->show();
+    EXPECT_EQ(window->geometry(), geometry);
+    EXPECT_EQ(window->findChild<QSplitter*>()->sizes(), sizes);
+    clickNode("All");
+    EXPECT_EQ(child<QTreeView>("ListView1")->model()->index(0, 0).data().toString(), "m129");
 }
 
 // Closing while a scan yields stops it; the window stays until the scan has
