@@ -4,29 +4,23 @@
 // stored twice.
 #include "console/catalogue.h"
 #include "console/enum_table.h"
-#include "platform/text_file.h"
+#include "fuzz_support.h"
 
 #include <QSet>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <utility>
 
 using namespace fennick;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = platform::decodeText(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QString text = fuzz::textOf(data, size);
 
     Catalogue catalogue;
     catalogue.loadText(text);
     QSet<std::pair<QString, QString>> keys;
     for (const PredefinedCommand& c : catalogue.entries()) {
         const std::pair<QString, QString> key{c.game, c.name};
-        if (keys.contains(key) || catalogue.find(c.game, c.name) == nullptr) {
-            std::fprintf(stderr, "catalogue_load_fuzz: bad catalogue entry\n");
-            std::abort();
-        }
+        if (keys.contains(key) || catalogue.find(c.game, c.name) == nullptr)
+            fuzz::fail("catalogue_load", "bad catalogue entry", c.name);
         keys.insert(key);
     }
 
@@ -34,10 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     enums.loadText(text);
     QSet<EnumEntry> entries;
     for (const EnumEntry& e : enums.entries()) {
-        if (entries.contains(e)) {
-            std::fprintf(stderr, "catalogue_load_fuzz: enumeration entry stored twice\n");
-            std::abort();
-        }
+        if (entries.contains(e))
+            fuzz::fail("catalogue_load", "enumeration entry stored twice", e.display);
         entries.insert(e);
         (void)enums.EnumDisplay(e.game, e.cvar, e.value);
         (void)enums.EnumValue(e.game, e.cvar, e.display);

@@ -3,21 +3,15 @@
 // list entries) and that the model can be printed.
 #include "customwin/form_json.h"
 #include "customwin/form_parser.h"
-#include "platform/text_file.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include "fuzz_support.h"
 
 using namespace fennick;
 
 namespace {
 
 void check(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "form_parser_fuzz: %s\n", what);
-        std::abort();
-    }
+    if (!ok)
+        fuzz::fail("form_parser", what);
 }
 
 void checkObject(const FormObject& o) {
@@ -33,8 +27,7 @@ void checkObject(const FormObject& o) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = platform::decodeText(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QString text = fuzz::textOf(data, size);
     const FormModel model = parseFormText(text, [](const QString& cvar) {
         return QStringList{cvar, cvar + QStringLiteral("!")};
     });

@@ -5,22 +5,19 @@
 // plain files directly inside "temp", no folders and no temporary files.
 #include "archive/zip_extraction.h"
 #include "archive/zip_listing.h"
+#include "fuzz_support.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace fennick;
 
 namespace {
 
 [[noreturn]] void fail(const char* what, const QString& detail) {
-    std::fprintf(stderr, "zip_archive_fuzz: %s: %s\n", what, detail.toUtf8().constData());
-    std::abort();
+    fuzz::fail("zip_archive", what, detail);
 }
 
 void checkReport(const QString& report) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Fennick
 # needs. Packages that are already installed are skipped, so a second run
-# does nothing.
+# does nothing. With --fuzz it also installs clang and libFuzzer, which only
+# a fuzzing campaign needs (README.md, "Fuzzing").
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,9 @@ packages=(
     # the map scan benchmark times `unzip -l` beside the scan
     unzip
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,12 +24,6 @@ QString asBytes(const QString& text) {
     return text;
 }
 
-QString quoted(const QString& text) {
-    QString safe = asBytes(text);
-    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
-    return QLatin1Char('"') + safe + QLatin1Char('"');
-}
-
 } // namespace
 
 QVector<ServerRecord> read(const QString& path) {
@@ -60,10 +54,11 @@ QVector<ServerRecord> read(const QString& path) {
 }
 
 QString lineOf(const ServerRecord& record) {
-    return quoted(record.ip) + QLatin1Char(',') + quoted(record.group) + QLatin1Char(',') +
-           quoted(record.hostname) + QLatin1Char(',') + QString::number(record.ping) +
-           QLatin1Char(',') + quoted(record.motd) + QLatin1Char(',') + quoted(record.password) +
-           QLatin1Char(',') + shortestDecimal(record.addtime);
+    return listField(asBytes(record.ip)) + QLatin1Char(',') + listField(asBytes(record.group)) +
+           QLatin1Char(',') + listField(asBytes(record.hostname)) + QLatin1Char(',') +
+           QString::number(record.ping) + QLatin1Char(',') + listField(asBytes(record.motd)) +
+           QLatin1Char(',') + listField(asBytes(record.password)) + QLatin1Char(',') +
+           shortestDecimal(record.addtime);
 }
 
 bool keptAt(const ServerRecord& record, double nowDaySerial) {

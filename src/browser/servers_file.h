@@ -10,9 +10,11 @@ namespace fennick {
 // "servers.lst": one line per server, seven comma-separated fields:
 // address, group, name, ping, message of the day, password and the day it
 // was added. Texts are in double quotes with nothing escaped, so a double
-// quote inside a text is written as an apostrophe. The file is read and
-// written byte for byte (Latin-1), as datagrams are, so names keep the
-// bytes their servers sent; they are decoded only to be shown.
+// quote inside a text is written as an apostrophe and a line break (a
+// server's name may hold one) as a space; the day is the shortest text that
+// reads back as the same number. The file is read and written byte for
+// byte (Latin-1), as datagrams are, so names keep the bytes their servers
+// sent; they are decoded only to be shown.
 namespace servers_file {
 
 // A file bigger than this is not a server list; it is not read.

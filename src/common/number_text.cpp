@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -50,20 +51,41 @@ double leadingNumber(QStringView text) {
     }
     bool ok = false;
     const double value = text.mid(start, end - start).toString().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return 0.0;
-    return value;
+    // Too large for a double: the largest one, so that writing it and
+    // reading it again gives the same number. Too small: 0.
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    return ok ? value : 0.0;
 }
 
-QString shortestDecimal(double value) {
-    if (!std::isfinite(value))
+namespace {
+
+template <typename Number> QString shortestText(Number value) {
+    if (!std::isfinite(value) || value == 0)
         return QStringLiteral("0");
-    if (value == 0.0)
+    if (std::fabs(value) < Number(1e15) && value == std::trunc(value))
+        return QString::number(static_cast<long long>(value));
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+} // namespace
+
+QString shortestDecimal(double value) {
+    return shortestText(value);
+}
+
+QString shortestDecimal(float value) {
+    return shortestText(value);
+}
+
+QString roundedDecimal(double value) {
+    if (!std::isfinite(value) || value == 0.0)
         return QStringLiteral("0");
     if (std::fabs(value) < 1e15 && value == std::trunc(value))
         return QString::number(static_cast<long long>(value));
-    QString text = QString::number(value, 'g', 15);
-    return text;
+    return QString::number(value, 'g', 15);
 }
 
 QString formatSeconds(double value) {

@@ -112,4 +112,11 @@ QString quotedField(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+QString listField(QString text) {
+    text.replace(QLatin1Char('"'), QLatin1Char('\''));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return quotedField(text);
+}
+
 } // namespace fennick

@@ -34,4 +34,9 @@ private:
 // Writes one record: texts in double quotes, numbers bare, comma separated.
 QString quotedField(const QString& text);
 
+// A text field of a list file ("servers.lst", "maps.lst"), in double quotes
+// with nothing escaped: a double quote inside is written as an apostrophe
+// and a line break as a space, which the field cannot hold.
+QString listField(QString text);
+
 } // namespace fennick

@@ -3,7 +3,7 @@
 namespace fennick {
 
 bool needsQuotes(const QString& value) {
-    return value.indexOf(QLatin1Char(' ')) > 0;
+    return value.indexOf(QLatin1Char(' '), 1) > 0;
 }
 
 // Built in one buffer: a configuration load writes thousands of these.
@@ -21,7 +21,14 @@ QString cvarLine(const CvarRecord& record) {
     line += QLatin1Char(' ');
     if (quoted)
         line += QLatin1Char('"');
+    // A double quote would end the quoted value early: it is kept as an
+    // apostrophe, as the list files keep it.
+    const qsizetype valueAt = line.size();
     line += record.value;
+    for (qsizetype i = valueAt; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('"'))
+            line[i] = QLatin1Char('\'');
+    }
     if (quoted)
         line += QLatin1Char('"');
     return line;

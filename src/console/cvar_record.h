@@ -30,11 +30,13 @@ struct CvarRecord {
     qint16 mode = 0;
 };
 
-// A value is quoted when it holds a space that is not its first character.
+// A value is quoted when a space follows its first character: a value
+// whose only space leads it reads back unquoted, any other needs quotes.
 bool needsQuotes(const QString& value);
 
 // The line that writes a record back: kind, name and value, the value in
-// double quotes when needed; a "map" record drops its leading "map ".
+// double quotes when needed and a double quote inside it written as an
+// apostrophe; a "map" record drops its leading "map ".
 QString cvarLine(const CvarRecord& record);
 
 } // namespace fennick

@@ -11,6 +11,11 @@ qsizetype CvarStore::indexOf(const QString& name) const {
     return slots_.value(name, -1);
 }
 
+qint32 CvarStore::savedScope(const QString& name) const {
+    const PredefinedCommand* known = catalogue_.find(currentGame_, name);
+    return known ? known->scope : qint32(kScopeConfiguration);
+}
+
 void CvarStore::changed() {
     if (held_ > 0)
         changePending_ = true;
@@ -43,8 +48,12 @@ void CvarStore::SetCvar(const QString& name, const QString& value, qint32 scope,
     if (at >= 0) {
         CvarRecord& record = records_[at];
         record.value = value;
+        // A saved setting lives in the file the catalogue names for it,
+        // whether it is new or set again: the same line then gives the
+        // same file on every load, and a save, a load and a save again
+        // write the same files.
         if (scope > -1)
-            record.scope = scope;
+            record.scope = savedScope(name);
         if (flag == -1 || flag == 1)
             record.placement = -1;
         if (!kind.isEmpty())
@@ -54,7 +63,7 @@ void CvarStore::SetCvar(const QString& name, const QString& value, qint32 scope,
         CvarRecord record;
         record.name = name;
         record.value = value;
-        record.scope = scope > -1 ? (known ? known->scope : 0) : scope;
+        record.scope = scope > -1 ? (known ? known->scope : qint32(kScopeConfiguration)) : scope;
         if (flag == -1)
             record.placement = 0;
         else if (flag == 1)

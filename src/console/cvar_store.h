@@ -36,6 +36,10 @@ public:
     // Called by RefreshBoundControls unless suspended.
     void setRefreshHandler(std::function<void()> handler) { refresh_ = std::move(handler); }
 
+    // scope: -1 a temporary value (a new cvar is never saved, an existing
+    // one keeps its scope); any other scope a saved setting, kept in the
+    // file the catalogue names for the cvar (the configuration without an
+    // entry), new or not.
     // flag: -1 or 1 take the record off the launch (placement -1 for an
     // existing record); 0 leaves the placement to the catalogue.
     void SetCvar(const QString& name, const QString& value, qint32 scope, qint16 flag,
@@ -67,6 +71,7 @@ public:
 
 private:
     qsizetype indexOf(const QString& name) const;
+    qint32 savedScope(const QString& name) const;
     void changed();
 
     const Catalogue& catalogue_;

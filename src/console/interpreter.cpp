@@ -38,6 +38,12 @@ bool isVideoCvar(const QString& name) {
     return kNames.contains(name);
 }
 
+// A name that a settings file cannot hold: its saved line would read back
+// as another cvar (a double quote, a space after the first character).
+bool unsavableName(const QString& name) {
+    return name.contains(QLatin1Char('"')) || name.indexOf(QLatin1Char(' '), 1) > 0;
+}
+
 } // namespace
 
 const Interpreter::CommandRow Interpreter::kCommands[] = {
@@ -114,6 +120,8 @@ void Interpreter::doSet(const QString& command, const WordList& words, bool echo
     const QString& name = words[1];
     const QString& value = words[2];
     if (!name.isEmpty() && !value.isEmpty()) {
+        if (refused(name, echo))
+            return;
         const QString kind = isMapCommand(name) ? QStringLiteral("map") : command;
         program_.cvars.SetCvar(name, value, 0, 0, kind);
         if (isVideoCvar(name) && program_.videoHook)
@@ -133,14 +141,25 @@ void Interpreter::doSet(const QString& command, const WordList& words, bool echo
     program_.cvars.RefreshBoundControls();
 }
 
-void Interpreter::doStep(const QString& command, const WordList& words, bool) {
+void Interpreter::doStep(const QString& command, const WordList& words, bool echo) {
     const QString& name = words[1];
-    if (name.isEmpty())
+    if (name.isEmpty() || refused(name, echo))
         return;
     const double step = command.endsWith(QLatin1Char('5')) ? 5.0 : 1.0;
     const double sign = command.startsWith(QLatin1String("setadd")) ? 1.0 : -1.0;
     const double value = leadingNumber(program_.cvars.GetCvar(name)) + sign * step;
-    program_.cvars.SetCvar(name, shortestDecimal(value), 0, 0, QString());
+    program_.cvars.SetCvar(name, roundedDecimal(value), 0, 0, QString());
+}
+
+bool Interpreter::refused(const QString& name, bool echo) {
+    if (!unsavableName(name))
+        return false;
+    if (echo)
+        program_.console.ConsolePrint(
+            QStringLiteral("Not set: a cvar name cannot hold a double quote "
+                           "or a space after its first letter (") +
+            name + QLatin1Char(')'));
+    return true;
 }
 
 void Interpreter::doAddButton(const QString&, const WordList& words, bool) {

@@ -42,6 +42,9 @@ private:
     void doHelp(const QString& command, const WordList& words, bool echo);
 
     void runPlayerProfile(const QString& player);
+    // True for a name the settings files cannot hold; with echo on a
+    // console line says why nothing was set.
+    bool refused(const QString& name, bool echo);
     static bool isButtonLine(QStringView line);
 
     Program& program_;

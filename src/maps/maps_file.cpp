@@ -17,12 +17,6 @@ namespace {
 constexpr int kFields = 7;
 constexpr double kRecentDays = 4.0;
 
-QString quoted(const QString& text) {
-    QString safe = text;
-    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
-    return QLatin1Char('"') + safe + QLatin1Char('"');
-}
-
 MapRecord recordOf(const QStringList& fields) {
     MapRecord record;
     record.name = fields.at(0);
@@ -69,10 +63,10 @@ Contents read(const QString& path) {
 }
 
 QString lineOf(const MapRecord& record) {
-    return quoted(record.name) + QLatin1Char(',') + quoted(record.group) + QLatin1Char(',') +
-           quoted(record.fullname) + QLatin1Char(',') + quoted(record.mod) + QLatin1Char(',') +
-           quoted(record.pak) + QLatin1Char(',') + QString::number(record.timesplayed) +
-           QLatin1Char(',') + addtimeText(record.addtime);
+    return listField(record.name) + QLatin1Char(',') + listField(record.group) + QLatin1Char(',') +
+           listField(record.fullname) + QLatin1Char(',') + listField(record.mod) +
+           QLatin1Char(',') + listField(record.pak) + QLatin1Char(',') +
+           QString::number(record.timesplayed) + QLatin1Char(',') + addtimeText(record.addtime);
 }
 
 bool keptAt(const MapRecord& record, double nowDaySerial) {

@@ -13,7 +13,7 @@ namespace fennick {
 // next, one map per line in seven comma-separated fields: name, group,
 // title, mod, archive, times played and the day it was added. Texts are in
 // double quotes with nothing escaped, so a double quote inside a text is
-// written as an apostrophe.
+// written as an apostrophe and a line break as a space.
 namespace maps_file {
 
 // A file bigger than this is not a map list; it is not read.

@@ -35,7 +35,9 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
         {"3 4", 3},
         {"007", 7},
         {"1,5", 1},
-        {"1e999", 0},
+        {"1e999", std::numeric_limits<double>::max()},
+        {"-1e999", -std::numeric_limits<double>::max()},
+        {"1e-999", 0},
         {"-0", 0},
         {"12345678901234567890", 12345678901234567890.0},
     };
@@ -46,38 +48,48 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
 }
 
 TEST(LeadingNumber, NeverFailsOnHugeOrStrangeTexts) {
-    EXPECT_EQ(leadingNumber(QString(400, QLatin1Char('9'))), 0.0); // overflows: not a number
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(leadingNumber(QString(400, QLatin1Char('9'))), largest); // overflows
     EXPECT_EQ(leadingNumber(QString(1 << 20, QLatin1Char('-'))), 0.0);
     EXPECT_EQ(leadingNumber(QString(1 << 20, QLatin1Char(' '))), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1e0000001")), 10.0);
-    EXPECT_EQ(leadingNumber(QStringLiteral("1e") + QString(1 << 20, QLatin1Char('9'))), 0.0);
+    EXPECT_EQ(leadingNumber(QStringLiteral("1e") + QString(1 << 20, QLatin1Char('9'))), largest);
     EXPECT_EQ(leadingNumber(QString::fromUtf8("\xd9\xa3")), 0.0); // Arabic-Indic digit three
 }
 
+// Files keep the shortest text that reads back as the same number; the
+// result of a sum is shown rounded to 15 digits.
 TEST(ShortestDecimal, WritesNoLeadingSpaceAndNoTrailingZeros) {
     const struct {
         double value;
-        const char* expected;
+        const char* shortest;
+        const char* rounded;
     } cases[] = {
-        {0, "0"},
-        {-0.0, "0"},
-        {3, "3"},
-        {-2, "-2"},
-        {0.5, "0.5"},
-        {-0.5, "-0.5"},
-        {1.25, "1.25"},
-        {0.1 + 0.2, "0.3"},
-        {100, "100"},
-        {-105, "-105"},
-        {123456789012.0, "123456789012"},
-        {1e20, "1e+20"},
+        {0, "0", "0"},
+        {-0.0, "0", "0"},
+        {3, "3", "3"},
+        {-2, "-2", "-2"},
+        {0.5, "0.5", "0.5"},
+        {-0.5, "-0.5", "-0.5"},
+        {100, "100", "100"},
+        {123456789012.0, "123456789012", "123456789012"},
+        {1e20, "1e+20", "1e+20"},
+        {0.1 + 0.2, "0.30000000000000004", "0.3"},
+        {0.1234567890123456, "0.1234567890123456", "0.123456789012346"},
+        {46362.8339814815, "46362.8339814815", "46362.8339814815"},
+        {std::numeric_limits<double>::max(), "1.7976931348623157e+308", "1.79769313486232e+308"},
+        {std::numeric_limits<double>::quiet_NaN(), "0", "0"},
+        {std::numeric_limits<double>::infinity(), "0", "0"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(shortestDecimal(c.value), QString::fromUtf8(c.expected));
+        SCOPED_TRACE(c.shortest);
+        EXPECT_EQ(shortestDecimal(c.value), QString::fromUtf8(c.shortest));
+        EXPECT_EQ(roundedDecimal(c.value), QString::fromUtf8(c.rounded));
+        if (std::isfinite(c.value)) {
+            EXPECT_EQ(leadingNumber(shortestDecimal(c.value)), c.value);
+        }
     }
-    EXPECT_EQ(shortestDecimal(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0"));
-    EXPECT_EQ(shortestDecimal(std::numeric_limits<double>::infinity()), QStringLiteral("0"));
+    EXPECT_EQ(shortestDecimal(0.1f), QStringLiteral("0.1"));
 }
 
 TEST(NumberFormats, SecondsThreeDigitsAndFiveDotTwo) {

@@ -55,7 +55,8 @@ TEST_F(CvarStoreTest, NamesAreExactAndKeptInTheOrderFirstSet) {
 }
 
 // Scope -1 marks a new cvar temporary and leaves an existing one's scope;
-// another scope of a new cvar is the catalogue's (0 without an entry). The
+// any other scope is the catalogue's (0 without an entry), also for a cvar
+// set again, so a saved setting stays in its file from one load to the next. The
 // flag -1 or 1 takes an existing cvar off the launch; on a new one, 1 does,
 // -1 puts it on, 0 takes the catalogue's placement. An empty kind keeps
 // the stored one.
@@ -69,11 +70,11 @@ TEST_F(CvarStoreTest, SetDecidesScopePlacementAndKind) {
         const char* record; // scope, placement and kind afterwards
     } steps[] = {
         {"kept", 1, 0, "set", "0 0 set"},   {"kept", -1, 0, "", "0 0 set"},
-        {"kept", 2, 0, "seta", "2 0 seta"}, {"kept", -1, 1, "", "2 -1 seta"},
+        {"kept", 2, 0, "seta", "0 0 seta"}, {"kept", -1, 1, "", "0 -1 seta"},
         {"temp", -1, 0, "", "-1 0 "},       {"name", -1, 0, "", "-1 0 "},
-        {"known", 1, 0, "", "2 2 "},        {"known", 0, 0, "", "0 2 "},
-        {"known", -1, -1, "", "0 -1 "},     {"a", 0, -1, "", "0 0 "},
-        {"b", 0, 1, "", "0 -1 "},
+        {"name", 0, 0, "", "2 0 "},         {"known", 1, 0, "", "2 2 "},
+        {"known", 0, 0, "", "2 2 "},        {"known", -1, -1, "", "2 -1 "},
+        {"a", 0, -1, "", "0 0 "},           {"b", 0, 1, "", "0 -1 "},
     };
     int n = 0;
     for (const auto& step : steps) {
@@ -179,8 +180,11 @@ TEST(CvarLine, LineFormOfARecord) {
         {"seta", "name", "two words", "seta name \"two words\""},
         {"set", "a", "x  y", "set a \"x  y\""},
         {"set", "a", " lead", "set a  lead"}, // the only space is the first character
-        {"set", "a", "  two", "set a   two"},
-        {"set", "a", " lead tail", "set a  lead tail"}, // the first space decides
+        // A space after the first character needs quotes to read back.
+        {"set", "a", "  two", "set a \"  two\""},
+        {"set", "a", " lead tail", "set a \" lead tail\""},
+        {"set", "a", "say \"hi\" there", "set a \"say 'hi' there\""},
+        {"set", "a", "x\"y", "set a x'y"},
         {"set", "a", "", "set a "},
         {"set", "a", "tail ", "set a \"tail \""},
         {"map", "map", "q3dm17", "map q3dm17"},

@@ -46,6 +46,8 @@ protected:
 // of kind "map" for map commands.
 TEST_F(InterpreterTest, EachLinePrintsItsEchoAndWhatItDid) {
     const QString usage = "Usage: set cvarname cvarvalue";
+    const QString refused =
+        "Not set: a cvar name cannot hold a double quote or a space after its first letter (";
     const struct {
         const char* line;
         QStringList printed;
@@ -72,6 +74,10 @@ TEST_F(InterpreterTest, EachLinePrintsItsEchoAndWhatItDid) {
         {"set devmap q3dm1", {">set devmap q3dm1", "CVar Set. (map devmap q3dm1)"}},
         {"seta arena x", {">seta arena x", "CVar Set. (map arena x)"}},
         {"Map", {">Map", "map = q3dm17"}}, // a lone unknown word shows that cvar
+        // Names no saved line could bring back are refused.
+        {"\"a b", {">\"a b", refused + "\"a)"}},
+        {"set \"c d\"e", {">set \"c d\"e", refused + "c d)"}},
+        {"setadd1 x\"", {">setadd1 x\"", refused + "x\")"}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.line);
@@ -107,18 +113,20 @@ TEST_F(InterpreterTest, StepCommandsDoArithmeticQuietly) {
     run("seta count 10");
     temp.takeConsole();
     const int refreshes = temp.ui.refreshCount();
-    for (const char* line : {"setadd1 fresh", "setdec5 fresh2", "setadd5 count", "setdec1 count",
-                             "set word abc", "setdec5 word", "set half 2.5", "setadd1 half",
-                             "set lead 3x", "setdec1 lead", "SETADD1 count", "setadd1"})
+    for (const char* line :
+         {"setadd1 fresh", "setdec5 fresh2", "setadd5 count", "setdec1 count", "set word abc",
+          "setdec5 word", "set half 2.5", "setadd1 half", "set lead 3x", "setdec1 lead",
+          "SETADD1 count", "setadd1", "set tenth 0.7", "setdec1 tenth"})
         run(line);
-    EXPECT_EQ(values({"fresh", "fresh2", "count", "word", "half", "lead"}), "1|-5|15|-5|3.5|2");
+    EXPECT_EQ(values({"fresh", "fresh2", "count", "word", "half", "lead", "tenth"}),
+              "1|-5|15|-5|3.5|2|-0.3"); // as a person reads it, not -0.30000000000000004
     EXPECT_EQ(kind("fresh"), QString());
     EXPECT_EQ(kind("count"), "seta");
     // Only echoes and the set lines were printed.
     const QStringList console = temp.takeConsole();
-    EXPECT_EQ(console.filter("CVar Set.").size(), 3);
-    EXPECT_EQ(console.size(), 12 + 3);
-    EXPECT_EQ(temp.ui.refreshCount(), refreshes + 3);
+    EXPECT_EQ(console.filter("CVar Set.").size(), 4);
+    EXPECT_EQ(console.size(), 14 + 4);
+    EXPECT_EQ(temp.ui.refreshCount(), refreshes + 4);
     EXPECT_EQ(record(""), nullptr);
 }
 
