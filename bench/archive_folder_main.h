@@ -1,8 +1,9 @@
 #pragma once
 
+#include "bench_runner.h"
+
 #include <QString>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -11,9 +12,10 @@
 // The main() of the benchmarks over generated archives: `make` writes them
 // once into a folder, a temporary one or the DIR of --keep-archives=DIR,
 // which is left in place so that other tools can be timed over the same
-// files.
-inline int runOverArchives(int argc, char** argv,
-                           const std::function<bool(const QString& folder)>& make) {
+// files. `report` gets the folder and the medians after the run.
+inline int runOverArchives(
+    int argc, char** argv, const std::function<bool(const QString& folder)>& make,
+    const std::function<void(const QString&, const fennick::bench::MedianTimes&)>& report = {}) {
     QString keep;
     std::vector<char*> arguments;
     for (int i = 0; i < argc; ++i) {
@@ -23,13 +25,14 @@ inline int runOverArchives(int argc, char** argv,
             arguments.push_back(argv[i]);
     }
     QTemporaryDir temporary;
-    if (!make(keep.isEmpty() ? temporary.path() : keep)) {
+    const QString folder = keep.isEmpty() ? temporary.path() : keep;
+    if (!make(folder)) {
         std::fprintf(stderr, "could not write the archives\n");
         return 1;
     }
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return fennick::bench::runBenchmarks(int(arguments.size()), arguments.data(),
+                                         [&](const fennick::bench::MedianTimes& times) {
+                                             if (report)
+                                                 report(folder, times);
+                                         });
 }

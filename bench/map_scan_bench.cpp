@@ -3,16 +3,18 @@
 // the window does when the group is chosen. Two folders:
 //   big:   20 archives, 2,000 maps with arena scripts (100 per archive)
 //   small: 9 archives, 100 maps, like a real base folder
-// Each archive also holds textures, so listings have members to skip. The
-// scan is meant to stay within 1.5 times the time of `unzip -l` over the
-// same archives; run with --keep-archives=DIR to leave them in DIR/big and
-// DIR/small and time `unzip -l` there, for example
-//   time unzip -l 'DIR/small/baseq3/*.pk3' >/dev/null
+// Each archive also holds textures, so listings have members to skip.
+// Beside the scan the same run times `unzip -l` over the same archives and
+// `fennick-cli maps All` on them, both as whole processes, and prints the
+// ratios: the scan is meant to stay within 1.2 times `unzip -l` for the
+// big folder and 0.6 times for the small one. --keep-archives=DIR leaves
+// the archives in DIR/big and DIR/small.
 #include "app/program.h"
 #include "app/ui_host.h"
 #include "archive_folder_main.h"
 #include "maps/map_browser.h"
 #include "platform/clock.h"
+#include "process_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +95,8 @@ bool makeFolder(const QString& root, const Shape& shape) {
 }
 
 QString gRoot;
+QString gUnzip; // empty when unzip is not installed
+QString gCli;   // fennick-cli beside this program, empty when not built
 
 // A fresh program (an empty title cache) and window model per run: the
 // scan starts when the empty All group is chosen.
@@ -127,15 +131,105 @@ void BM_ScanAllSmall(benchmark::State& state) {
     scan(state, gRoot + QStringLiteral("/small"), kSmall.maps);
 }
 
+// `unzip -l` over every archive of a folder, one process for all (unzip
+// expands the wildcard itself).
+void unzipList(benchmark::State& state, const QString& folder) {
+    if (gUnzip.isEmpty()) {
+        state.SkipWithError("unzip is not installed (scripts/setup.sh installs it)");
+        return;
+    }
+    bench::timeProcess(state, gUnzip,
+                       {QStringLiteral("-l"), gRoot + folder + QStringLiteral("/baseq3/*.pk3")});
+}
+
+// The same scan as a whole fennick-cli process, start-up and printing
+// included, over a program folder whose config.cfg names the folder.
+void cliScan(benchmark::State& state, const QString& folder) {
+    if (gCli.isEmpty()) {
+        state.SkipWithError("fennick-cli was not built beside this program");
+        return;
+    }
+    bench::timeProcess(state, gCli,
+                       {QStringLiteral("maps"), QStringLiteral("All"),
+                        QStringLiteral("--program-folder"),
+                        gRoot + QStringLiteral("/cli") + folder});
+}
+
+bool makeCliFolder(const QString& folder) {
+    const QString programFolder = gRoot + QStringLiteral("/cli") + folder;
+    QDir().mkpath(programFolder);
+    QFile config(programFolder + QStringLiteral("/config.cfg"));
+    if (!config.open(QIODevice::WriteOnly))
+        return false;
+    config.write("\"\",0\r\n\"\",0\r\n\"" + QFile::encodeName(gRoot + folder) +
+                 "\",0\r\n\"1\"\r\n\"10\"\r\n\"5\"\r\n\"Default OpenGL\"\r\n0,\"\"\r\n0\r\n");
+    return true;
+}
+
+void BM_UnzipListBig(benchmark::State& state) {
+    unzipList(state, QStringLiteral("/big"));
+}
+void BM_UnzipListSmall(benchmark::State& state) {
+    unzipList(state, QStringLiteral("/small"));
+}
+void BM_CliScanAllBig(benchmark::State& state) {
+    cliScan(state, QStringLiteral("/big"));
+}
+void BM_CliScanAllSmall(benchmark::State& state) {
+    cliScan(state, QStringLiteral("/small"));
+}
+
+// Wall times, and processor times beside them: on a busy machine the wall
+// time of a run depends on how often it is put aside for other work.
+void report(const bench::MedianTimes& times) {
+    using bench::millisecondsText;
+    using bench::ratioText;
+    const struct {
+        const char* shape;
+        const char* size;
+        const char* goal;
+    } rows[] = {{"Big", "20 archives, 2,000 maps", "at most 1.2"},
+                {"Small", "9 archives, 100 maps", "at most 0.6"}};
+    std::printf("Scan of \"All\" against `unzip -l` over the same archives (medians):\n");
+    for (const auto& row : rows) {
+        const std::string shape = row.shape;
+        const double scan = times.seconds("BM_ScanAll" + shape);
+        const double unzip = times.seconds("BM_UnzipList" + shape);
+        const double cli = times.seconds("BM_CliScanAll" + shape);
+        const double scanCpu = times.cpuSeconds("BM_ScanAll" + shape) * 1000.0;
+        const double unzipCpu = times.counter("BM_UnzipList" + shape, "cpu_ms");
+        const double cliCpu = times.counter("BM_CliScanAll" + shape, "cpu_ms");
+        std::printf("  %s: scan %s, unzip -l %s: ratio %s (%s); processor time ratio %s\n",
+                    row.size, millisecondsText(scan).c_str(), millisecondsText(unzip).c_str(),
+                    ratioText(scan, unzip).c_str(), row.goal, ratioText(scanCpu, unzipCpu).c_str());
+        std::printf("  %s as whole processes: fennick-cli maps All %s: ratio %s; processor time "
+                    "ratio %s\n",
+                    row.size, millisecondsText(cli).c_str(), ratioText(cli, unzip).c_str(),
+                    ratioText(cliCpu, unzipCpu).c_str());
+    }
+    if (gUnzip.isEmpty())
+        std::printf("  (unzip is not installed: scripts/setup.sh installs it)\n");
+}
+
 } // namespace
 
 BENCHMARK(BM_ScanAllBig)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanAllSmall)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnzipListBig)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnzipListSmall)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliScanAllBig)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliScanAllSmall)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    return runOverArchives(argc, argv, [](const QString& folder) {
-        gRoot = folder;
-        return makeFolder(gRoot + QStringLiteral("/big"), kBig) &&
-               makeFolder(gRoot + QStringLiteral("/small"), kSmall);
-    });
+    gUnzip = bench::programOnPath(QStringLiteral("unzip"));
+    gCli = bench::programBeside(argv[0], QStringLiteral("fennick-cli"));
+    return runOverArchives(
+        argc, argv,
+        [](const QString& folder) {
+            gRoot = folder;
+            return makeFolder(gRoot + QStringLiteral("/big"), kBig) &&
+                   makeFolder(gRoot + QStringLiteral("/small"), kSmall) &&
+                   makeCliFolder(QStringLiteral("/big")) && makeCliFolder(QStringLiteral("/small"));
+        },
+        [](const QString&, const bench::MedianTimes& times) { report(times); });
 }

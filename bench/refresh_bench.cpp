@@ -2,8 +2,10 @@
 // with the query pool of a setup of 19 (20 queries at once). The fake
 // servers answer from a thread of their own, so the figures are the
 // browser's: wall time of the refresh and the CPU time of the thread that
-// runs it.
+// runs it. The report compares the wall time with the least the silent
+// servers cost: one second each, 20 of them waited for at once.
 #include "app/program.h"
+#include "bench_runner.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "platform/clock.h"
@@ -26,6 +28,7 @@ using namespace fennick;
 
 constexpr int kServers = 500;
 constexpr int kSilentEvery = 10;
+constexpr int kAtOnce = 20;
 
 // The fake servers live in their own thread; the silent ones are bound
 // and never answer.
@@ -94,12 +97,13 @@ void refreshGroup(benchmark::State& state) {
     ProgramEnvironment environment;
     environment.programFolder = dir.path();
     Program program(environment);
-    program.settings.maxServers = QStringLiteral("19");
+    program.settings.maxServers = QString::number(kAtOnce - 1);
     for (auto _ : state) {
         ServerBrowser browser(program);
         browser.LoadServers();
         browser.selectNode(browser.tree().nodeForGroup(QStringLiteral("Quake 3 Arena\\Bench")));
-        QueryPool pool(19, program.clock, [&browser] { return browser.statusContext(); }, {});
+        QueryPool pool(kAtOnce - 1, program.clock, [&browser] { return browser.statusContext(); },
+                       {});
         RefreshRun refresh(browser, pool, pool.size());
         QEventLoop loop;
         QObject::connect(&refresh, &RefreshRun::finished, &loop, &QEventLoop::quit);
@@ -116,14 +120,21 @@ void refreshGroup(benchmark::State& state) {
     thread.quit();
     thread.wait();
 }
-BENCHMARK(refreshGroup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(refreshGroup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void report(const bench::MedianTimes& times) {
+    const double floor = double(kServers / kSilentEvery) / kAtOnce;
+    const double refresh = times.seconds("refreshGroup");
+    std::printf("Refresh of %d servers, %d silent, %d at once: %s against the %s the silent "
+                "servers need at least: ratio %s\n",
+                kServers, kServers / kSilentEvery, kAtOnce,
+                bench::millisecondsText(refresh).c_str(), bench::millisecondsText(floor).c_str(),
+                bench::ratioText(refresh, floor).c_str());
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv, report);
 }

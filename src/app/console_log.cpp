@@ -3,6 +3,8 @@
 namespace fennick {
 
 void ConsoleLog::ConsolePrint(const QString& text) {
+    if (beforePrint_)
+        beforePrint_();
     lines_.append(text);
     Q_EMIT linePrinted(text);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 namespace fennick {
 
@@ -13,6 +14,9 @@ public:
     using QObject::QObject;
 
     void ConsolePrint(const QString& text);
+    // Runs before each line is printed, so that whoever reacts to the line
+    // sees the program up to date (the program settles held rebuilds here).
+    void setBeforePrint(std::function<void()> hook) { beforePrint_ = std::move(hook); }
     const QStringList& lines() const { return lines_; }
 
 Q_SIGNALS:
@@ -20,6 +24,7 @@ Q_SIGNALS:
 
 private:
     QStringList lines_;
+    std::function<void()> beforePrint_;
 };
 
 } // namespace fennick

@@ -84,9 +84,13 @@ void findKnownEngine(GameInstall& install, const QString& game, const QString& d
                  knownEngineNames(game, install.dataFolder).join(QStringLiteral(", ")));
 }
 
+QString missingFolderProblem(const QString& dir) {
+    return QStringLiteral("%1 does not exist").arg(dir);
+}
+
 QString missingGameProblem(const QString& game, const QString& dir) {
     if (!platform::folderExists(dir))
-        return QStringLiteral("%1 does not exist").arg(dir);
+        return missingFolderProblem(dir);
     // "no quake3.exe, baseq3 or baseoa folder in DIR"
     QStringList wanted = windowsExecutables(game);
     wanted.append(gameDataFolder(game));
@@ -117,6 +121,13 @@ GameInstall inspectGameFolder(const QString& game, const QString& directory,
     GameInstall install;
     if (directory.isEmpty() || !isGameId(game)) {
         install.problem = QStringLiteral("no directory is set");
+        return install;
+    }
+    // A folder that does not exist holds nothing to look for; the first
+    // start tries many such folders.
+    if (!platform::folderExists(directory)) {
+        install.dataFolder = gameDataFolder(game);
+        install.problem = missingFolderProblem(directory);
         return install;
     }
     install.dataFolder = baseDataFolder(game, directory);

@@ -24,8 +24,8 @@ std::unique_ptr<platform::SystemLookup> systemIfMissing(platform::SystemLookup* 
 Program::Program(ProgramEnvironment environment)
     : programFolder(environment.programFolder), ownClock_(clockIfMissing(environment.clock)),
       ownUi_(uiIfMissing(environment.ui)), ownSystem_(systemIfMissing(environment.system)),
-      clock(environment.clock ? *environment.clock : *ownClock_),
-      ui(environment.ui ? *environment.ui : *ownUi_),
+      settlingUi_(environment.ui ? *environment.ui : *ownUi_, [this] { cvars.settleChanges(); }),
+      clock(environment.clock ? *environment.clock : *ownClock_), ui(settlingUi_),
       system(environment.system ? *environment.system : *ownSystem_),
       random(environment.randomSeed ? platform::RandomSource(*environment.randomSeed)
                                     : platform::RandomSource::fromEntropy()),
@@ -34,6 +34,7 @@ Program::Program(ProgramEnvironment environment)
       fastInfo(enums, game, cvars, [this](const QString& line) { run(line); }) {
     cvars.setRefreshHandler([this] { ui.refreshBoundControls(); });
     cvars.setChangedHandler([this] { commandBuilder.MakeCommandLine(false); });
+    console.setBeforePrint([this] { cvars.settleChanges(); });
     fastInfo.setMapTitle([this](const QString& map) { return mapTitle(map); });
     panel.getButtonGroups = [this] { buttonGroups.GetButtonGroups(); };
     QObject::connect(&settings, &ProgramSettings::quake3DirectoryChanged, &botScan,

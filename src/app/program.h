@@ -4,6 +4,7 @@
 #include "app/fennick_ini.h"
 #include "app/game_state.h"
 #include "app/program_settings.h"
+#include "app/settling_ui.h"
 #include "app/status_line.h"
 #include "app/ui_host.h"
 #include "archive/bot_list.h"
@@ -88,6 +89,9 @@ private:
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<UiHost> ownUi_;
     std::unique_ptr<platform::SystemLookup> ownSystem_;
+    // The given host, reached through a layer that brings held rebuilds up
+    // to date before anything can look.
+    SettlingUi settlingUi_;
 
 public:
     platform::Clock& clock;

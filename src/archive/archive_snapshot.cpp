@@ -6,6 +6,7 @@
 #include "archive/zip_extraction.h"
 #include "archive/zip_listing.h"
 #include "archive/zip_member_data.h"
+#include "platform/atomic_file.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -30,11 +31,14 @@ QString tooLargeText(qint64 limit) {
 
 ArchiveSnapshot::~ArchiveSnapshot() = default;
 
-const QStringList& ArchiveSnapshot::archivesOf(const QString& folder) {
-    auto found = folders_.find(folder);
-    if (found == folders_.end())
-        found = folders_.insert(folder, pk3Archives(folder));
-    return *found;
+ArchiveSnapshot::Folder& ArchiveSnapshot::folder(const QString& path) {
+    std::shared_ptr<Folder>& entry = folders_[path];
+    if (!entry) {
+        entry = std::make_shared<Folder>();
+        entry->archives = pk3Archives(path);
+        entry->read.fill(nullptr, entry->archives.size());
+    }
+    return *entry;
 }
 
 ArchiveSnapshot::Archive& ArchiveSnapshot::archive(const QString& path) {
@@ -44,6 +48,11 @@ ArchiveSnapshot::Archive& ArchiveSnapshot::archive(const QString& path) {
         entry->readable = entry->directory.read(path);
     }
     return *entry;
+}
+
+const ZipDirectory* ArchiveSnapshot::directory(const QString& path) {
+    const Archive& read = archive(path);
+    return read.readable ? &read.directory : nullptr;
 }
 
 QString ArchiveSnapshot::listing(const QString& path, const QString& pattern) {
@@ -62,13 +71,23 @@ QString ArchiveSnapshot::listing(const QString& path, const QString& pattern) {
     return report;
 }
 
-const ArenaScript* ArchiveSnapshot::arenaScript(const QString& path) {
-    Archive& read = archive(path);
+const ArenaScript* ArchiveSnapshot::scriptOf(const QString& path, Archive& read) {
     if (!read.scriptRead) {
         read.scriptRead = true;
         readScript(path, read);
     }
     return read.script.get();
+}
+
+const ArenaScript* ArchiveSnapshot::arenaScript(const QString& path) {
+    return scriptOf(path, archive(path));
+}
+
+const ArenaScript* ArchiveSnapshot::arenaScript(Folder& folder, qsizetype index) {
+    Archive*& read = folder.read[index];
+    if (!read)
+        read = &archive(folder.archives[index]);
+    return scriptOf(folder.archives[index], *read);
 }
 
 // The members an extraction of "*renas.txt" would write as "arenas.txt",
@@ -108,8 +127,7 @@ void ArchiveSnapshot::readScript(const QString& path, Archive& read) {
                                              : data.error));
     }
     if (read.scriptBytes)
-        read.script = std::make_unique<ArenaScript>(
-            platform::splitLines(platform::decodeText(*read.scriptBytes)));
+        read.script = std::make_unique<ArenaScript>(platform::decodeText(*read.scriptBytes));
 }
 
 const std::optional<QStringList>& ArchiveSnapshot::textLines(const QString& path) {
@@ -134,9 +152,13 @@ void ArchiveSnapshot::finish() {
         return;
     const QString target = content_.tempFile(kArenaFile);
     const QString folder = platform::parentFolderOf(target);
+    // Written as an extraction writes it: whole or not at all, but not
+    // flushed to disk, since it can always be extracted again.
+    const QByteArray& bytes = *(*found)->scriptBytes;
     QString error;
+    platform::AtomicFile file(target);
     if ((!platform::folderExists(folder) && !platform::makeFolder(folder, &error)) ||
-        !platform::writeFileBytes(target, *(*found)->scriptBytes, &error))
+        !file.open(&error) || !file.write(bytes.constData(), bytes.size()) || !file.commit(&error))
         content_.reportOnce(
             QStringLiteral("Could not write %1: %2").arg(platform::nativePath(target), error));
 }

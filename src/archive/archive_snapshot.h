@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <memory>
 #include <optional>
 
@@ -31,12 +32,24 @@ public:
     ArchiveSnapshot& operator=(const ArchiveSnapshot&) = delete;
     ~ArchiveSnapshot();
 
-    // The .pk3 archives of a folder (full paths, in name order).
-    const QStringList& archivesOf(const QString& folder);
+    struct Archive;
+    // The .pk3 archives of a folder (full paths, in name order) and what
+    // has been read of each. A search through every archive of a folder
+    // holds on to it rather than looking each archive up by its path.
+    struct Folder {
+        QStringList archives;
+        QVector<Archive*> read; // null until first asked for
+    };
+    Folder& folder(const QString& path);
+    const QStringList& archivesOf(const QString& path) { return folder(path).archives; }
+    // The archive's central directory; null when it cannot be read.
+    const ZipDirectory* directory(const QString& archive);
     // The member report of the archive for a pattern, as ListZip gives it.
     QString listing(const QString& archive, const QString& pattern);
     // The archive's arena script; null when it has none that can be read.
     const ArenaScript* arenaScript(const QString& archive);
+    // The same for the folder's archive at `index` of its list.
+    const ArenaScript* arenaScript(Folder& folder, qsizetype index);
     // The lines of a text file; nothing when it cannot be read.
     const std::optional<QStringList>& textLines(const QString& path);
 
@@ -46,7 +59,7 @@ public:
 
     static constexpr qint64 kMaxScriptBytes = 64LL * 1024 * 1024;
 
-private:
+    // What the snapshot read of one archive.
     struct Archive {
         bool readable = false;
         ZipDirectory directory;
@@ -54,11 +67,14 @@ private:
         std::optional<QByteArray> scriptBytes;
         std::unique_ptr<ArenaScript> script;
     };
+
+private:
     Archive& archive(const QString& path);
+    const ArenaScript* scriptOf(const QString& path, Archive& read);
     void readScript(const QString& path, Archive& archive);
 
     ContentSource& content_;
-    QHash<QString, QStringList> folders_;
+    QHash<QString, std::shared_ptr<Folder>> folders_;
     QHash<QString, std::shared_ptr<Archive>> archives_;
     QHash<QString, std::optional<QStringList>> texts_;
     enum class Left { Untouched, Nothing, Script };

@@ -1,6 +1,7 @@
 #include "archive/map_titles.h"
 
 #include "archive/archive_snapshot.h"
+#include "archive/arena_script.h"
 #include "archive/content_folders.h"
 #include "archive/content_source.h"
 #include "platform/file_system.h"
@@ -130,18 +131,19 @@ std::optional<QString> MapTitles::fromArenas(const QString& folder, const QStrin
 
 // The same search over the scripts the snapshot has read, each once.
 std::optional<QString> MapTitles::fromSnapshot(const QString& folder, const QString& map) {
-    const QStringList& archives = snapshot_->archivesOf(folder);
-    for (const QString& archive : archives) {
-        const ArenaScript* script = snapshot_->arenaScript(archive);
+    ArchiveSnapshot::Folder& archives = snapshot_->folder(folder);
+    const ArenaQuery query(map);
+    for (qsizetype i = 0; i < archives.archives.size(); ++i) {
+        const ArenaScript* script = snapshot_->arenaScript(archives, i);
         if (!script)
             continue;
-        const ArenaEntry entry = script->find(map);
+        const ArenaEntry entry = script->find(query);
         if (entry.named) {
-            snapshot_->leaveArenaScript(archive);
+            snapshot_->leaveArenaScript(archives.archives[i]);
             return entry.title && !entry.title->isEmpty() ? entry.title : std::nullopt;
         }
     }
-    if (!archives.isEmpty())
+    if (!archives.archives.isEmpty())
         snapshot_->leaveArenaScript({});
     return std::nullopt;
 }

@@ -20,6 +20,8 @@ MemberPattern::MemberPattern(const QString& pattern) {
     folded_.reserve(pattern.size());
     for (QChar c : pattern)
         folded_.append(c == QLatin1Char('\\') ? QChar(u'/') : QChar(folded(c)));
+    endingOnly_ = folded_.startsWith(QChar(kAnyRun)) && folded_.indexOf(QChar(kAnyRun), 1) < 0 &&
+                  !folded_.contains(QChar(kAnyOne));
 }
 
 // The usual matching with one remembered "*": on a mismatch the last "*"
@@ -28,6 +30,15 @@ MemberPattern::MemberPattern(const QString& pattern) {
 bool MemberPattern::matches(const QString& memberPath) const {
     const qsizetype patternSize = folded_.size();
     const qsizetype nameSize = memberPath.size();
+    if (endingOnly_) {
+        const qsizetype ending = patternSize - 1;
+        if (nameSize < ending)
+            return false;
+        for (qsizetype i = 0; i < ending; ++i)
+            if (folded_[1 + i] != QChar(folded(memberPath[nameSize - ending + i])))
+                return false;
+        return true;
+    }
     qsizetype p = 0, n = 0;
     qsizetype starAt = -1, starName = 0;
     while (n < nameSize) {

@@ -17,6 +17,9 @@ public:
 
 private:
     QString folded_;
+    // A "*" followed by plain letters ("*.bsp", "*renas.txt"), the usual
+    // kind: the path matches when it ends with those letters.
+    bool endingOnly_ = false;
 };
 
 } // namespace fennick

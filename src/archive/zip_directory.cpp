@@ -93,11 +93,22 @@ bool ZipDirectory::read(const QString& path) {
 bool ZipDirectory::locate(QFile& file, Location& where) {
     const qint64 fileSize = file.size();
     fileSize_ = quint64(fileSize);
-    const qint64 tailSize = std::min(fileSize, kEndSize + kLongestComment + kZip64LocatorSize);
-    if (tailSize < kEndSize || !file.seek(fileSize - tailSize))
-        return fail(QStringLiteral("not a ZIP archive"));
-    const QByteArray tail = file.read(tailSize);
-    qint64 end = tail.size() - kEndSize;
+    // Most archives have no comment: their end record closes the file and a
+    // short read holds it with the place of a ZIP64 locator before it.
+    // Otherwise the whole longest tail is searched.
+    QByteArray tail;
+    qint64 tailSize = 0;
+    qint64 end = -1;
+    for (const qint64 wanted :
+         {kEndSize + kZip64LocatorSize, kEndSize + kLongestComment + kZip64LocatorSize}) {
+        tailSize = std::min(fileSize, wanted);
+        if (tailSize < kEndSize || !file.seek(fileSize - tailSize))
+            return fail(QStringLiteral("not a ZIP archive"));
+        tail = file.read(tailSize);
+        end = tail.size() - kEndSize;
+        if (tailSize == fileSize || (end >= 0 && u32(tail.constData() + end) == kEndSignature))
+            break;
+    }
     while (end >= 0 && u32(tail.constData() + end) != kEndSignature)
         --end;
     if (end < 0)

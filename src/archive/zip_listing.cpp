@@ -26,17 +26,17 @@ QString twoDigits(int value) {
     return QString::number(100 + value % 100).right(2);
 }
 
-// A member path with control characters shown as "?", so a hostile name
-// cannot break the report into extra lines.
-QString printablePath(const QString& path) {
-    QString shown = path.left(kPathWidth);
+} // namespace
+
+// Control characters are shown as "?", so a hostile name cannot break the
+// report into extra lines.
+QString zipReportPath(const QString& memberPath) {
+    QString shown = memberPath.left(kPathWidth);
     for (QChar& c : shown)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             c = QLatin1Char('?');
     return shown;
 }
-
-} // namespace
 
 QString zipReportHeader() {
     QString line(kLineWidth, QLatin1Char(' '));
@@ -49,7 +49,7 @@ QString zipReportHeader() {
 
 QString zipReportLine(const ZipMember& member) {
     QString line(kLineWidth, QLatin1Char(' '));
-    put(line, 1, printablePath(member.path));
+    put(line, 1, zipReportPath(member.path));
     put(line, 51, rightAligned(member.size, 7));
     put(line, 60, rightAligned(quint64(member.day()), 2) + QLatin1Char('/'));
     put(line, 63, twoDigits(member.month()) + QLatin1Char('/'));

@@ -25,5 +25,8 @@ QString ListZip(const QString& archivePath, const QString& pattern);
 // The report's header line and the line of one member, without the line end.
 QString zipReportHeader();
 QString zipReportLine(const ZipMember& member);
+// What a member's line shows of its path: the first 50 characters, control
+// characters as "?".
+QString zipReportPath(const QString& memberPath);
 
 } // namespace fennick

@@ -79,6 +79,20 @@ QString overviewText() {
     return text;
 }
 
+bool commandDraws(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return false;
+    if (arguments.first() == QLatin1String("levelshot"))
+        return true;
+    if (arguments.first() != QLatin1String("run"))
+        return false;
+    for (const QString& argument : arguments)
+        if (argument == QLatin1String("--fast-info-png") ||
+            argument.startsWith(QLatin1String("--fast-info-png=")))
+            return true;
+    return false;
+}
+
 QString programFolderHelp(const QString& holding) {
     return QStringLiteral("  --program-folder DIR  the program folder") +
            (holding.isEmpty() ? QString() : QStringLiteral(", holding ") + holding) +

@@ -29,6 +29,12 @@ struct CliCommand {
 // Every command, in the order the overview lists them.
 const QVector<CliCommand>& cliCommands();
 
+// Whether a command line draws pictures (the fast-info panel of "run
+// --fast-info-png", a level shot): those need a GUI application for their
+// fonts and image drawing. Every other command runs on a plain core
+// application, which starts in a fraction of the time.
+bool commandDraws(const QStringList& arguments);
+
 // Runs a whole command line (the arguments after the program name):
 // the overview for none or "--help", else the named command.
 int dispatch(const QStringList& arguments, CliStreams& streams);

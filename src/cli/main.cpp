@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -25,13 +26,22 @@ bool standardInputIsTerminal() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Drawing text (the fast-info picture) needs a GUI application; without
-    // a window it runs on the offscreen platform, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
     // Without a session's runtime folder Qt would say so on standard error.
     const bool runtimeProvided = fennick::platform::provideRuntimeFolder();
-    QGuiApplication app(argc, argv);
+    // Drawing (the fast-info picture, level shots) needs a GUI application;
+    // without a window it runs on the offscreen platform, so no display is
+    // needed. Every other command starts only Qt's core.
+    std::unique_ptr<QCoreApplication> app;
+    if (fennick::cli::commandDraws(words)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     fennick::platform::forgetRuntimeFolder(runtimeProvided);
     // The same name as the desktop program: both use one user data folder.
     QCoreApplication::setApplicationName(fennick::kApplicationName);

@@ -61,6 +61,12 @@ public:
         records_.clear();
         slots_.clear();
     }
+    // Room for this many records, so a scan that adds thousands does not
+    // grow the list step by step.
+    void reserve(int records) {
+        records_.reserve(records);
+        slots_.reserve(records);
+    }
 
     // Two texts joined into one key; no text of a record holds the joint.
     static QString joinKey(const QString& first, const QString& second) {

@@ -6,14 +6,24 @@ bool needsQuotes(const QString& value) {
     return value.indexOf(QLatin1Char(' ')) > 0;
 }
 
+// Built in one buffer: a configuration load writes thousands of these.
 QString cvarLine(const CvarRecord& record) {
-    QString line = record.kind + QLatin1Char(' ') + record.name + QLatin1Char(' ');
-    if (needsQuotes(record.value))
-        line += QLatin1Char('"') + record.value + QLatin1Char('"');
-    else
-        line += record.value;
-    if (record.kind == QLatin1String("map"))
-        line.remove(0, 4);
+    // A "map" record drops its leading "map ".
+    const bool mapCommand = record.kind == QLatin1String("map");
+    const bool quoted = needsQuotes(record.value);
+    QString line;
+    line.reserve(record.kind.size() + record.name.size() + record.value.size() + 4);
+    if (!mapCommand) {
+        line += record.kind;
+        line += QLatin1Char(' ');
+    }
+    line += record.name;
+    line += QLatin1Char(' ');
+    if (quoted)
+        line += QLatin1Char('"');
+    line += record.value;
+    if (quoted)
+        line += QLatin1Char('"');
     return line;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 namespace fennick {
 
@@ -37,3 +38,6 @@ bool needsQuotes(const QString& value);
 QString cvarLine(const CvarRecord& record);
 
 } // namespace fennick
+
+// Texts and numbers only: a growing store moves its records without copying.
+Q_DECLARE_TYPEINFO(fennick::CvarRecord, Q_RELOCATABLE_TYPE);

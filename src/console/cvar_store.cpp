@@ -8,11 +8,33 @@ CvarStore::CvarStore(const Catalogue& catalogue, const QString& currentGame)
     : catalogue_(catalogue), currentGame_(currentGame) {}
 
 qsizetype CvarStore::indexOf(const QString& name) const {
-    for (qsizetype i = 0; i < records_.size(); ++i) {
-        if (records_[i].name == name)
-            return i;
-    }
-    return -1;
+    return slots_.value(name, -1);
+}
+
+void CvarStore::changed() {
+    if (held_ > 0)
+        changePending_ = true;
+    else if (changed_)
+        changed_();
+}
+
+void CvarStore::releaseChanges() {
+    if (held_ > 0 && --held_ == 0)
+        settleChanges();
+}
+
+// A change made while the handler runs (the launch's bot defaults) asks
+// for no rebuild of its own, as when nothing is held: the running rebuild
+// gives the answer.
+void CvarStore::settleChanges() {
+    if (!changePending_)
+        return;
+    changePending_ = false;
+    ++held_;
+    if (changed_)
+        changed_();
+    --held_;
+    changePending_ = false;
 }
 
 void CvarStore::SetCvar(const QString& name, const QString& value, qint32 scope, qint16 flag,
@@ -44,10 +66,10 @@ void CvarStore::SetCvar(const QString& name, const QString& value, qint32 scope,
             record.mode = known->mode;
         }
         record.kind = kind;
+        slots_.insert(name, records_.size());
         records_.append(std::move(record));
     }
-    if (changed_)
-        changed_();
+    changed();
 }
 
 QString CvarStore::GetCvar(const QString& name) const {
@@ -61,17 +83,26 @@ const CvarRecord* CvarStore::find(const QString& name) const {
 }
 
 void CvarStore::DeleteCvar(const QString& name) {
+    if (indexOf(name) < 0)
+        return;
+    // A held rebuild sees the store as it was before the removal.
+    settleChanges();
     const qsizetype at = indexOf(name);
     if (at < 0)
         return;
-    if (at != records_.size() - 1)
+    slots_.remove(name);
+    if (at != records_.size() - 1) {
         records_[at] = std::move(records_.last());
+        slots_.insert(records_[at].name, at);
+    }
     records_.removeLast();
 }
 
 void CvarStore::ClearCvars() {
+    settleChanges();
     const QString timesUsed = GetCvar(QStringLiteral("fenkit_timesused"));
     records_.clear();
+    slots_.clear();
     SetCvar(QStringLiteral("fenkit_timesused"), timesUsed, 0, 0, QStringLiteral("set"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "console/cvar_record.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -11,8 +12,9 @@ namespace fennick {
 class Catalogue;
 
 // The cvars of the current game and configuration, in the order they were
-// first set. Names are compared exactly (letter case counts). Beside it lies
-// the extra-command list, which the launch fills for one launch.
+// first set. Names are compared exactly (letter case counts) and looked up
+// through an index beside the ordered records. Beside it lies the
+// extra-command list, which the launch fills for one launch.
 class CvarStore {
 public:
     // The catalogue gives new cvars their attributes for the current game.
@@ -20,6 +22,17 @@ public:
 
     // Called after every SetCvar: the launch rebuilds its preview here.
     void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+    // A file load holds the changed handler while its lines run: a SetCvar
+    // only notes that the handler is due, and it runs once when the
+    // outermost hold ends. Whatever could look at the rebuilt state before
+    // then (a console line, a yield to the event loop, a window opening)
+    // settles first, and a removal settles before it changes the store, so
+    // every observer sees what a rebuild after each change would show.
+    void holdChanges() { ++held_; }
+    void releaseChanges();
+    // Runs the handler now when a held change is waiting for it.
+    void settleChanges();
     // Called by RefreshBoundControls unless suspended.
     void setRefreshHandler(std::function<void()> handler) { refresh_ = std::move(handler); }
 
@@ -54,14 +67,32 @@ public:
 
 private:
     qsizetype indexOf(const QString& name) const;
+    void changed();
 
     const Catalogue& catalogue_;
     const QString& currentGame_;
     QVector<CvarRecord> records_;
+    // Name to slot in records_; names are unique, so the slot found is the
+    // first exact match.
+    QHash<QString, qsizetype> slots_;
     QVector<CvarRecord> extra_;
     std::function<void()> changed_;
     std::function<void()> refresh_;
     int suspended_ = 0;
+    int held_ = 0;
+    bool changePending_ = false;
+};
+
+// Holds the store's changed handler for a scope (a file load).
+class ChangeHold {
+public:
+    explicit ChangeHold(CvarStore& store) : store_(store) { store_.holdChanges(); }
+    ~ChangeHold() { store_.releaseChanges(); }
+    ChangeHold(const ChangeHold&) = delete;
+    ChangeHold& operator=(const ChangeHold&) = delete;
+
+private:
+    CvarStore& store_;
 };
 
 } // namespace fennick

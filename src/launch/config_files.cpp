@@ -62,9 +62,14 @@ void ConfigFiles::LoadConfigFile(const QString& path) {
     if (!lines)
         return;
     running_.insert(*found);
-    const qsizetype first = path.endsWith(QLatin1String("fkc")) ? kConfigurationHeaderLines : 0;
-    for (qsizetype i = first; i < lines->size(); ++i)
-        program_.interpreter.ExecuteLine(lines->at(i), false);
+    {
+        // One rebuild of the command line for the whole file, not one per
+        // line; it runs earlier when something could look at it.
+        const ChangeHold hold(program_.cvars);
+        const qsizetype first = path.endsWith(QLatin1String("fkc")) ? kConfigurationHeaderLines : 0;
+        for (qsizetype i = first; i < lines->size(); ++i)
+            program_.interpreter.ExecuteLine(lines->at(i), false);
+    }
     running_.remove(*found);
     program_.console.ConsolePrint(QStringLiteral("Loaded ") + path + QStringLiteral(" (") +
                                   formatSeconds(program_.clock.elapsedSince(start)) +

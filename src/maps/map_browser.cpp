@@ -224,6 +224,8 @@ void MapBrowser::runScan() {
                      titles.snapshot());
         if (plan.scans)
             RemoveGroup(group);
+        list_.reserve(list_.count() + int(plan.maps.size()));
+        rows_.reserve(rows_.rowCount() + int(plan.maps.size()));
         setStatus(QStringLiteral("Scanning ") + group + QStringLiteral("..."));
         const int total = int(plan.maps.size());
         for (const ScannedMap& map : plan.maps) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 namespace fennick {
 
@@ -20,3 +21,6 @@ struct MapRecord {
 };
 
 } // namespace fennick
+
+// Texts and numbers only: a growing list moves its records without copying.
+Q_DECLARE_TYPEINFO(fennick::MapRecord, Q_RELOCATABLE_TYPE);

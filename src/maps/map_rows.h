@@ -37,6 +37,7 @@ public:
 
     void clear();
     void append(const MapRecord& record);
+    void reserve(int rows) { rows_.reserve(rows); }
     // Rewrites the first row whose name is the record's; false when none is.
     bool update(const MapRecord& record);
     const MapRecord& row(int index) const { return rows_[index]; }

@@ -2,6 +2,9 @@
 
 #include "archive/archive_snapshot.h"
 #include "archive/content_folders.h"
+#include "archive/member_pattern.h"
+#include "archive/zip_directory.h"
+#include "archive/zip_listing.h"
 #include "platform/file_system.h"
 
 namespace fennick {
@@ -15,9 +18,18 @@ void addArchiveMaps(const QString& folder, const QString& mod, ArchiveSnapshot& 
                     QVector<ScannedMap>& maps) {
     if (folder.isEmpty())
         return;
+    const MemberPattern bsp(kBspPattern);
+    QStringList names;
     for (const QString& archive : snapshot.archivesOf(folder)) {
+        const ZipDirectory* directory = snapshot.directory(archive);
+        if (!directory)
+            continue;
         const QString pak = platform::fileNameOf(archive);
-        for (const QString& name : mapNamesInListing(snapshot.listing(archive, kBspPattern)))
+        names.clear();
+        for (const ZipMember& member : directory->members())
+            if (bsp.matches(member.path))
+                addMapNamesInLine(zipReportPath(member.path), names);
+        for (const QString& name : std::as_const(names))
             maps.append({name, mod, pak});
     }
 }
@@ -35,19 +47,26 @@ void addMapFiles(const QString& quake3Directory, QVector<ScannedMap>& maps) {
 
 } // namespace
 
-QStringList mapNamesInListing(const QString& listing) {
+void addMapNamesInLine(QStringView line, QStringList& names) {
     static const QString kBsp = QStringLiteral(".bsp");
-    QStringList names;
     qsizetype from = 0;
     qsizetype hit;
-    while ((hit = listing.indexOf(kBsp, from, Qt::CaseInsensitive)) >= 0) {
+    while ((hit = line.indexOf(kBsp, from, Qt::CaseInsensitive)) >= 0) {
         qsizetype start = hit;
-        while (start > 0 && listing[start - 1] != QLatin1Char('/') &&
-               listing[start - 1] != QLatin1Char('\n') && listing[start - 1] != QLatin1Char('\r'))
+        while (start > 0 && line[start - 1] != QLatin1Char('/') &&
+               line[start - 1] != QLatin1Char('\n') && line[start - 1] != QLatin1Char('\r'))
             --start;
-        names.append(listing.mid(start, hit - start));
+        names.append(line.sliced(start, hit - start).toString());
         from = hit + kBsp.size();
     }
+}
+
+// A ".bsp" never reaches past the path part of its line (sizes, dates and
+// times hold none of its letters), so the lines are searched one by one.
+QStringList mapNamesInListing(const QString& listing) {
+    QStringList names;
+    for (const QStringView line : QStringView(listing).tokenize(u'\n'))
+        addMapNamesInLine(line, names);
     return names;
 }
 

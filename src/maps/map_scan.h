@@ -13,6 +13,10 @@ class ArchiveSnapshot;
 // start when there is none. A member path longer than the report's 50
 // columns shows no ".bsp" and gives nothing.
 QStringList mapNamesInListing(const QString& listing);
+// The same for the path part of one member's line (zipReportPath): a scan
+// finds the names straight from the archive's directory, without writing
+// the report, and gets the names its lines would give.
+void addMapNamesInLine(QStringView line, QStringList& names);
 
 // One map a scan adds, in the order the scan adds them.
 struct ScannedMap {

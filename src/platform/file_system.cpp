@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -34,14 +35,22 @@ std::optional<QString> findEntry(const QString& folder, const QString& name) {
     const QString exact = inFolder(name);
     if (QFileInfo::exists(exact))
         return exact;
-    QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : sortedIgnoringCase(entries)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return inFolder(entry);
+    // The first match in the sorted listing: the matches are equal ignoring
+    // case, so the sort orders them by their exact spelling. The listing
+    // itself need not be sorted for that, and only the names are read.
+    QDirIterator entries(folder.isEmpty() ? QStringLiteral(".") : folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    std::optional<QString> first;
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 &&
+            (!first || QString::compare(entry, *first) < 0))
+            first = entry;
     }
-    return std::nullopt;
+    if (!first)
+        return std::nullopt;
+    return inFolder(*first);
 }
 
 QRegularExpression wildcardsToRegex(const QString& patterns) {

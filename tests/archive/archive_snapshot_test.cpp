@@ -24,6 +24,11 @@ TEST(ArenaScript, AnswersAsTheLineByLineSearch) {
                                 "longname \"Ümlaut\"",
                                 "map \"last\""};
     const ArenaScript indexed(script);
+    // The same script read from its text, with each kind of line end.
+    const ArenaScript read(script.join(QStringLiteral("\r\n"))
+                               .replace(QStringLiteral("\r\nbots"), QStringLiteral("\nbots"))
+                               .replace(QStringLiteral("\r\n}"), QStringLiteral("\r}")) +
+                           QStringLiteral("\n"));
     // Besides names found and not found: a name whose every three letters
     // stand somewhere in the script though the name does not, names with a
     // run of three letters found nowhere, and names shorter than three.
@@ -32,9 +37,11 @@ TEST(ArenaScript, AnswersAsTheLineByLineSearch) {
           "map \"q3dm1\" // ä", "", "q3dm1\" // ÄRENA\"", "zzzq3dm1", "LA", "xy"}) {
         const QString name = QString::fromUtf8(map);
         const ArenaEntry expected = titleInArenaScript(script, name);
-        const ArenaEntry found = indexed.find(name);
-        EXPECT_EQ(found.named, expected.named) << map;
-        EXPECT_EQ(found.title, expected.title) << map;
+        for (const ArenaScript* searched : {&indexed, &read}) {
+            const ArenaEntry found = searched->find(name);
+            EXPECT_EQ(found.named, expected.named) << map;
+            EXPECT_EQ(found.title, expected.title) << map;
+        }
     }
 }
 

@@ -39,6 +39,8 @@ TEST(MemberPattern, MatchesAsTheArchiveReadersExpect) {
         {"a*b*c", "aXXbYYbZZc", true},
         {"a*b*c", "aXXbYYbZZ", false},
         {"*\xc3\x84*", "x\xc3\xa4y", true}, // non-ASCII letters fold too
+        {"*\xc3\x84", "x\xc3\xa4", true},
+        {"*x.bsp", ".bsp", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MemberPattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.path)),
@@ -95,11 +97,20 @@ TEST_F(ZipListingTest, NothingMatchedOrNoArchiveGivesTheEmptyText) {
         return path(name);
     };
     QDir(dir.path()).mkdir(".pk3");
+    // An archive comment of n bytes after the end record.
+    const auto commented = [&good](int n) {
+        QByteArray bytes = good;
+        bytes[bytes.size() - 2] = char(n & 0xff);
+        bytes[bytes.size() - 1] = char(n >> 8);
+        return bytes + QByteArray(n, 'c');
+    };
     const struct {
         QString archive;
         bool readable;
     } cases[] = {
         {write("good.pk3", good), true}, // listed with a pattern that matches nothing
+        {write("short.pk3", commented(3)), true},
+        {write("long.pk3", commented(3000)), true},
         {write("text.pk3", "just some text\r\n"), false},
         {write("empty.pk3", {}), false},
         {write("half.pk3", good.left(good.size() / 2)), false},

@@ -91,6 +91,9 @@ TEST_F(CvarStoreTest, DeletingMovesTheLastRecordIntoTheGap) {
         set(n, "v");
     store().DeleteCvar("first");
     EXPECT_THAT(names(), ElementsAre("third", "second"));
+    set("third", "moved"); // found in its new slot, not added again
+    EXPECT_THAT(names(), ElementsAre("third", "second"));
+    EXPECT_EQ(store().GetCvar("third"), "moved");
     store().DeleteCvar("unknown");
     store().DeleteCvar("SECOND");
     EXPECT_THAT(names(), ElementsAre("third", "second"));
@@ -135,6 +138,34 @@ TEST_F(CvarStoreTest, SetsRebuildThePreviewAndRefreshesCanBeSuspended) {
     store().resumeRefresh(); // one resume too many does no harm
     store().RefreshBoundControls();
     EXPECT_EQ(temp.ui.refreshCount(), before + 2);
+}
+
+// A hold (a file load) puts the rebuilds off to one at its end; a removal
+// or a clearing first shows the store as it was, and a change made while
+// the rebuild runs asks for no other.
+TEST_F(CvarStoreTest, AHoldRebuildsOnceAtItsEnd) {
+    QStringList seen;
+    store().setChangedHandler([&] {
+        seen.append(names().join(','));
+        set("during", "x");
+    });
+    {
+        const ChangeHold outer(store());
+        set("a", "1");
+        {
+            const ChangeHold inner(store());
+            set("b", "1");
+        }
+        EXPECT_TRUE(seen.isEmpty());
+        store().DeleteCvar("a");
+        set("c", "1");
+        set("d", "1");
+        store().settleChanges();
+        store().settleChanges();
+        set("e", "1");
+        store().ClearCvars();
+    }
+    EXPECT_THAT(seen, ElementsAre("a,b", "during,b,c,d", "during,b,c,d,e", "fenkit_timesused"));
 }
 
 TEST(CvarLine, LineFormOfARecord) {

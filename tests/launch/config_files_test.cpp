@@ -156,6 +156,34 @@ TEST_F(ConfigFilesTest, SelectingAConfigurationLoadsGeneralFileThenConfiguration
                             "Loaded " + configPath("q3_cpma_0.fkc") + " (0.00 sec)"));
 }
 
+// A load rebuilds the preview at its end, not after every line; whatever
+// looks while it runs (here a console line, the profile's "Loaded") sees
+// the lines before it, and a deleted cvar stays shown until the next
+// change, as when every line rebuilds.
+TEST_F(ConfigFilesTest, ALoadRebuildsThePreviewWhereItIsSeen) {
+    play(QStringLiteral("quake3"), QStringLiteral("quake3"));
+    temp.writeFile(QStringLiteral("config/q3_Fish.fkp"), {"set name Fish"});
+    temp.writeFile(QStringLiteral("config/q3_general.cfg"),
+                   {"set r_mode 4", "set fenkit_player Fish", "set r_mode 6", "set r_fullscreen 0",
+                    "del r_fullscreen"});
+    const LaunchPreview& preview = program().preview;
+    const auto shown = [&preview] {
+        return preview.commandLine.section(QStringLiteral(".exe"), 1);
+    };
+    QStringList changes, printed;
+    QObject::connect(&preview, &LaunchPreview::changed, [&] { changes.append(shown()); });
+    QObject::connect(&program().console, &ConsoleLog::linePrinted, [&](const QString& line) {
+        printed.append((line.contains(QLatin1String("Fish")) ? "profile" : "general") + shown());
+    });
+    configs().LoadConfigFile(configs().generalFilePath());
+    EXPECT_THAT(changes, ElementsAre(" +set r_mode 4 +exec fenkit.cfg",
+                                     " +set r_mode 6 +set r_fullscreen 0 +exec fenkit.cfg"));
+    EXPECT_THAT(printed, ElementsAre("profile +set r_mode 4 +exec fenkit.cfg",
+                                     "general +set r_mode 6 +set r_fullscreen 0 +exec fenkit.cfg"));
+    EXPECT_THAT(preview.scriptLines,
+                ElementsAre("set name Fish", "set sp_skill 3", "set bot_enable 1"));
+}
+
 // Without a player profile the player's settings stay in the general
 // file, where loading and saving again keeps them as they are.
 TEST_F(ConfigFilesTest, PlayerProfileIsWrittenOnlyForASafePlayerName) {

@@ -1,4 +1,5 @@
 #include "archive/archive_snapshot.h"
+#include "archive/member_pattern.h"
 #include "archive/zip_listing.h"
 #include "maps/map_scan.h"
 #include "maps_fixture.h"
@@ -36,6 +37,11 @@ TEST(MapNamesInListing, NamesBetweenTheSlashAndTheBspOfEachLine) {
         if (!listing.isEmpty())
             listing.prepend(zipReportHeader() + QStringLiteral("\r\n"));
         EXPECT_EQ(mapNamesInListing(listing), c.names) << listing.toStdString();
+        QStringList direct; // as a scan finds them, without the report
+        for (const QByteArray& path : c.members)
+            if (MemberPattern(QStringLiteral("*.bsp")).matches(QString::fromLatin1(path)))
+                addMapNamesInLine(zipReportPath(QString::fromLatin1(path)), direct);
+        EXPECT_EQ(direct, c.names) << listing.toStdString();
     }
 }
 
