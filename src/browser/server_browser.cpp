@@ -4,6 +4,7 @@
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
 #include "common/game_ids.h"
+#include "launch/launch_rules.h"
 #include "platform/text_file.h"
 
 namespace fennick {
@@ -214,6 +215,13 @@ bool ServerBrowser::isNoAddress(const QString& address) {
 bool ServerBrowser::connectToServer() {
     if (isNoAddress(connectTo_)) {
         showNotice(kChooseFirst);
+        return false;
+    }
+    // The address is one word of the "connect" line: from a list file or a
+    // master it must not carry a second command.
+    if (breaksCommandWord(connectTo_) || connectTo_.contains(QLatin1Char(' '))) {
+        program_.console.ConsolePrint(leftOutNotice(QStringLiteral("server"), connectTo_));
+        showNotice(QStringLiteral("This address cannot be used"));
         return false;
     }
     program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);

@@ -72,6 +72,40 @@ TEST_F(CommandLineTest, ArgumentsAreTheTextsTokensWithoutQuotes) {
                             "com_hunkmegs", " 128", "+exec", "fenkit.cfg"));
 }
 
+// Values from a list file, a server or an archive stay one word of data:
+// the script quotes what would end its command, and an argument the engine
+// would split at "+" or ";" (it quotes only arguments with a space) is
+// quoted on the command line.
+TEST_F(CommandLineTest, AValueNeverRunsAsACommand) {
+    const struct {
+        const char* value;
+        const char* script;   // the fraglimit line
+        const char* argument; // the r_mode argument
+    } cases[] = {
+        {"1;quit", R"(set fraglimit "1;quit")", R"("1;quit")"},
+        {"1+quit", "set fraglimit 1+quit", R"("1+quit")"},
+        {"a b;c", R"(set fraglimit "a b;c")", "a b;c"},
+        {"say \"hi\"", "set fraglimit \"say 'hi'\"", "say 'hi'"},
+        {"1\nquit", R"(set fraglimit "1 quit")", "1 quit"},
+        {"\x7f", "set fraglimit  ", " "},
+    };
+    program().cvars.DeleteCvar(QStringLiteral("fenkit_timesused")); // no bot defaults
+    play(QStringLiteral("quake3"), QStringLiteral("a+b"));
+    program().cvars.SetCvar(QStringLiteral("map"), QStringLiteral("my map"), 0, 0,
+                            QStringLiteral("map"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        program().cvars.SetCvar(QStringLiteral("fraglimit"), QString::fromUtf8(c.value), 0, 0,
+                                QStringLiteral("set"));
+        program().cvars.SetCvar(QStringLiteral("r_mode"), QString::fromUtf8(c.value), 0, 0,
+                                QStringLiteral("set"));
+        EXPECT_EQ(preview().scriptLines, QStringList({c.script, R"(map "my map")"}));
+        EXPECT_EQ(program().commandBuilder.arguments(),
+                  QStringList({"+set", "fs_game", R"("a+b")", "+set", "r_mode", c.argument, "+exec",
+                               "fenkit.cfg"}));
+    }
+}
+
 TEST_F(CommandLineTest, ScriptHoldsPlacementsAroundTheMapLineAndLeavesOwnRecordsOut) {
     play(QStringLiteral("quake3"), QStringLiteral("quake3"));
     run({"set fenkit_mp 1", "set g_gametype 4", R"(set fenkit_mode "Windowed - 800x600")",

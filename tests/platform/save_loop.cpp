@@ -1,13 +1,13 @@
 // The child of the crash-safety test: it saves every kind of file the
-// program rewrites, over and over, until it is killed.
+// program rewrites, over and over.
 //
-//   fennick_save_loop PROGRAM_FOLDER SHIPPED_A SHIPPED_B REFERENCES
+//   fennick_save_loop PROGRAM_FOLDER SHIPPED_A SHIPPED_B [REFERENCES]
 //
-// Every file takes one of two contents, A and B, by turns. The first two
-// rounds copy what they wrote into REFERENCES/A and REFERENCES/B (paths
-// relative to the program folder), then "ready" is printed and the loop
-// runs for good: a kill at any moment must leave each file equal to its A
-// or its B reference.
+// Every file takes one of two contents, A and B, by turns. Given
+// REFERENCES, it saves A and B once, copies each into REFERENCES/A and
+// REFERENCES/B (paths relative to the program folder) and ends; without,
+// it prints "ready" and saves by turns until it is killed: a kill at any
+// moment must leave each file equal to its A or its B reference.
 #include "app/program.h"
 #include "app/settings_file.h"
 #include "app/shipped_files.h"
@@ -18,8 +18,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -41,14 +41,18 @@ void saveIni(Program& program, bool b) {
     program.ini.save();
 }
 
-// The configuration, the general file and the player profile.
-void saveConfiguration(Program& program, bool b) {
+void setCvars(Program& program, bool b) {
     const QString tail = b ? QStringLiteral("b") : QStringLiteral("a-longer-value");
     for (int i = 0; i < kCvars; ++i)
-        program.cvars.SetCvar(QStringLiteral("loop_%1").arg(i), tail + QString::number(i), i % 3,
-                              0, QStringLiteral("set"));
+        program.cvars.SetCvar(QStringLiteral("loop_%1").arg(i), tail + QString::number(i), i % 3, 0,
+                              QStringLiteral("set"));
     program.cvars.SetCvar(QStringLiteral("fenkit_player"), QStringLiteral("looper"), 0, 0,
                           QStringLiteral("set"));
+}
+
+// The configuration, the general file and the player profile.
+void saveConfiguration(Program& program, bool b) {
+    setCvars(program, b);
     program.configs.SaveConfiguration();
 }
 
@@ -60,8 +64,8 @@ std::unique_ptr<ServerBrowser> serverList(Program& program, bool b) {
         ServerRecord record;
         record.ip = QStringLiteral("127.0.%1.%2:27960").arg(i / 250).arg(i % 250);
         record.group = QStringLiteral("Quake 3 Arena\\Saved");
-        record.hostname = (b ? QStringLiteral("B server ") : QStringLiteral("Server A ")) +
-                          QString::number(i);
+        record.hostname =
+            (b ? QStringLiteral("B server ") : QStringLiteral("Server A ")) + QString::number(i);
         record.ping = qint16(i % 1000);
         browser->AddOrUpdateServer(record);
     }
@@ -71,11 +75,11 @@ std::unique_ptr<ServerBrowser> serverList(Program& program, bool b) {
 std::unique_ptr<MapBrowser> mapList(Program& program, bool b) {
     auto browser = std::make_unique<MapBrowser>(program);
     for (int i = 0; i < kMaps; ++i)
-        browser->AddMap({QStringLiteral("map%1").arg(i),
-                         (b ? QStringLiteral("Map B ") : QStringLiteral("A map ")) +
-                             QString::number(i),
-                         QStringLiteral("baseq3"), QStringLiteral("pak0.pk3"), qint16(b),
-                         QStringLiteral("Quake 3 Arena\\Saved"), 0.0f});
+        browser->AddMap(
+            {QStringLiteral("map%1").arg(i),
+             (b ? QStringLiteral("Map B ") : QStringLiteral("A map ")) + QString::number(i),
+             QStringLiteral("baseq3"), QStringLiteral("pak0.pk3"), qint16(b),
+             QStringLiteral("Quake 3 Arena\\Saved"), 0.0f});
     return browser;
 }
 
@@ -97,13 +101,13 @@ bool keep(const QString& folder, const QString& references) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: fennick_save_loop FOLDER SHIPPED_A SHIPPED_B REFERENCES\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: fennick_save_loop FOLDER SHIPPED_A SHIPPED_B [REFERENCES]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString shipped[2] = {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])};
-    const QString references = QString::fromLocal8Bit(argv[4]);
+    const QString references = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
     ProgramEnvironment environment;
     environment.programFolder = folder;
     environment.randomSeed = 1;
@@ -113,6 +117,13 @@ int main(int argc, char** argv) {
     const std::unique_ptr<ServerBrowser> servers[2] = {serverList(program, false),
                                                        serverList(program, true)};
     const std::unique_ptr<MapBrowser> maps[2] = {mapList(program, false), mapList(program, true)};
+    // A cvar's first "set" takes its scope elsewhere than a later one: set
+    // once beforehand, every round saves the same files.
+    setCvars(program, true);
+    if (references.isEmpty()) {
+        std::puts("ready");
+        std::fflush(stdout);
+    }
     for (int round = 0;; ++round) {
         const bool b = round % 2 == 1;
         saveSettings(program, b);
@@ -121,11 +132,11 @@ int main(int argc, char** argv) {
         servers[b]->SaveServers();
         maps[b]->SaveMapList();
         seedProgramFolder(shipped[b], folder);
-        if (round < 2 && !keep(folder, QDir(references).filePath(b ? "B" : "A")))
-            return 1;
-        if (round == 1) {
-            std::puts("ready");
-            std::fflush(stdout);
+        if (!references.isEmpty()) {
+            if (!keep(folder, QDir(references).filePath(b ? "B" : "A")))
+                return 1;
+            if (b)
+                return 0;
         }
     }
 }
