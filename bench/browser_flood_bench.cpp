@@ -9,7 +9,7 @@
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_browse_server.h"
 #include "platform/clock.h"
-#include "support/datagram_flood.h"
+#include "datagram_flood.h"
 #include "ui/desktop_ui.h"
 
 #include <QApplication>

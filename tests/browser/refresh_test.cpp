@@ -2,7 +2,7 @@
 #include "browser/fake_server.h"
 #include "browser/server_browser.h"
 #include "browser/server_info_painter.h"
-#include "support/datagram_flood.h"
+#include "datagram_flood.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 

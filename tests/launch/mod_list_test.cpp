@@ -183,20 +183,6 @@ TEST_F(ModListTest, DocumentsComeFromTheModFolderOrTheGameDirectory) {
     EXPECT_TRUE(mods().documentFolder(QStringLiteral("mymod")).isEmpty());
 }
 
-TEST_F(ModListTest, TextsAndPagesOpenNormallyEverythingElseInAnEditor) {
-    const QList<std::pair<QString, ModList::DocumentAction>> cases = {
-        {"readme.txt", ModList::DocumentAction::DefaultProgram},
-        {"README.TXT", ModList::DocumentAction::DefaultProgram},
-        {"index.htm", ModList::DocumentAction::DefaultProgram},
-        {"index.HTML", ModList::DocumentAction::DefaultProgram},
-        {"autoexec.cfg", ModList::DocumentAction::TextEditor},
-        {"server.bat", ModList::DocumentAction::TextEditor},
-        {"txt.bat", ModList::DocumentAction::TextEditor},
-    };
-    for (const auto& [name, action] : cases)
-        EXPECT_EQ(ModList::documentAction(name), action) << name.toStdString();
-}
-
 TEST(DesktopEntry, TheEditorsCommandGetsTheFile) {
     const QString file = QStringLiteral("/games/my mod/readme.cfg");
     const QList<std::pair<QString, std::optional<QStringList>>> cases = {
