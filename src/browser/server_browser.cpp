@@ -96,10 +96,11 @@ void ServerBrowser::RemoveServerGroup(const QString& group) {
 }
 
 void ServerBrowser::RefreshServerList() {
-    rows_.clear();
+    QVector<ServerRecord> shown;
     for (const ServerRecord& record : list_.records())
         if (record.group == currentGroup_)
-            rows_.append(record);
+            shown.append(record);
+    rows_.assign(std::move(shown));
     showRowCount();
 }
 
@@ -135,7 +136,9 @@ void ServerBrowser::reportFailure(const QString& text) {
 }
 
 void ServerBrowser::LoadServers() {
-    for (const ServerRecord& record : servers_file::read(serversPath()))
+    const QVector<ServerRecord> records = servers_file::read(serversPath());
+    list_.reserve(std::min(list_.count() + int(records.size()), ServerList::kMaxRecords));
+    for (const ServerRecord& record : records)
         AddOrUpdateServer(record);
 }
 

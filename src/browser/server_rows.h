@@ -16,7 +16,9 @@ struct ServerColumn {
 
 // The rows of the shown group, as the list view shows them: each row is a
 // copy of a record, its cells the texts the column table gives. Columns
-// are found by key, never by position.
+// are found by key, never by position. The sort role gives the same texts
+// as the display, kept for the column last sorted by, so a sort of many
+// rows does not format a number at every comparison.
 class ServerRows : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -25,6 +27,7 @@ public:
     static int ColumnIndex(const QString& key);
     // The text a record shows in a column.
     static QString cellText(const ServerRecord& record, const QString& key);
+    static constexpr int SortRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -38,6 +41,8 @@ public:
 
     void clear();
     void append(const ServerRecord& record);
+    // Replaces every row at once (one reset, not a signal per row).
+    void assign(QVector<ServerRecord> rows);
     // Rewrites the first row showing this address; false when none does.
     bool update(const ServerRecord& record);
     const ServerRecord& row(int index) const { return rows_[index]; }
@@ -49,7 +54,13 @@ Q_SIGNALS:
     void nameEdited(const QString& ip, const QString& name);
 
 private:
+    QString columnText(int row, int column) const;
+    const QString& sortText(int row, int column) const;
+
     QVector<ServerRecord> rows_;
+    // The texts of one column, row by row, for the sort; empty until asked.
+    mutable QVector<QString> sortTexts_;
+    mutable int sortColumn_ = -1;
 };
 
 } // namespace fennick

@@ -49,7 +49,7 @@ double leadingNumber(QStringView text) {
             end = j;
     }
     bool ok = false;
-    const double value = text.mid(start, end - start).toString().toDouble(&ok);
+    const double value = text.mid(start, end - start).toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return 0.0;
     return value;

@@ -106,6 +106,7 @@ void MapBrowser::LoadMapList() {
                                       contents.problem);
     loadRefused_ = !contents.problem.isEmpty();
     TitleRun titles(program_);
+    list_.reserve(std::min(list_.count() + int(contents.records.size()), MapList::kMaxRecords));
     for (const MapRecord& record : contents.records)
         if (!maps_file::isScannedGroup(record.group) && offered(record.name))
             AddMap(record);
@@ -170,10 +171,11 @@ void MapBrowser::RemoveGroup(const QString& group) {
 }
 
 void MapBrowser::RefreshList() {
-    rows_.clear();
+    QVector<MapRecord> shown;
     for (const MapRecord& record : list_.records())
         if (record.group == displayedGroup_)
-            rows_.append(record);
+            shown.append(record);
+    rows_.assign(std::move(shown));
     Q_EMIT countChanged();
 }
 

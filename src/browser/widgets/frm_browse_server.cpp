@@ -108,6 +108,7 @@ void frmBrowseServer::buildList() {
     // The view sorts a proxy of the rows, as the column clicks ask.
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(&browser_->rows());
+    sorted_->setSortRole(ServerRows::SortRole);
     list_->setModel(sorted_);
     list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
@@ -130,6 +131,10 @@ void frmBrowseServer::buildList() {
             [this](const QModelIndex& index) { browser_->rowClicked(sourceRow(index)); });
     // Rows that arrive after the list was emptied (another group, a
     // Refresh) show the chosen server highlighted again when it is there.
+    connect(&browser_->rows(), &ServerRows::modelReset, this, [this] {
+        if (browser_->rows().rowOf(browser_->connectTo()) >= 0)
+            highlightChosen();
+    });
     connect(&browser_->rows(), &ServerRows::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
                 if (list_->currentIndex().isValid())
