@@ -5,10 +5,9 @@
 #include "archive/content_folders.h"
 #include "archive/content_source.h"
 #include "common/number_text.h"
+#include "launch/launch_rules.h"
 #include "platform/clock.h"
 #include "platform/text_file.h"
-
-#include <algorithm>
 
 namespace fennick {
 
@@ -17,11 +16,12 @@ namespace {
 const QString kBotScript = QStringLiteral("bots.txt");
 const QString kBotPattern = QStringLiteral("*ots.txt");
 
-// The line starts a command of its own in the start-up script where the bot
-// name is written, so these characters would smuggle in commands.
-bool breaksScript(QChar c) {
-    return c == QLatin1Char(';') || c == QLatin1Char('"') || c.unicode() < 0x20 ||
-           c.unicode() == 0x7f;
+// The bot's name is written into the start-up script's "addbot" lines.
+void addBot(const QString& name, ContentSource& content, BotList& bots) {
+    if (breaksCommandWord(name))
+        content.console.ConsolePrint(leftOutNotice(QStringLiteral("bot"), name));
+    else
+        bots.append(name);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ std::optional<QString> botNameOfLine(const QString& line) {
     QString name = line.mid(4);
     name.remove(QLatin1Char(' '));
     name.remove(QLatin1Char('\t'));
-    if (name.isEmpty() || std::any_of(name.cbegin(), name.cend(), breaksScript))
+    if (name.isEmpty())
         return std::nullopt;
     return name;
 }
@@ -49,7 +49,7 @@ void LoadBots(ContentSource& content, BotList& bots) {
         if (const auto lines = platform::readTextLines(content.tempFile(kBotScript))) {
             for (const QString& line : *lines)
                 if (const std::optional<QString> name = botNameOfLine(line))
-                    bots.append(*name);
+                    addBot(*name, content, bots);
         }
         content.yieldOnce();
     }

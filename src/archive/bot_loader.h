@@ -17,8 +17,8 @@ void LoadBots(ContentSource& content, BotList& bots);
 // The bot a line of a bot script adds: a line holding "name" but not
 // "funname" (in any case) gives its text from the fifth character on,
 // without blanks or tabs. Nothing for other lines, and nothing when that
-// text is empty or holds what would break the game's script (";", '"',
-// control characters).
+// text is empty. `LoadBots` leaves out, with a console line, a name that
+// would break the game's script (see `breaksCommandWord`).
 std::optional<QString> botNameOfLine(const QString& line);
 
 } // namespace fennick

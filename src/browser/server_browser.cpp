@@ -4,6 +4,7 @@
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
 #include "common/game_ids.h"
+#include "launch/launch_rules.h"
 #include "platform/text_file.h"
 
 namespace fennick {
@@ -95,10 +96,11 @@ void ServerBrowser::RemoveServerGroup(const QString& group) {
 }
 
 void ServerBrowser::RefreshServerList() {
-    rows_.clear();
+    QVector<ServerRecord> shown;
     for (const ServerRecord& record : list_.records())
         if (record.group == currentGroup_)
-            rows_.append(record);
+            shown.append(record);
+    rows_.assign(std::move(shown));
     showRowCount();
 }
 
@@ -134,7 +136,9 @@ void ServerBrowser::reportFailure(const QString& text) {
 }
 
 void ServerBrowser::LoadServers() {
-    for (const ServerRecord& record : servers_file::read(serversPath()))
+    const QVector<ServerRecord> records = servers_file::read(serversPath());
+    list_.reserve(std::min(list_.count() + int(records.size()), ServerList::kMaxRecords));
+    for (const ServerRecord& record : records)
         AddOrUpdateServer(record);
 }
 
@@ -228,6 +232,13 @@ bool ServerBrowser::isNoAddress(const QString& address) {
 bool ServerBrowser::connectToServer() {
     if (isNoAddress(connectTo_)) {
         showNotice(kChooseFirst);
+        return false;
+    }
+    // The address is one word of the "connect" line: from a list file or a
+    // master it must not carry a second command.
+    if (breaksCommandWord(connectTo_) || connectTo_.contains(QLatin1Char(' '))) {
+        program_.console.ConsolePrint(leftOutNotice(QStringLiteral("server"), connectTo_));
+        showNotice(QStringLiteral("This address cannot be used"));
         return false;
     }
     program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);

@@ -90,8 +90,9 @@ QVariant ServerRows::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return shownText(record, key);
     case Qt::EditRole:
-    case SortRole:
         return cellText(record, key);
+    case SortRole:
+        return sortText(index.row(), index.column());
     case ColouredRole:
         return key == QLatin1String("hostname")
                    ? QVariant(tidyColourCodes(shownServerText(record.hostname)))
@@ -99,6 +100,20 @@ QVariant ServerRows::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+QString ServerRows::columnText(int row, int column) const {
+    return cellText(rows_[row], QLatin1String(columns()[column].key));
+}
+
+const QString& ServerRows::sortText(int row, int column) const {
+    if (sortColumn_ != column || sortTexts_.size() != rows_.size()) {
+        sortColumn_ = column;
+        sortTexts_.resize(rows_.size());
+        for (int i = 0; i < rows_.size(); ++i)
+            sortTexts_[i] = columnText(i, column);
+    }
+    return sortTexts_[row];
 }
 
 QVariant ServerRows::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -125,8 +140,13 @@ bool ServerRows::setData(const QModelIndex& index, const QVariant& value, int ro
 }
 
 void ServerRows::clear() {
+    assign({});
+}
+
+void ServerRows::assign(QVector<ServerRecord> rows) {
     beginResetModel();
-    rows_.clear();
+    rows_ = std::move(rows);
+    sortTexts_.clear();
     endResetModel();
 }
 
@@ -134,6 +154,8 @@ void ServerRows::append(const ServerRecord& record) {
     const int at = int(rows_.size());
     beginInsertRows({}, at, at);
     rows_.append(record);
+    if (sortTexts_.size() == at && sortColumn_ >= 0)
+        sortTexts_.append(columnText(at, sortColumn_));
     endInsertRows();
 }
 
@@ -142,6 +164,8 @@ bool ServerRows::update(const ServerRecord& record) {
     if (at < 0)
         return false;
     rows_[at] = record;
+    if (at < sortTexts_.size())
+        sortTexts_[at] = columnText(at, sortColumn_);
     Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
     return true;
 }

@@ -21,7 +21,9 @@ struct ServerColumn {
 // The cell texts (cellText) are what the list sorts by (SortRole) and an
 // edit starts from. What is shown differs: server texts as UTF-8 when they
 // are, without their colour codes (the name is drawn in its colours from
-// ColouredRole), and "Added" as a local date and time.
+// ColouredRole), and "Added" as a local date and time. The sort texts are
+// kept for the column last sorted by, so a sort of many rows does not
+// format a number at every comparison.
 class ServerRows : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -47,6 +49,8 @@ public:
 
     void clear();
     void append(const ServerRecord& record);
+    // Replaces every row at once (one reset, not a signal per row).
+    void assign(QVector<ServerRecord> rows);
     // Rewrites the first row showing this address; false when none does.
     bool update(const ServerRecord& record);
     const ServerRecord& row(int index) const { return rows_[index]; }
@@ -58,7 +62,13 @@ Q_SIGNALS:
     void nameEdited(const QString& ip, const QString& name);
 
 private:
+    QString columnText(int row, int column) const;
+    const QString& sortText(int row, int column) const;
+
     QVector<ServerRecord> rows_;
+    // The texts of one column, row by row, for the sort; empty until asked.
+    mutable QVector<QString> sortTexts_;
+    mutable int sortColumn_ = -1;
 };
 
 } // namespace fennick

@@ -68,9 +68,16 @@ ServerSocket::SendResult ServerSocket::write(const QHostAddress& host, quint16 p
     return unreachable ? SendResult::Unreachable : SendResult::Failed;
 }
 
-// Datagrams bigger than a status reply can be are cut to that size.
+// Datagrams bigger than a status reply can be are cut to that size. A
+// flood of datagrams is read a batch at a time, the rest after the events
+// that wait meanwhile, so it never holds up the window.
 void ServerSocket::readAll() {
-    while (socket_.hasPendingDatagrams()) {
+    constexpr int kBatch = 64;
+    for (int read = 0; socket_.hasPendingDatagrams(); ++read) {
+        if (read == kBatch) {
+            QMetaObject::invokeMethod(this, &ServerSocket::readAll, Qt::QueuedConnection);
+            return;
+        }
         QNetworkDatagram received = socket_.receiveDatagram(kMaxReplyBytes);
         if (!received.isValid())
             break;

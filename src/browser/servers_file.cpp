@@ -48,7 +48,7 @@ QVector<ServerRecord> read(const QString& path) {
         record.password = fields->at(5);
         const double added = leadingNumber(fields->at(6));
         record.addtime = std::isfinite(added) ? added : 0.0;
-        records.append(record);
+        records.append(std::move(record));
     }
     return records;
 }

@@ -56,8 +56,9 @@ const QHash<QString, RunOption>& runOptionTable() {
         {QStringLiteral("--mod"),
          {true,
           [](RunOptions& o, const QString& v) -> std::optional<QString> {
-              // The key names a folder inside the game directory.
-              if (!isSafeNamePart(v))
+              // The key names a folder inside the game directory and goes
+              // on the game's command line.
+              if (!isSafeNamePart(v) || breaksCommandWord(v))
                   return QStringLiteral("--mod takes a mod folder name, not '%1'").arg(v);
               o.mod = v.toLower();
               return std::nullopt;

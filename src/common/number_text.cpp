@@ -50,7 +50,8 @@ double leadingNumber(QStringView text) {
             end = j;
     }
     bool ok = false;
-    const double value = text.mid(start, end - start).toString().toDouble(&ok);
+    // Read straight from the view: no copy of the text.
+    const double value = text.mid(start, end - start).toDouble(&ok);
     // Too large for a double: the largest one, so that writing it and
     // reading it again gives the same number. Too small: 0.
     if (std::isinf(value))

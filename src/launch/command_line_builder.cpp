@@ -47,6 +47,13 @@ bool sameText(const QString& cached, const QString& current) {
     return cached == current;
 }
 
+// An argument as the command-line text shows it: in double quotes when the
+// engine will quote it, that is when it holds a space after its first
+// character (an argument quoted already stays as it is).
+QString shownWord(const QString& argument) {
+    return argument.startsWith(QLatin1Char('"')) ? argument : quotedValue(argument);
+}
+
 } // namespace
 
 // What one rebuild collects before it is published. The script is sorted
@@ -128,9 +135,9 @@ CommandLineBuilder::Build CommandLineBuilder::startBuild() {
                        : build.game == kQuake3 ? game.quake3Exe
                                                : QString();
     build.text = build.executable;
-    build.arguments = modArgumentsOf(build.game, game.currentModKey);
-    if (!build.arguments.isEmpty())
-        build.text += QLatin1Char(' ') + build.arguments.join(QLatin1Char(' '));
+    build.arguments = modArgumentsOf(build.game, commandLineWord(game.currentModKey));
+    for (const QString& argument : std::as_const(build.arguments))
+        build.text += QLatin1Char(' ') + shownWord(argument);
     return build;
 }
 
@@ -202,7 +209,7 @@ void CommandLineBuilder::sortRecords(Build& build) {
                     build.botInfo.append(i);
             }
         } else if (isMapKind(record.kind)) {
-            build.mapLines.append(record.name + QLatin1Char(' ') + record.value);
+            build.mapLines.append(record.name + QLatin1Char(' ') + scriptWord(record.value));
             if (hasInfo)
                 build.mapInfo.append(i);
         } else if (record.placement == kPlacementBeforeMap) {
@@ -282,16 +289,17 @@ void CommandLineBuilder::addBots(Build& build, const CvarRecord& record) {
 }
 
 void CommandLineBuilder::addToCommandLine(Build& build, const CvarRecord& record) {
+    const QString value = commandLineWord(record.value);
     if (setsByName(build.game, record.kind)) {
         const QString word = build.mark + record.name;
-        build.text += QLatin1Char(' ') + word + QLatin1Char(' ') + quotedValue(record.value);
-        build.arguments << word << record.value;
+        build.text += QLatin1Char(' ') + word + QLatin1Char(' ') + shownWord(value);
+        build.arguments << word << value;
         return;
     }
     const QString word = build.mark + record.kind;
     build.text += QLatin1Char(' ') + word + QLatin1Char(' ') + record.name + QLatin1Char(' ') +
-                  quotedValue(record.value);
-    build.arguments << word << record.name << record.value;
+                  shownWord(value);
+    build.arguments << word << record.name << value;
 }
 
 void CommandLineBuilder::refreshLine(qsizetype index, const CvarRecord& record) {
@@ -301,7 +309,9 @@ void CommandLineBuilder::refreshLine(qsizetype index, const CvarRecord& record) 
         cached.kind = record.kind;
         cached.name = record.name;
         cached.value = record.value;
-        cached.line = cvarLine(record);
+        // A value never ends the script's line or starts a command of its own.
+        cached.line = record.kind + QLatin1Char(' ') + record.name + QLatin1Char(' ') +
+                      scriptWord(record.value);
     }
 }
 
@@ -359,7 +369,7 @@ bool CommandLineBuilder::writeScript(ScriptLocation& location, const QStringList
         refusal = QStringLiteral("no game is selected");
     else if (location.path.isEmpty())
         refusal = QStringLiteral("the game directory is not set");
-    else if (!isPlainGameKey(key) && !isSafeNamePart(key))
+    else if (!isPlainGameKey(key) && (!isSafeNamePart(key) || breaksCommandWord(key)))
         refusal = QStringLiteral("\"") + key + QStringLiteral("\" is not a mod folder name");
     if (!refusal.isEmpty()) {
         console.ConsolePrint(QStringLiteral("fenkit.cfg not written: ") + refusal);

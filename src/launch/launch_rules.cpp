@@ -74,4 +74,58 @@ bool isSafeNamePart(const QString& text) {
     return true;
 }
 
+namespace {
+
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+// The text with its double quotes as apostrophes and its control
+// characters as spaces.
+QString plainText(const QString& value) {
+    QString text = value;
+    for (QChar& c : text) {
+        if (c == QLatin1Char('"'))
+            c = QLatin1Char('\'');
+        else if (isControl(c))
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+} // namespace
+
+bool breaksCommandWord(const QString& text) {
+    for (QChar c : text) {
+        if (c == QLatin1Char(';') || c == QLatin1Char('|') || c == QLatin1Char('"') || isControl(c))
+            return true;
+    }
+    return false;
+}
+
+QString leftOutNotice(const QString& what, const QString& name) {
+    QString shown = name;
+    for (QChar& c : shown)
+        if (isControl(c))
+            c = QLatin1Char('?');
+    return QStringLiteral("Left out the ") + what + QStringLiteral(" \"") + shown +
+           QStringLiteral("\": a name with ; | \" or a control character could run as a command");
+}
+
+// Quoted as the saved lines are; a control character would end the game's
+// line, so it is a space here.
+QString scriptWord(const QString& value) {
+    QString word;
+    appendValueWord(word, plainText(value));
+    return word;
+}
+
+QString commandLineWord(const QString& value) {
+    const QString text = plainText(value);
+    if (!text.contains(QLatin1Char(' ')) &&
+        (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('+'))))
+        return QLatin1Char('"') + text + QLatin1Char('"');
+    return text;
+}
+
 } // namespace fennick

@@ -55,4 +55,28 @@ QStringList modArgumentsOf(const QString& game, const QString& modKey);
 // file names; anything else could reach outside its folder.
 bool isSafeNamePart(const QString& text);
 
+// True when a name read from outside (an archive's map, a mod folder, a bot,
+// a server's address) could not stand as one word of data where the game or
+// Fennick's own console reads it: it holds ";" or "|" (which end a command),
+// a double quote (which ends a quoted word), a line break or another control
+// character. Such names are not offered at all.
+bool breaksCommandWord(const QString& text);
+
+// The console line that says such a name was left out, for example
+// `Left out the mod folder "a;quit": ...`; control characters show as "?".
+QString leftOutNotice(const QString& what, const QString& name);
+
+// A value as one word of data in the start-up script: a double quote becomes
+// an apostrophe and a control character a space (the line would otherwise
+// end there), and the value is quoted as the saved lines quote theirs
+// (needsQuotes: a space after its first character, or a ";"), so the game
+// never reads a command from it.
+QString scriptWord(const QString& value);
+
+// A value as one argument of the game's command line. The engine joins its
+// arguments into one text, puts those with a space in double quotes, and
+// starts a new command at every "+" and ";" outside quotes; an argument that
+// holds one of those but no space is therefore quoted here.
+QString commandLineWord(const QString& value);
+
 } // namespace fennick

@@ -111,6 +111,11 @@ void ModList::addFolderItem(const QString& folder, const QString& path, const QS
     const QString key = ModKeyOf(path);
     if (isDataFolder(key))
         return;
+    // The folder's name goes on the game's command line.
+    if (breaksCommandWord(folder)) {
+        program_.console.ConsolePrint(leftOutNotice(QStringLiteral("mod folder"), folder));
+        return;
+    }
     if (const std::optional<QString> text = firstLine(descriptorPath(prefix, key))) {
         items_.append({*text, 2, key});
         return;

@@ -4,6 +4,7 @@
 #include "archive/archive_snapshot.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
+#include "launch/launch_rules.h"
 #include "maps/map_scan.h"
 #include "maps/maps_file.h"
 #include "platform/text_file.h"
@@ -106,8 +107,9 @@ void MapBrowser::LoadMapList() {
     loadRefused_ = !contents.problem.isEmpty();
     fileEncoding_ = contents.encoding;
     TitleRun titles(program_);
+    list_.reserve(std::min(list_.count() + int(contents.records.size()), MapList::kMaxRecords));
     for (const MapRecord& record : contents.records)
-        if (!maps_file::isScannedGroup(record.group))
+        if (!maps_file::isScannedGroup(record.group) && offered(record.name))
             AddMap(record);
 }
 
@@ -170,10 +172,11 @@ void MapBrowser::RemoveGroup(const QString& group) {
 }
 
 void MapBrowser::RefreshList() {
-    rows_.clear();
+    QVector<MapRecord> shown;
     for (const MapRecord& record : list_.records())
         if (record.group == displayedGroup_)
-            rows_.append(record);
+            shown.append(record);
+    rows_.assign(std::move(shown));
     Q_EMIT countChanged();
 }
 
@@ -231,6 +234,8 @@ void MapBrowser::runScan() {
         setStatus(QStringLiteral("Scanning ") + group + QStringLiteral("..."));
         const int total = int(plan.maps.size());
         for (const ScannedMap& map : plan.maps) {
+            if (!offered(map.name))
+                continue;
             AddMap({map.name, {}, map.mod, map.pak, 0, group, 0.0f});
             if (!busy.alive())
                 return;
@@ -408,11 +413,24 @@ QString MapBrowser::messageOf(SaveResult result) {
     return {};
 }
 
+// A map's name becomes part of a command line of the console and of the
+// start-up script: a name that would end that command is never offered.
+bool MapBrowser::offered(const QString& name) {
+    if (!breaksCommandWord(name))
+        return true;
+    program_.console.ConsolePrint(leftOutNotice(QStringLiteral("map"), name));
+    return false;
+}
+
 void MapBrowser::confirm() {
     const Busy busy(*this);
     Interpreter& interpreter = program_.interpreter;
     CvarStore& cvars = program_.cvars;
     const QString name = nameBox_;
+    if (!offered(name)) {
+        setStatus(QStringLiteral("This map name cannot be used"));
+        return;
+    }
     interpreter.ExecuteLine(QStringLiteral("fenkit_mp 2"), true);
     const QString& game = program_.game.currentGame;
     if (game == kQuake3) {

@@ -121,6 +121,8 @@ private:
     QString captionGroup() const;
     void setStatus(const QString& text);
     void runScan();
+    // False, with a console line, for a name that would end a command.
+    bool offered(const QString& name);
 
     Program& program_;
     MapList list_;

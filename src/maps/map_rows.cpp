@@ -22,6 +22,12 @@ int MapRows::ColumnIndex(const QString& key) {
 }
 
 QString MapRows::cellText(const MapRecord& r, const QString& key) {
+    return textOf(r, QLatin1String(key.toLatin1()));
+}
+
+// The cell text by the column table's own key, without building a QString
+// for it: the view's sort asks for thousands of cells.
+QString MapRows::textOf(const MapRecord& r, QLatin1String key) {
     if (key == QLatin1String("name"))
         return r.name;
     if (key == QLatin1String("fullname"))
@@ -49,19 +55,19 @@ QVariant MapRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
         return {};
     const MapRecord& record = rows_[index.row()];
-    const QString key = QLatin1String(columns()[index.column()].key);
+    const QLatin1String key(columns()[index.column()].key);
     if (role == SortRole) {
         if (key == QLatin1String("timesplayed"))
             return int(record.timesplayed);
         if (key == QLatin1String("addtime"))
             return double(record.addtime);
-        return cellText(record, key).toCaseFolded(); // "Arena" and "arena" side by side
+        return textOf(record, key).toCaseFolded(); // "Arena" and "arena" side by side
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (key == QLatin1String("addtime"))
         return shownDate(record.addtime);
-    return cellText(record, key);
+    return textOf(record, key);
 }
 
 QVariant MapRows::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -72,8 +78,12 @@ QVariant MapRows::headerData(int section, Qt::Orientation orientation, int role)
 }
 
 void MapRows::clear() {
+    assign({});
+}
+
+void MapRows::assign(QVector<MapRecord> rows) {
     beginResetModel();
-    rows_.clear();
+    rows_ = std::move(rows);
     endResetModel();
 }
 

@@ -38,6 +38,8 @@ public:
 
     void clear();
     void append(const MapRecord& record);
+    // Replaces every row at once (one reset, not a signal per row).
+    void assign(QVector<MapRecord> rows);
     void reserve(int rows) { rows_.reserve(rows); }
     // Rewrites the first row whose name is the record's; false when none is.
     bool update(const MapRecord& record);
@@ -46,6 +48,8 @@ public:
     int rowOf(const QString& name) const;
 
 private:
+    static QString textOf(const MapRecord& record, QLatin1String key);
+
     QVector<MapRecord> rows_;
 };
 

@@ -21,8 +21,6 @@ TEST(BotNameOfLine, TakesTheLineFromItsFifthCharacter) {
         {"\tname Sarge", "eSarge"},      // "name" elsewhere: the line from its fifth character
         {"funname\t^1Sarge", nullptr},   {"FunName Sarge", nullptr},
         {"model sarge", nullptr},        {"name", nullptr}, // nothing left
-        {"name x;quit", nullptr},    // would add a command to the start-up script
-        {"name \"Sarge\"", nullptr}, // would break the script's quoting
     };
     for (const auto& c : cases) {
         const std::optional<QString> name = botNameOfLine(QString::fromUtf8(c.line));
@@ -38,11 +36,9 @@ TEST(Quake3BaseFolder, PrefersTheDemoThenTheFullGame) {
         QStringList folders;
         QString base;
     } cases[] = {
-        {{"demoq3", "baseq3"}, "demoq3"},
-        {{"BaseQ3"}, "baseq3"},
-        {{"baseoa"}, "baseoa"},           // OpenArena
-        {{"baseoa", "baseq3"}, "baseq3"},
-        {{"missionpack"}, ""},
+        {{"demoq3", "baseq3"}, "demoq3"}, {{"BaseQ3"}, "baseq3"},
+        {{"baseoa"}, "baseoa"}, // OpenArena
+        {{"baseoa", "baseq3"}, "baseq3"}, {{"missionpack"}, ""},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -65,7 +61,9 @@ TEST_F(LoadBotsTest, EveryArchiveWithABotScriptAddsItsBots) {
         "}"};
     pk3("BaseQ3/pak0.pk3", {script("scripts/bots.txt", bots)});
     pk3("BaseQ3/PAK1.pk3", {member("maps/q3dm1.bsp", "bsp")});
-    pk3("BaseQ3/pak2.pk3", {script("scripts/bots.txt", {"name Keel"})});
+    // Names that would run commands in the start-up script are left out.
+    pk3("BaseQ3/pak2.pk3", {script("scripts/bots.txt", {"name Keel", "name x;quit", "name a|b",
+                                                        "name \"Q\"", "name a\x01"})});
     temp.writeBytes("q3/BaseQ3/pak3.pk3", "not an archive");
     pk3("BaseQ3/pak4.pk3", {script("scripts/bots.txt", bots)});
     pk3("elsewhere.pk3", {script("scripts/bots.txt", {"name Hunter"})});
@@ -73,12 +71,14 @@ TEST_F(LoadBotsTest, EveryArchiveWithABotScriptAddsItsBots) {
     LoadBots(program().content, program().BotNames);
     EXPECT_THAT(program().BotNames.names(), ElementsAre("Sarge", "Doom", "Keel", "Sarge", "Doom"));
     EXPECT_THAT(temp.takeConsole(),
-                ElementsAre(HasText("pak3.pk3"), "5 q3a bots found. (0.00 sec)"));
+                ElementsAre(HasText("bot \"x;quit\""), HasText("bot \"a|b\""),
+                            HasText("bot \"\"Q\"\""), HasText("bot \"a?\": a name with ;"),
+                            HasText("pak3.pk3"), "5 q3a bots found. (0.00 sec)"));
 
     // The list is rebuilt, not added to.
     LoadBots(program().content, program().BotNames);
     EXPECT_EQ(program().BotNames.count(), 5);
-    EXPECT_THAT(temp.takeConsole(), ElementsAre("5 q3a bots found. (0.00 sec)"));
+    EXPECT_EQ(temp.takeConsole().constLast(), "5 q3a bots found. (0.00 sec)");
 }
 
 TEST_F(LoadBotsTest, WithoutAQuake3DirectoryNothingIsFoundOrPrinted) {

@@ -22,6 +22,7 @@ public:
             while (socket_.hasPendingDatagrams()) {
                 const QNetworkDatagram datagram = socket_.receiveDatagram();
                 received.append(datagram.data());
+                senderPorts.append(quint16(datagram.senderPort()));
                 const QByteArray answer = reply_ ? reply_(datagram.data()) : QByteArray();
                 if (!answer.isEmpty())
                     socket_.writeDatagram(answer, datagram.senderAddress(),
@@ -35,6 +36,7 @@ public:
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
 
     QList<QByteArray> received;
+    QList<quint16> senderPorts;
 
 private:
     QUdpSocket socket_;

@@ -2,13 +2,16 @@
 #include "browser/fake_server.h"
 #include "browser/server_browser.h"
 #include "browser/server_info_painter.h"
+#include "datagram_flood.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -131,11 +134,65 @@ TEST_F(RefreshTest, OkPreparesTheConnectionAndFilesTheServerUnderRecent) {
     b.connectToServer();
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("password")), QStringLiteral("secret"));
 
+    // An address (from a list file) that would carry a second command is
+    // refused.
+    for (const char* address : {"10.0.0.2:27960;quit", "10.0.0.2:1|set g_gametype 4"}) {
+        b.setConnectTo(QLatin1String(address));
+        EXPECT_FALSE(b.connectToServer());
+        EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("connect")),
+                  QStringLiteral("10.0.0.1:27960"));
+    }
+    EXPECT_EQ(closing.size(), 2);
+
     // With no game chosen only the game mode is set.
     program.cvars.DeleteCvar(QStringLiteral("connect"));
     program.game.currentGame.clear();
     b.connectToServer();
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("connect")), QString());
+}
+
+// 10,000 status datagrams a second from loopback to the open browser's
+// query sockets, for a second and a half: a timer of the window keeps
+// ticking on time, memory stays bounded, the stray replies change no
+// record, and a refresh afterwards is answered as before.
+TEST_F(RefreshTest, AFloodOfDatagramsLeavesTheBrowserResponsive) {
+    const char* recent = "Quake 3 Arena\\Recent";
+    ServerBrowser& b = open({line(alive, recent, "Old name")});
+    QSignalSpy finished(&b.work()->refreshRun(), &RefreshRun::finished);
+    const auto refresh = [&] {
+        temp.clock.advance(6000);
+        alive.received.clear();
+        ASSERT_TRUE(b.work()->Refresh());
+        ASSERT_TRUE(finished.wait(3000));
+        EXPECT_EQ(alive.received.size(), 1);
+        EXPECT_EQ(stored(alive, recent).hostname, QStringLiteral("Alive"));
+    };
+    refresh(); // the query sockets it used are bound from here on
+    const std::vector<quint16> ports(alive.senderPorts.cbegin(), alive.senderPorts.cend());
+    const qint64 memoryBefore = test::residentBytes();
+
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+    QEventLoop loop;
+    test::DatagramFlood flood(ports, 10000);
+    sinceTick.start();
+    tick.start(20);
+    QTimer::singleShot(1500, &loop, &QEventLoop::quit);
+    loop.exec();
+    flood.stop();
+    tick.stop();
+
+    EXPECT_GT(flood.sent(), 5000); // a busy machine may send fewer
+    EXPECT_LT(longestGap, 250);
+    EXPECT_LT(test::residentBytes() - memoryBefore, 32 << 20);
+    EXPECT_EQ(b.list().count(), 1);
+    EXPECT_EQ(stored(alive, recent).hostname, QStringLiteral("Alive"));
+    // Once what the flood left is read, a query gets its server's answer.
+    QTest::qWait(50);
+    refresh();
 }
 
 TEST_F(RefreshTest, SortingFollowsClicksAndGroupsAndSearchFindsExactCase) {

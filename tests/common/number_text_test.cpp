@@ -13,33 +13,10 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
         const char* text;
         double expected;
     } cases[] = {
-        {"", 0},
-        {"abc", 0},
-        {"12", 12},
-        {"12abc", 12},
-        {"  7", 7},
-        {"\t9", 9},
-        {"-3", -3},
-        {"+4", 4},
-        {"1.5x", 1.5},
-        {".5", 0.5},
-        {"-.25", -0.25},
-        {"5.", 5},
-        {"1e3", 1000},
-        {"2E-1", 0.2},
-        {"1e", 1},
-        {"1e+", 1},
-        {"-", 0},
-        {".", 0},
-        {"x12", 0},
-        {"3 4", 3},
-        {"007", 7},
-        {"1,5", 1},
-        {"1e999", std::numeric_limits<double>::max()},
-        {"-1e999", -std::numeric_limits<double>::max()},
-        {"1e-999", 0},
-        {"-0", 0},
-        {"12345678901234567890", 12345678901234567890.0},
+        {"", 0},       {"abc", 0},    {"12", 12},    {"12abc", 12}, {"  7", 7},      {"\t9", 9},
+        {"-3", -3},    {"+4", 4},     {"1.5x", 1.5}, {".5", 0.5},   {"-.25", -0.25}, {"5.", 5},
+        {"1e3", 1000}, {"2E-1", 0.2}, {"1e", 1},     {"1e+", 1},    {"-", 0},        {".", 0},
+        {"x12", 0},    {"3 4", 3},    {"007", 7},    {"1,5", 1},    {"1e-999", 0},   {"-0", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -54,6 +31,9 @@ TEST(LeadingNumber, NeverFailsOnHugeOrStrangeTexts) {
     EXPECT_EQ(leadingNumber(QString(1 << 20, QLatin1Char(' '))), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1e0000001")), 10.0);
     EXPECT_EQ(leadingNumber(QStringLiteral("1e") + QString(1 << 20, QLatin1Char('9'))), largest);
+    EXPECT_EQ(leadingNumber(QStringLiteral("1e999")), largest);
+    EXPECT_EQ(leadingNumber(QStringLiteral("-1e999")), -largest);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("12345678901234567890")), 12345678901234567890.);
     EXPECT_EQ(leadingNumber(QString::fromUtf8("\xd9\xa3")), 0.0); // Arabic-Indic digit three
 }
 
@@ -93,33 +73,26 @@ TEST(ShortestDecimal, WritesNoLeadingSpaceAndNoTrailingZeros) {
 }
 
 TEST(NumberFormats, SecondsThreeDigitsAndFiveDotTwo) {
-    // "0.00"
-    EXPECT_EQ(formatSeconds(0), QStringLiteral("0.00"));
-    EXPECT_EQ(formatSeconds(1.234), QStringLiteral("1.23"));
-    EXPECT_EQ(formatSeconds(1.236), QStringLiteral("1.24"));
-    EXPECT_EQ(formatSeconds(12.5), QStringLiteral("12.50"));
-    EXPECT_EQ(formatSeconds(86399.999), QStringLiteral("86400.00"));
-    EXPECT_EQ(formatSeconds(-0.001), QStringLiteral("0.00"));
-    EXPECT_EQ(formatSeconds(-1.5), QStringLiteral("-1.50"));
-    EXPECT_EQ(formatSeconds(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00"));
-
-    // "000"
-    EXPECT_EQ(formatThreeDigits(0), QStringLiteral("000"));
-    EXPECT_EQ(formatThreeDigits(7), QStringLiteral("007"));
-    EXPECT_EQ(formatThreeDigits(42), QStringLiteral("042"));
-    EXPECT_EQ(formatThreeDigits(999), QStringLiteral("999"));
-    EXPECT_EQ(formatThreeDigits(1234), QStringLiteral("1234"));
-    EXPECT_EQ(formatThreeDigits(-5), QStringLiteral("-005"));
-
-    // "00000.00"
-    EXPECT_EQ(formatFiveDotTwo(0), QStringLiteral("00000.00"));
-    EXPECT_EQ(formatFiveDotTwo(3.5), QStringLiteral("00003.50"));
-    EXPECT_EQ(formatFiveDotTwo(12345.678), QStringLiteral("12345.68"));
-    EXPECT_EQ(formatFiveDotTwo(123456.789), QStringLiteral("123456.79"));
-    EXPECT_EQ(formatFiveDotTwo(99999.999), QStringLiteral("100000.00"));
-    EXPECT_EQ(formatFiveDotTwo(-3.5), QStringLiteral("-00003.50"));
-    EXPECT_EQ(formatFiveDotTwo(std::numeric_limits<double>::infinity()),
-              QStringLiteral("00000.00"));
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> seconds[] = {
+        {0, "0.00"},     {1.234, "1.23"},         {1.236, "1.24"},
+        {12.5, "12.50"}, {86399.999, "86400.00"}, {-0.001, "0.00"},
+        {-1.5, "-1.50"}, {nan, "0.00"},
+    };
+    for (const auto& [value, expected] : seconds)
+        EXPECT_EQ(formatSeconds(value), QString::fromUtf8(expected)) << value;
+    const std::pair<double, const char*> fiveDotTwo[] = {
+        {0, "00000.00"},           {3.5, "00003.50"},        {12345.678, "12345.68"},
+        {123456.789, "123456.79"}, {99999.999, "100000.00"}, {-3.5, "-00003.50"},
+        {inf, "00000.00"},
+    };
+    for (const auto& [value, expected] : fiveDotTwo)
+        EXPECT_EQ(formatFiveDotTwo(value), QString::fromUtf8(expected)) << value;
+    const std::pair<int, const char*> threeDigits[] = {{0, "000"},   {7, "007"},     {42, "042"},
+                                                       {999, "999"}, {1234, "1234"}, {-5, "-005"}};
+    for (const auto& [value, expected] : threeDigits)
+        EXPECT_EQ(formatThreeDigits(value), QString::fromUtf8(expected));
 }
 
 TEST(Int16Field, OutOfRangeOrTextReadsAsZero) {

@@ -65,10 +65,5 @@ TEST(RecordReader, ReadsFieldsAcrossLinesAndSurvivesBrokenQuotes) {
         EXPECT_EQ(readAll(c.text, c.count), c.expected) << c.what;
 }
 
-TEST(RecordReader, QuotedFieldHelperWritesDoubleQuotes) {
-    EXPECT_EQ(quotedField(QStringLiteral("Quake 3")), QStringLiteral("\"Quake 3\""));
-    EXPECT_EQ(quotedField(QString()), QStringLiteral("\"\""));
-}
-
 } // namespace
 } // namespace fennick

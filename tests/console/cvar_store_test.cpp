@@ -194,6 +194,7 @@ TEST(CvarLine, LineFormOfARecord) {
         {"", "a", "1", " a 1"}, // an empty kind gives a leading space
         {"bind", "mouse1", "+attack", "bind mouse1 +attack"},
         {"bind", "q", "say hello", "bind q \"say hello\""},
+        {"bind", "w", "+fwd;wait", "bind w \"+fwd;wait\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

@@ -1,5 +1,6 @@
 #include "launch/mod_list.h"
 #include "platform/desktop_services.h"
+#include "support/qt_matchers.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -51,14 +52,20 @@ protected:
 
 TEST_F(ModListTest, ListsModsInFolderOrderAndThePlainGameLast) {
     play(QStringLiteral("quake3"));
-    folders(QStringLiteral("quake3"),
-            {"baseq3", "mymod", "Described", "310", "0310", "321", "299", "Arena", "320"});
+    folders(QStringLiteral("quake3"), {"baseq3", "mymod", "Described", "310", "0310", "321", "299",
+                                       "Arena", "320", "a;quit", "say|x", "q\"x", "tab\tx"});
     config(QStringLiteral("q3_described_0.fkc"), {"A Described Mod", "Default Configuration"});
     config(QStringLiteral("q3_320_0.fkc"), {"Point Release With Settings"});
     config(QStringLiteral("q2_mymod_0.fkc"), {"Another game's mod"});
+    temp.takeConsole();
     mods().FillModList();
     EXPECT_THAT(texts(), ElementsAre("0310:1", "299:1", "Point Release With Settings:2", "321:1",
                                      "arena:1", "A Described Mod:2", "mymod:1", "quake3:1"));
+    // A folder name that would run commands on the game's command line is
+    // left out, with a line each.
+    EXPECT_THAT(temp.takeConsole(),
+                ElementsAre(test::HasText("folder \"a;quit\""), test::HasText("\"q\"x\""),
+                            test::HasText("\"say|x\""), test::HasText("\"tab?x\"")));
 
     // The view sees the same through the model.
     ASSERT_EQ(mods().rowCount(), 8);
@@ -174,20 +181,6 @@ TEST_F(ModListTest, DocumentsComeFromTheModFolderOrTheGameDirectory) {
 
     program().game.gameDirectory.clear();
     EXPECT_TRUE(mods().documentFolder(QStringLiteral("mymod")).isEmpty());
-}
-
-TEST_F(ModListTest, TextsAndPagesOpenNormallyEverythingElseInAnEditor) {
-    const QList<std::pair<QString, ModList::DocumentAction>> cases = {
-        {"readme.txt", ModList::DocumentAction::DefaultProgram},
-        {"README.TXT", ModList::DocumentAction::DefaultProgram},
-        {"index.htm", ModList::DocumentAction::DefaultProgram},
-        {"index.HTML", ModList::DocumentAction::DefaultProgram},
-        {"autoexec.cfg", ModList::DocumentAction::TextEditor},
-        {"server.bat", ModList::DocumentAction::TextEditor},
-        {"txt.bat", ModList::DocumentAction::TextEditor},
-    };
-    for (const auto& [name, action] : cases)
-        EXPECT_EQ(ModList::documentAction(name), action) << name.toStdString();
 }
 
 TEST(DesktopEntry, TheEditorsCommandGetsTheFile) {

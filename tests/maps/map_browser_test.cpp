@@ -1,6 +1,7 @@
 #include "archive/archive_snapshot.h"
 #include "maps/maps_file.h"
 #include "maps_fixture.h"
+#include "support/qt_matchers.h"
 #include "support/qt_print.h"
 
 #include <gmock/gmock.h>
@@ -65,7 +66,9 @@ TEST_F(MapBrowserTest, ScanningAllListsEachMapOnceWithItsTitle) {
     pk3("BaseQ3/pak0.pk3",
         {member("maps/q3dm1.bsp"), member("Maps/Q3DM2.BSP"),
          member("maps/" + QByteArray(60, 'l') + ".bsp"), arenas({"q3dm1", "q3dm2"})});
-    pk3("BaseQ3/pak2.pk3", {member("maps/q3dm1.bsp"), member("maps/lonely.bsp")});
+    // Names that would run commands are left out.
+    pk3("BaseQ3/pak2.pk3", {member("maps/q3dm1.bsp"), member("maps/lonely.bsp"),
+                            member("maps/x;quit.bsp"), member("maps/y|set g_gametype 4.bsp")});
     write("q3/BaseQ3/broken.pk3", "this is no archive");
     browser.open();
     console();
@@ -76,9 +79,11 @@ TEST_F(MapBrowserTest, ScanningAllListsEachMapOnceWithItsTitle) {
     EXPECT_EQ(browser.countText(), QStringLiteral("3 maps"));
     EXPECT_TRUE(browser.updateVisible());
     const QStringList lines = console();
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].contains("broken.pk3")) << lines[0].toStdString();
-    EXPECT_EQ(lines[1], QStringLiteral("Found 3 maps in 0.00 sec (group Quake 3 Arena\\All)"));
+    EXPECT_THAT(lines.mid(1, 2),
+                ElementsAre(HasText("map \"x;quit\""), HasText("map \"y|set g_gametype 4\"")));
+    EXPECT_EQ(lines[3], QStringLiteral("Found 3 maps in 0.00 sec (group Quake 3 Arena\\All)"));
     EXPECT_EQ(ui.yields, 4); // after every map added
 
     browser.selectNode(node("Q3R"));
@@ -86,7 +91,7 @@ TEST_F(MapBrowserTest, ScanningAllListsEachMapOnceWithItsTitle) {
     EXPECT_THAT(console(), IsEmpty());
     browser.update(); // the same records again
     EXPECT_EQ(group("Quake 3 Arena\\All"), expected);
-    EXPECT_EQ(console().size(), 1);
+    EXPECT_EQ(console().size(), 3);
 
     // The Quake 1 All group has nothing to scan and says nothing.
     browser.selectNode(node("Q1A"));
@@ -231,6 +236,13 @@ TEST_F(MapBrowserTest, OkSetsTheMapForTheNextStartAndFilesItUnderRecent) {
     browser.confirm();
     EXPECT_EQ(program->cvars.GetCvar("map"), QStringLiteral("q2dm8"));
     EXPECT_THAT(group("Quake 2\\Recent"), ElementsAre("q2dm8  q2dm8"));
+
+    // A name that would end the map command is refused.
+    browser.setName("q2dm1|quit");
+    console();
+    browser.confirm();
+    EXPECT_EQ(program->cvars.GetCvar("map"), QStringLiteral("q2dm8"));
+    EXPECT_THAT(console(), ElementsAre(HasText("\"q2dm1|quit\"")));
 }
 
 // One scan at a time: a second one asked for while it yields is refused,

@@ -154,6 +154,10 @@ void frmBrowseServer::buildList() {
             [this](const QModelIndex& index) { browser_->rowClicked(sourceRow(index)); });
     // Rows that arrive after the list was emptied (another group, a
     // Refresh) show the chosen server highlighted again when it is there.
+    connect(&browser_->rows(), &ServerRows::modelReset, this, [this] {
+        if (browser_->rows().rowOf(browser_->connectTo()) >= 0)
+            highlightChosen();
+    });
     connect(&browser_->rows(), &ServerRows::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
                 if (list_->currentIndex().isValid())
