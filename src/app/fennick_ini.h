@@ -17,6 +17,8 @@ namespace fennick {
 //              user's files in ("~/.q3a"), used for the start-up script
 //              when the game folder is read-only; empty means the
 //              engine's own
+//   [server-filter]  the server browser's filters, read and written by
+//              ServerFilter (src/browser/server_filter.h)
 class FennickIni {
 public:
     enum class FileState { Missing, Read, Damaged };
@@ -43,10 +45,12 @@ public:
     QString home(const QString& game) const;
     void setHome(const QString& game, const QString& value);
 
-private:
+    // Any key of any section, for a section whose owner keeps its types
+    // (the server browser's filters).
     QString text(const QString& section, const QString& key, const QString& fallback) const;
     void setText(const QString& section, const QString& key, const QString& value);
 
+private:
     QString path_;
     // "section/key" to value, as QSettings names them.
     QMap<QString, QString> values_;

@@ -106,6 +106,8 @@ bool ServerRows::setData(const QModelIndex& index, const QVariant& value, int ro
 void ServerRows::clear() {
     beginResetModel();
     rows_.clear();
+    passes_.clear();
+    passing_ = 0;
     endResetModel();
 }
 
@@ -113,16 +115,33 @@ void ServerRows::append(const ServerRecord& record) {
     const int at = int(rows_.size());
     beginInsertRows({}, at, at);
     rows_.append(record);
+    passes_.append(filter_.passes(record));
+    passing_ += passes_.constLast();
     endInsertRows();
 }
 
 bool ServerRows::update(const ServerRecord& record) {
-    const int at = rowOf(record.ip);
-    if (at < 0)
+    int at = 0;
+    while (at < rows_.size() && (rows_[at].ip != record.ip || rows_[at].group != record.group))
+        ++at;
+    if (at == rows_.size())
         return false;
     rows_[at] = record;
+    const bool passing = filter_.passes(record);
+    passing_ += int(passing) - int(passes_[at]);
+    passes_[at] = passing;
     Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
     return true;
+}
+
+void ServerRows::setFilter(const ServerFilter& filter) {
+    filter_ = filter;
+    passing_ = 0;
+    for (int i = 0; i < rows_.size(); ++i) {
+        passes_[i] = filter_.passes(rows_[i]);
+        passing_ += passes_[i];
+    }
+    Q_EMIT filterChanged();
 }
 
 int ServerRows::rowOf(const QString& ip) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/server_filter.h"
 #include "browser/server_record.h"
 
 #include <QAbstractTableModel>
@@ -38,18 +39,32 @@ public:
 
     void clear();
     void append(const ServerRecord& record);
-    // Rewrites the first row showing this address; false when none does.
+    // Rewrites the first row showing this record (its address and group);
+    // false when none does.
     bool update(const ServerRecord& record);
     const ServerRecord& row(int index) const { return rows_[index]; }
     // The first row whose address cell is `ip`, -1 for none.
     int rowOf(const QString& ip) const;
 
+    // Every row is held against the filter as it comes or changes. Rows
+    // that fail stay here (the chosen server may still be shown); the
+    // view leaves them out.
+    void setFilter(const ServerFilter& filter);
+    const ServerFilter& filter() const { return filter_; }
+    bool passes(int index) const { return passes_[index]; }
+    int passingCount() const { return passing_; }
+
 Q_SIGNALS:
     // The user edited a row's name in place.
     void nameEdited(const QString& ip, const QString& name);
+    // Another filter: which rows pass was worked out again.
+    void filterChanged();
 
 private:
     QVector<ServerRecord> rows_;
+    QVector<bool> passes_; // beside rows_
+    int passing_ = 0;
+    ServerFilter filter_;
 };
 
 } // namespace fennick

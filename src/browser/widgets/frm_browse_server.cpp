@@ -3,7 +3,9 @@
 #include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
+#include "browser/shown_servers.h"
 #include "browser/widgets/frm_watch_server.h"
+#include "browser/widgets/server_filter_bar.h"
 #include "browser/widgets/server_info_panel.h"
 #include "ui/group_tree_widget.h"
 
@@ -18,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeView>
@@ -54,10 +55,12 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
 
     buildTree();
     buildList();
+    buildFilters();
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(caption_);
+    rightLayout->addWidget(filters_);
     rightLayout->addWidget(list_, 1);
     auto* lower = new QHBoxLayout;
     info_ = new ServerInfoPanel(right);
@@ -76,6 +79,7 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
 
     connectModel();
     browser_->open();
+    filters_->showFilter(browser_->filter());
 }
 
 // The watch window reads this browser's servers: it closes with it.
@@ -105,9 +109,9 @@ void frmBrowseServer::buildList() {
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    // The view sorts a proxy of the rows, as the column clicks ask.
-    sorted_ = new QSortFilterProxyModel(this);
-    sorted_->setSourceModel(&browser_->rows());
+    // The view sorts a proxy of the rows, as the column clicks ask, and
+    // leaves out those the filters hide.
+    sorted_ = new ShownServers(browser_->rows(), this);
     list_->setModel(sorted_);
     list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
@@ -138,6 +142,45 @@ void frmBrowseServer::buildList() {
                     if (browser_->rows().row(row).ip == browser_->connectTo())
                         return highlightChosen();
             });
+}
+
+// The filter row above the list. Its drop-downs offer the game types and
+// mods of the shown rows, refilled when the rows change.
+void frmBrowseServer::buildFilters() {
+    filters_ = new ServerFilterBar(this);
+    connect(filters_, &ServerFilterBar::filterEdited, this, &frmBrowseServer::applyFilter);
+    choicesDue_.setSingleShot(true);
+    choicesDue_.setInterval(300);
+    connect(&choicesDue_, &QTimer::timeout, this, [this] {
+        filters_->setChoices(browser_->filterChoices(&ServerRecord::gametype),
+                             browser_->filterChoices(&ServerRecord::mod));
+    });
+    const auto due = [this] {
+        if (!choicesDue_.isActive())
+            choicesDue_.start();
+    };
+    ServerRows* rows = &browser_->rows();
+    connect(rows, &ServerRows::rowsInserted, this, due);
+    connect(rows, &ServerRows::modelReset, this, due);
+    connect(rows, &ServerRows::dataChanged, this, due);
+}
+
+// A new text in Find player chooses the first server, in the order shown,
+// where such a player plays.
+void frmBrowseServer::applyFilter(const ServerFilter& filter) {
+    const QString before = browser_->filter().player;
+    browser_->setFilter(filter);
+    if (filter.player.isEmpty() || filter.player == before)
+        return;
+    for (int row = 0; row < sorted_->rowCount(); ++row) {
+        const QModelIndex shown = sorted_->index(row, 0);
+        if (browser_->rows().passes(sourceRow(shown))) {
+            list_->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+            list_->scrollTo(shown);
+            return;
+        }
+    }
 }
 
 QWidget* frmBrowseServer::buildChosenServer() {
@@ -307,6 +350,7 @@ void frmBrowseServer::showSelection() {
 }
 
 void frmBrowseServer::showChosen() {
+    sorted_->keep(browser_->connectTo());
     connectTo_->setText(browser_->connectTo());
     name_->setText(browser_->nameBox());
     password_->setText(browser_->passwordBox());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -9,7 +10,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -18,7 +18,10 @@ namespace fennick {
 
 class Program;
 class ServerBrowser;
+class ServerFilterBar;
 class ServerInfoPanel;
+struct ServerFilter;
+class ShownServers;
 class frmWatchServer;
 
 // "Fennick Server Browser": the tree of games and groups, the servers of
@@ -46,6 +49,8 @@ protected:
 private:
     void buildTree();
     void buildList();
+    void buildFilters();
+    void applyFilter(const ServerFilter& filter);
     QWidget* buildChosenServer();
     QWidget* buildButtons();
     void connectModel();
@@ -68,7 +73,9 @@ private:
     QLabel* caption_ = nullptr;
     QTreeView* list_ = nullptr;
     QWidget* rowsArea_ = nullptr; // the list's viewport, where the pointer pauses the sort
-    QSortFilterProxyModel* sorted_ = nullptr;
+    ShownServers* sorted_ = nullptr;
+    ServerFilterBar* filters_ = nullptr;
+    QTimer choicesDue_; // the drop-downs follow the rows at most a few times a second
     ServerInfoPanel* info_ = nullptr;
     QLineEdit* connectTo_ = nullptr;
     QLineEdit* name_ = nullptr;
