@@ -150,8 +150,8 @@ void ServerBrowser::ShowServerInList(const ServerRecord& record) {
 }
 
 void ServerBrowser::UpdateServerInList(const ServerRecord& record) {
-    if (isShown(record.group))
-        rows_.update(record);
+    if (isShown(record.group) && rows_.update(record) && filter().active())
+        showRowCount(); // the row may pass or fail now
 }
 
 // With a filter the count says how many of the rows pass: "42 of 310

@@ -2,7 +2,7 @@
 
 #include "common/number_text.h"
 
-#include <QHash>
+#include <iterator>
 
 namespace fennick {
 
@@ -34,34 +34,34 @@ int ServerRows::ColumnIndex(const QString& key) {
     return -1;
 }
 
-QString ServerRows::cellText(const ServerRecord& r, const QString& key) {
+QString ServerRows::cellText(const ServerRecord& record, const QString& key) {
+    return cellTextAt(record, ColumnIndex(key));
+}
+
+// The cells in column order, so a sort or a redraw finds a cell without
+// looking up its key.
+QString ServerRows::cellTextAt(const ServerRecord& r, int column) {
     using Cell = QString (*)(const ServerRecord&);
-    static const QHash<QString, Cell> cells = {
-        {QStringLiteral("hostname"), [](const ServerRecord& s) { return s.hostname; }},
-        {QStringLiteral("ping"), [](const ServerRecord& s) { return formatThreeDigits(s.ping); }},
-        {QStringLiteral("map"), [](const ServerRecord& s) { return s.map; }},
-        {QStringLiteral("mod"), [](const ServerRecord& s) { return s.mod; }},
-        {QStringLiteral("players"),
-         [](const ServerRecord& s) {
-             return QString::number(s.players) + QLatin1Char('/') + QString::number(s.maxclients);
-         }},
-        {QStringLiteral("timelimit"),
-         [](const ServerRecord& s) { return QString::number(s.timelimit); }},
-        {QStringLiteral("fraglimit"),
-         [](const ServerRecord& s) { return QString::number(s.fraglimit); }},
-        {QStringLiteral("capturelimit"),
-         [](const ServerRecord& s) { return QString::number(s.capturelimit); }},
-        {QStringLiteral("gametype"), [](const ServerRecord& s) { return s.gametype; }},
-        {QStringLiteral("motd"), [](const ServerRecord& s) { return s.motd; }},
-        {QStringLiteral("playernames"), [](const ServerRecord& s) { return s.playernames; }},
-        {QStringLiteral("ip"), [](const ServerRecord& s) { return s.ip; }},
-        {QStringLiteral("lastupdate"),
-         [](const ServerRecord& s) { return shortestDecimal(float(s.lastupdate)); }},
-        {QStringLiteral("addtime"),
-         [](const ServerRecord& s) { return formatFiveDotTwo(s.addtime); }},
+    static const Cell cells[] = {
+        [](const ServerRecord& s) { return s.hostname; },
+        [](const ServerRecord& s) { return formatThreeDigits(s.ping); },
+        [](const ServerRecord& s) { return s.map; },
+        [](const ServerRecord& s) { return s.mod; },
+        [](const ServerRecord& s) {
+            return QString::number(s.players) + QLatin1Char('/') + QString::number(s.maxclients);
+        },
+        [](const ServerRecord& s) { return QString::number(s.timelimit); },
+        [](const ServerRecord& s) { return QString::number(s.fraglimit); },
+        [](const ServerRecord& s) { return QString::number(s.capturelimit); },
+        [](const ServerRecord& s) { return s.gametype; },
+        [](const ServerRecord& s) { return s.motd; },
+        [](const ServerRecord& s) { return s.playernames; },
+        [](const ServerRecord& s) { return s.ip; },
+        [](const ServerRecord& s) { return shortestDecimal(float(s.lastupdate)); },
+        [](const ServerRecord& s) { return formatFiveDotTwo(s.addtime); },
     };
-    const Cell cell = cells.value(key);
-    return cell ? cell(r) : QString();
+    static_assert(std::size(cells) == 14);
+    return column >= 0 && column < int(std::size(cells)) ? cells[column](r) : QString();
 }
 
 int ServerRows::rowCount(const QModelIndex& parent) const {
@@ -77,7 +77,7 @@ QVariant ServerRows::data(const QModelIndex& index, int role) const {
         return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
         return {};
-    return cellText(rows_[index.row()], QLatin1String(columns()[index.column()].key));
+    return cellTextAt(rows_[index.row()], index.column());
 }
 
 QVariant ServerRows::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -26,6 +26,7 @@ public:
     static int ColumnIndex(const QString& key);
     // The text a record shows in a column.
     static QString cellText(const ServerRecord& record, const QString& key);
+    static QString cellTextAt(const ServerRecord& record, int column);
 
     using QAbstractTableModel::QAbstractTableModel;
 

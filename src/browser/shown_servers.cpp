@@ -23,4 +23,11 @@ bool ShownServers::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     return rows_.passes(sourceRow) || rows_.row(sourceRow).ip == kept_;
 }
 
+bool ShownServers::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const int column = left.column();
+    return QString::compare(ServerRows::cellTextAt(rows_.row(left.row()), column),
+                            ServerRows::cellTextAt(rows_.row(right.row()), column),
+                            sortCaseSensitivity()) < 0;
+}
+
 } // namespace fennick

@@ -20,6 +20,9 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    // The cell texts compared, as the list always has, without going
+    // through the model's variants.
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     ServerRows& rows_;

@@ -182,7 +182,7 @@ TEST(ServerCommands, ServersAndRefreshPrintOnlyWhatPassesTheFilters) {
         const CommandRun result =
             run(&refreshMain, QStringList{"--program-folder", folder.path(), group} + c.options);
         EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(names(result), QLatin1String(c.names)) << c.options.join(' ');
+        EXPECT_EQ(names(result), QLatin1String(c.names)) << c.options.join(' ').toStdString();
     }
     // From the file alone: its pings, and a group's records only.
     EXPECT_EQ(

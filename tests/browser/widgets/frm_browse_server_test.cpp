@@ -254,8 +254,9 @@ TEST_F(BrowseServerTest, FiltersNarrowTheListAndFindPlayerChoosesTheirServer) {
     };
     for (const auto& step : steps) {
         step.act();
-        QTRY_COMPARE(label->text(), QString::fromLatin1(step.count));
-        EXPECT_EQ(shown(), QLatin1String(step.rows)) << step.count;
+        // Each step changes the rows: wait for them, then the count.
+        QTRY_COMPARE(shown(), QString::fromLatin1(step.rows));
+        EXPECT_EQ(label->text(), QLatin1String(step.count)) << step.rows;
         if (!find->text().isEmpty()) {
             expectChosen(step.rows);
             EXPECT_EQ(window->browser().work()->infoView().foundPlayer, find->text());
