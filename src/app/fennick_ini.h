@@ -24,6 +24,8 @@ namespace fennick {
 //              sortcolumn= the key of the column the user sorted by,
 //              sortorder=ascending or descending; written when the window
 //              closes, empty until then
+//   [server-filter]  the server browser's filters, read and written by
+//              ServerFilter (src/browser/server_filter.h)
 class FennickIni {
 public:
     enum class FileState { Missing, Read, Damaged };
@@ -63,10 +65,12 @@ public:
     BrowserPlace browserPlace(const QString& section) const;
     void setBrowserPlace(const QString& section, const BrowserPlace& place);
 
-private:
+    // Any key of any section, for a section whose owner keeps its types
+    // (the server browser's filters).
     QString text(const QString& section, const QString& key, const QString& fallback) const;
     void setText(const QString& section, const QString& key, const QString& value);
 
+private:
     QString path_;
     // "section/key" to value, as QSettings names them.
     QMap<QString, QString> values_;

@@ -84,6 +84,7 @@ ServerInfoView BrowserWork::infoView() const {
     const bool details = ServerInfoPainter::showsDetails(phase_);
     view.modText = details ? ModDescription(program_, view.server.mod) : view.server.mod;
     view.mapText = details ? program_.mapTitle(view.server.map) : view.server.map;
+    view.foundPlayer = browser_.filter().player;
     return view;
 }
 

@@ -7,6 +7,8 @@
 #include "launch/launch_rules.h"
 #include "platform/text_file.h"
 
+#include <QSet>
+
 namespace fennick {
 
 namespace {
@@ -51,6 +53,7 @@ void ServerBrowser::open() {
     currentGroup_.clear();
     caption_.clear();
     Q_EMIT treeChanged();
+    rows_.setFilter(ServerFilter::load(program_.ini));
     LoadServers();
     const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
     if (!prefix.isEmpty())
@@ -58,8 +61,13 @@ void ServerBrowser::open() {
 }
 
 bool ServerBrowser::close() {
-    if (work_)
+    if (work_) {
         work_->stop();
+        filter().save(program_.ini);
+        QString error;
+        if (!program_.ini.save(&error))
+            program_.console.ConsolePrint(QStringLiteral("Could not save fennick.ini: ") + error);
+    }
     return SaveServers();
 }
 
@@ -96,12 +104,47 @@ void ServerBrowser::RemoveServerGroup(const QString& group) {
 }
 
 void ServerBrowser::RefreshServerList() {
-    QVector<ServerRecord> shown;
+    QVector<ServerRecord> rows;
     for (const ServerRecord& record : list_.records())
         if (record.group == currentGroup_)
-            shown.append(record);
-    rows_.assign(std::move(shown));
+            rows.append(record);
+    if (filter().findsInAllGroups()) {
+        QSet<QString> shown;
+        for (const ServerRecord& record : std::as_const(rows))
+            shown.insert(record.ip);
+        for (const ServerRecord& record : list_.records())
+            if (record.group != currentGroup_ && isShown(record.group) &&
+                !shown.contains(record.ip)) {
+                rows.append(record);
+                shown.insert(record.ip);
+            }
+    }
+    rows_.assign(std::move(rows));
     showRowCount();
+}
+
+bool ServerBrowser::isShown(const QString& group) const {
+    if (group == currentGroup_)
+        return true;
+    const qsizetype slash = currentGroup_.indexOf(QLatin1Char('\\'));
+    return filter().findsInAllGroups() && slash > 0 &&
+           group.startsWith(QStringView(currentGroup_).left(slash + 1));
+}
+
+void ServerBrowser::setFilter(const ServerFilter& filter) {
+    const bool regroup = filter.findsInAllGroups() != this->filter().findsInAllGroups();
+    rows_.setFilter(filter);
+    if (regroup)
+        RefreshServerList();
+    else
+        showRowCount();
+}
+
+QStringList ServerBrowser::filterChoices(QString ServerRecord::*field) const {
+    QStringList values;
+    for (int row = 0; row < rows_.rowCount(); ++row)
+        values.append(rows_.row(row).*field);
+    return fennick::filterChoices(values);
 }
 
 void ServerBrowser::ShowServerInList(const ServerRecord& record) {
@@ -110,13 +153,20 @@ void ServerBrowser::ShowServerInList(const ServerRecord& record) {
 }
 
 void ServerBrowser::UpdateServerInList(const ServerRecord& record) {
-    if (record.group == currentGroup_)
-        rows_.update(record);
+    if (isShown(record.group) && rows_.update(record) && filter().active())
+        showRowCount(); // the row may pass or fail now
 }
 
+// With a filter the count says how many of the rows pass: "42 of 310
+// servers (filtered)".
 void ServerBrowser::showRowCount() {
-    if (statusHold_ == 0)
-        setStatusText(QString::number(rows_.rowCount()) + QStringLiteral(" servers"));
+    if (statusHold_ > 0)
+        return;
+    const QString all = QString::number(rows_.rowCount());
+    if (!filter().active())
+        return setStatusText(all + QStringLiteral(" servers"));
+    setStatusText(QString::number(rows_.passingCount()) + QStringLiteral(" of ") + all +
+                  QStringLiteral(" servers (filtered)"));
 }
 
 void ServerBrowser::tickStatus() {
@@ -356,8 +406,9 @@ void ServerBrowser::setConnectTo(const QString& address) {
 void ServerBrowser::rowClicked(int row) {
     if (row < 0 || row >= rows_.rowCount())
         return;
+    const QString group = rows_.row(row).group; // another group's, in a find in all groups
     setConnectTo(rows_.row(row).ip);
-    selected_.group = currentGroup_;
+    selected_.group = group;
     GetServer(selected_);
     nameBox_ = selected_.hostname;
     passwordBox_ = selected_.password;

@@ -85,6 +85,14 @@ public:
     int userSortColumn() const { return userSortColumn_; }
     Qt::SortOrder userSortOrder() const { return userSortOrder_; }
 
+    // The filters of the list. A find in all groups shows the records of
+    // the game's other groups too, one row per address (the shown group's
+    // first). The window keeps them in "fennick.ini" from open to close.
+    const ServerFilter& filter() const { return rows_.filter(); }
+    void setFilter(const ServerFilter& filter);
+    // The drop-down choices of a field among the shown rows, "any" first.
+    QStringList filterChoices(QString ServerRecord::*field) const;
+
     // The first of the rows (in the order shown) whose name, address,
     // players, map or mod holds the text, letter case exact; -1 for none.
     int searchRow(const QString& text, const QVector<int>& shownOrder) const;
@@ -158,6 +166,9 @@ Q_SIGNALS:
 private:
     // The shown group as its caption gives it ("Quake 3 Arena\Recent").
     QString captionGroup() const;
+    // A record of the shown group, or of another group of its game while
+    // a find looks in all groups.
+    bool isShown(const QString& group) const;
     void typedIntoBox(QString ServerRecord::*field, const QString& text);
     void sortForGroup();
 

@@ -1,5 +1,6 @@
 #include "browser/server_info_painter.h"
 
+#include "browser/server_filter.h"
 #include "buttons/coloured_text.h"
 #include "common/fonts.h"
 #include "common/number_text.h"
@@ -15,6 +16,7 @@ namespace fennick {
 const QColor ServerInfoPainter::kBackground(20, 20, 26);
 const QColor ServerInfoPainter::kHeadingBack(48, 48, 64);
 const QColor ServerInfoPainter::kHeadingText(255, 255, 128);
+const QColor ServerInfoPainter::kFoundBack(32, 96, 32);
 
 namespace {
 
@@ -76,8 +78,12 @@ void ServerInfoPainter::paint(QImage& target, const ServerInfoView& view) {
     ageBar(cursor, view);
     heading(cursor, QStringLiteral("Players - ") + QString::number(server.players) +
                         QLatin1Char('/') + QString::number(server.maxclients));
-    for (const QString& player : playersOf(server))
-        line(cursor, player);
+    for (const QString& player : playersOf(server)) {
+        if (!view.foundPlayer.isEmpty() && playerNameHolds(player, view.foundPlayer))
+            PrintColoured(cursor, shown(player), 7, kFoundBack);
+        else
+            line(cursor, player);
+    }
 }
 
 int ServerInfoPainter::contentHeight(const ServerInfoView& view) {

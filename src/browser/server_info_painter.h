@@ -18,6 +18,7 @@ struct ServerInfoView {
     double updateInterval = 5; // the automatic update's interval
     QString modText;           // the mod as the panel shows it this phase
     QString mapText;           // the map as the panel shows it this phase
+    QString foundPlayer;       // the Find player text: matching players are marked
 };
 
 class ServerInfoPainter {
@@ -25,6 +26,7 @@ public:
     static const QColor kBackground;
     static const QColor kHeadingBack;
     static const QColor kHeadingText;
+    static const QColor kFoundBack; // behind a player the Find player box found
     // Units of the age bar per second of age, and the longest age drawn.
     static constexpr int kBarUnitsPerSecond = 4;
     static constexpr int kBarMaxSeconds = 30;

@@ -25,6 +25,7 @@ struct ServerRecord {
     double lastupdate = 0; // time of day in seconds of the last parsed reply
     QString password;      // typed by the user, never taken from a reply
     double addtime = 0;    // day count when put into a Recent group; 0 for never
+    bool needpass = false; // the last reply said joining needs a password (not kept in the file)
 
     bool operator==(const ServerRecord&) const = default;
 };

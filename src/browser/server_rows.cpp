@@ -4,7 +4,7 @@
 #include "common/number_text.h"
 #include "common/shown_text.h"
 
-#include <QHash>
+#include <iterator>
 
 namespace fennick {
 
@@ -36,34 +36,34 @@ int ServerRows::ColumnIndex(const QString& key) {
     return -1;
 }
 
-QString ServerRows::cellText(const ServerRecord& r, const QString& key) {
+QString ServerRows::cellText(const ServerRecord& record, const QString& key) {
+    return cellTextAt(record, ColumnIndex(key));
+}
+
+// The cells in column order, so a sort or a redraw finds a cell without
+// looking up its key.
+QString ServerRows::cellTextAt(const ServerRecord& r, int column) {
     using Cell = QString (*)(const ServerRecord&);
-    static const QHash<QString, Cell> cells = {
-        {QStringLiteral("hostname"), [](const ServerRecord& s) { return s.hostname; }},
-        {QStringLiteral("ping"), [](const ServerRecord& s) { return formatThreeDigits(s.ping); }},
-        {QStringLiteral("map"), [](const ServerRecord& s) { return s.map; }},
-        {QStringLiteral("mod"), [](const ServerRecord& s) { return s.mod; }},
-        {QStringLiteral("players"),
-         [](const ServerRecord& s) {
-             return QString::number(s.players) + QLatin1Char('/') + QString::number(s.maxclients);
-         }},
-        {QStringLiteral("timelimit"),
-         [](const ServerRecord& s) { return QString::number(s.timelimit); }},
-        {QStringLiteral("fraglimit"),
-         [](const ServerRecord& s) { return QString::number(s.fraglimit); }},
-        {QStringLiteral("capturelimit"),
-         [](const ServerRecord& s) { return QString::number(s.capturelimit); }},
-        {QStringLiteral("gametype"), [](const ServerRecord& s) { return s.gametype; }},
-        {QStringLiteral("motd"), [](const ServerRecord& s) { return s.motd; }},
-        {QStringLiteral("playernames"), [](const ServerRecord& s) { return s.playernames; }},
-        {QStringLiteral("ip"), [](const ServerRecord& s) { return s.ip; }},
-        {QStringLiteral("lastupdate"),
-         [](const ServerRecord& s) { return shortestDecimal(float(s.lastupdate)); }},
-        {QStringLiteral("addtime"),
-         [](const ServerRecord& s) { return formatFiveDotTwo(s.addtime); }},
+    static const Cell cells[] = {
+        [](const ServerRecord& s) { return s.hostname; },
+        [](const ServerRecord& s) { return formatThreeDigits(s.ping); },
+        [](const ServerRecord& s) { return s.map; },
+        [](const ServerRecord& s) { return s.mod; },
+        [](const ServerRecord& s) {
+            return QString::number(s.players) + QLatin1Char('/') + QString::number(s.maxclients);
+        },
+        [](const ServerRecord& s) { return QString::number(s.timelimit); },
+        [](const ServerRecord& s) { return QString::number(s.fraglimit); },
+        [](const ServerRecord& s) { return QString::number(s.capturelimit); },
+        [](const ServerRecord& s) { return s.gametype; },
+        [](const ServerRecord& s) { return s.motd; },
+        [](const ServerRecord& s) { return s.playernames; },
+        [](const ServerRecord& s) { return s.ip; },
+        [](const ServerRecord& s) { return shortestDecimal(float(s.lastupdate)); },
+        [](const ServerRecord& s) { return formatFiveDotTwo(s.addtime); },
     };
-    const Cell cell = cells.value(key);
-    return cell ? cell(r) : QString();
+    static_assert(std::size(cells) == 14);
+    return column >= 0 && column < int(std::size(cells)) ? cells[column](r) : QString();
 }
 
 QString ServerRows::shownText(const ServerRecord& record, const QString& key) {
@@ -90,7 +90,7 @@ QVariant ServerRows::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return shownText(record, key);
     case Qt::EditRole:
-        return cellText(record, key);
+        return cellTextAt(record, index.column());
     case SortRole:
         return sortText(index.row(), index.column());
     case ColouredRole:
@@ -102,16 +102,12 @@ QVariant ServerRows::data(const QModelIndex& index, int role) const {
     }
 }
 
-QString ServerRows::columnText(int row, int column) const {
-    return cellText(rows_[row], QLatin1String(columns()[column].key));
-}
-
 const QString& ServerRows::sortText(int row, int column) const {
     if (sortColumn_ != column || sortTexts_.size() != rows_.size()) {
         sortColumn_ = column;
         sortTexts_.resize(rows_.size());
         for (int i = 0; i < rows_.size(); ++i)
-            sortTexts_[i] = columnText(i, column);
+            sortTexts_[i] = cellTextAt(rows_[i], column);
     }
     return sortTexts_[row];
 }
@@ -147,6 +143,12 @@ void ServerRows::assign(QVector<ServerRecord> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     sortTexts_.clear();
+    passes_.resize(rows_.size());
+    passing_ = 0;
+    for (int i = 0; i < rows_.size(); ++i) {
+        passes_[i] = filter_.passes(rows_[i]);
+        passing_ += passes_[i];
+    }
     endResetModel();
 }
 
@@ -155,19 +157,36 @@ void ServerRows::append(const ServerRecord& record) {
     beginInsertRows({}, at, at);
     rows_.append(record);
     if (sortTexts_.size() == at && sortColumn_ >= 0)
-        sortTexts_.append(columnText(at, sortColumn_));
+        sortTexts_.append(cellTextAt(record, sortColumn_));
+    passes_.append(filter_.passes(record));
+    passing_ += passes_.constLast();
     endInsertRows();
 }
 
 bool ServerRows::update(const ServerRecord& record) {
-    const int at = rowOf(record.ip);
-    if (at < 0)
+    int at = 0;
+    while (at < rows_.size() && (rows_[at].ip != record.ip || rows_[at].group != record.group))
+        ++at;
+    if (at == rows_.size())
         return false;
     rows_[at] = record;
     if (at < sortTexts_.size())
-        sortTexts_[at] = columnText(at, sortColumn_);
+        sortTexts_[at] = cellTextAt(record, sortColumn_);
+    const bool passing = filter_.passes(record);
+    passing_ += int(passing) - int(passes_[at]);
+    passes_[at] = passing;
     Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
     return true;
+}
+
+void ServerRows::setFilter(const ServerFilter& filter) {
+    filter_ = filter;
+    passing_ = 0;
+    for (int i = 0; i < rows_.size(); ++i) {
+        passes_[i] = filter_.passes(rows_[i]);
+        passing_ += passes_[i];
+    }
+    Q_EMIT filterChanged();
 }
 
 int ServerRows::rowOf(const QString& ip) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/server_filter.h"
 #include "browser/server_record.h"
 
 #include <QAbstractTableModel>
@@ -32,6 +33,8 @@ public:
     static int ColumnIndex(const QString& key);
     // The cell text of a record in a column.
     static QString cellText(const ServerRecord& record, const QString& key);
+    // The same by column position, without looking up a key.
+    static QString cellTextAt(const ServerRecord& record, int column);
     // The text a record shows in a column.
     static QString shownText(const ServerRecord& record, const QString& key);
     static constexpr int SortRole = Qt::UserRole + 1;
@@ -51,24 +54,39 @@ public:
     void append(const ServerRecord& record);
     // Replaces every row at once (one reset, not a signal per row).
     void assign(QVector<ServerRecord> rows);
-    // Rewrites the first row showing this address; false when none does.
+    // Rewrites the first row showing this record (its address and group);
+    // false when none does.
     bool update(const ServerRecord& record);
     const ServerRecord& row(int index) const { return rows_[index]; }
     // The first row whose address cell is `ip`, -1 for none.
     int rowOf(const QString& ip) const;
 
+    // Every row is held against the filter as it comes or changes. Rows
+    // that fail stay here (the chosen server may still be shown); the
+    // view leaves them out.
+    void setFilter(const ServerFilter& filter);
+    const ServerFilter& filter() const { return filter_; }
+    bool passes(int index) const { return passes_[index]; }
+    int passingCount() const { return passing_; }
+
+    // A row's cell text in a column, what the list sorts by: the texts of
+    // the column last asked for are kept, so a sort formats each cell once.
+    const QString& sortText(int row, int column) const;
+
 Q_SIGNALS:
     // The user edited a row's name in place.
     void nameEdited(const QString& ip, const QString& name);
+    // Another filter: which rows pass was worked out again.
+    void filterChanged();
 
 private:
-    QString columnText(int row, int column) const;
-    const QString& sortText(int row, int column) const;
-
     QVector<ServerRecord> rows_;
     // The texts of one column, row by row, for the sort; empty until asked.
     mutable QVector<QString> sortTexts_;
     mutable int sortColumn_ = -1;
+    QVector<bool> passes_; // beside rows_
+    int passing_ = 0;
+    ServerFilter filter_;
 };
 
 } // namespace fennick

@@ -23,6 +23,7 @@ void readQuake3(ServerRecord& record, const QString& reply, const StatusContext&
     record.hostname = value(reply, "sv_hostname");
     record.maxclients = toInt16Field(value(reply, "sv_maxclients"));
     record.motd = value(reply, "sv_motd");
+    record.needpass = toInt16Field(value(reply, "g_needpass")) != 0;
     const QString type = value(reply, "g_gametype");
     const QString& game = context.typesOfGroupGame ? kQuake3 : context.currentGame;
     const QString display =
@@ -35,6 +36,9 @@ void readQuake2(ServerRecord& record, const QString& reply) {
     record.hostname = value(reply, "hostname");
     record.maxclients = toInt16Field(value(reply, "maxclients"));
     record.motd = value(reply, "sv_motd");
+    // Quake II's game sets bit 1 for a player password, bit 2 for a
+    // spectator one: only the first keeps a player out.
+    record.needpass = (toInt16Field(value(reply, "needpass")) & 1) != 0;
     if (value(reply, "deathmatch") == QLatin1String("1"))
         record.gametype = QStringLiteral("Deathmatch");
     else if (value(reply, "coop") == QLatin1String("1"))

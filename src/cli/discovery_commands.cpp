@@ -2,6 +2,7 @@
 #include "browser/server_browser.h"
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
+#include "cli/filter_options.h"
 #include "cli/option_parser.h"
 #include "cli/server_commands.h"
 #include "cli/server_json.h"
@@ -57,10 +58,11 @@ void waitMs(int timeoutMs) {
     waitFor<QObject>(nullptr, &QObject::destroyed, timeoutMs);
 }
 
-QJsonArray groupRecords(const ServerBrowser& browser, const QString& group) {
+QJsonArray groupRecords(const ServerBrowser& browser, const QString& group,
+                        const ServerFilter& filter = {}) {
     QJsonArray servers;
     for (int slot = 1; slot <= browser.list().count(); ++slot)
-        if (browser.list().at(slot).group == group)
+        if (browser.list().at(slot).group == group && filter.passes(browser.list().at(slot)))
             servers.append(serverJson(browser.list().at(slot)));
     return servers;
 }
@@ -69,25 +71,29 @@ QJsonArray groupRecords(const ServerBrowser& browser, const QString& group) {
 
 QString refreshUsage() {
     return QStringLiteral(
-               "Usage: fennick-cli refresh GROUP [--save] [--program-folder DIR]\n"
+               "Usage: fennick-cli refresh GROUP [filters] [--save] [--program-folder DIR]\n"
                "\n"
                "Refreshes the stored group GROUP of servers.lst (for example\n"
                "\"Quake 3 Arena\\Recent\") as the browser's Refresh does, with as many\n"
-               "queries at once as the setup allows, and prints the group's records as\n"
-               "{\"servers\": [...]}. Servers of an Internet group that do not answer are\n"
-               "removed.\n"
+               "queries at once as the setup allows, and prints the group's records that\n"
+               "pass the filters as {\"servers\": [...]}. Servers of an Internet group that\n"
+               "do not answer are removed.\n"
                "\n"
-               "  --save                write servers.lst back afterwards\n") +
-           programFolderHelp(QStringLiteral("servers.lst"));
+               "  --save                write servers.lst back afterwards (the whole group)\n") +
+           filterOptionsHelp() + programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int refreshMain(const QStringList& arguments, CliStreams& streams) {
     ParsedOptions options;
-    if (const auto status = parse(arguments, {{QStringLiteral("--save"), false}}, true,
-                                  &refreshUsage, streams, options))
+    if (const auto status = parse(
+            arguments, QVector<OptionSpec>{{QStringLiteral("--save"), false}} + filterOptionSpecs(),
+            true, &refreshUsage, streams, options))
         return *status;
     if (options.positional.size() != 1)
         return wrongCommandLine(streams, QStringLiteral("refresh needs one group path"));
+    const auto filter = filterOf(options);
+    if (const auto* error = std::get_if<ParseError>(&filter))
+        return wrongCommandLine(streams, error->message);
     const QString group = options.positional.first();
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
@@ -106,7 +112,7 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
     RefreshRun refresh(browser, pool, pool.size());
     if (refresh.start() && refresh.working())
         waitFor(&refresh, &RefreshRun::finished, 600000);
-    printServers(streams, groupRecords(browser, group));
+    printServers(streams, groupRecords(browser, group, std::get<ServerFilter>(filter)));
     if (options.has(QStringLiteral("--save")) && !browser.SaveServers())
         return 1;
     return 0;

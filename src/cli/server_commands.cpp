@@ -4,6 +4,7 @@
 #include "browser/status_query.h"
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
+#include "cli/filter_options.h"
 #include "cli/option_parser.h"
 #include "cli/server_json.h"
 
@@ -97,30 +98,45 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
 
 QString serversUsage() {
     return QStringLiteral(
-               "Usage: fennick-cli servers [--save] [--program-folder DIR]\n"
+               "Usage: fennick-cli servers [GROUP] [filters] [--save] [--program-folder DIR]\n"
                "\n"
                "Prints the records of the program folder's servers.lst as\n"
-               "{\"servers\": [...]}, as the server browser reads them.\n"
+               "{\"servers\": [...]}, as the server browser reads them: those of the group\n"
+               "GROUP (for example \"Quake 3 Arena\\Recent\") when given, else all, and of\n"
+               "those only the ones that pass the filters.\n"
                "\n"
-               "  --save                write them back as the browser does when it closes\n"
-               "                        (Recent entries older than four days are dropped)\n") +
-           programFolderHelp(QStringLiteral("servers.lst"));
+               "  --save                write the whole list back as the browser does when it\n"
+               "                        closes (Recent entries older than four days are\n"
+               "                        dropped)\n") +
+           filterOptionsHelp() + programFolderHelp(QStringLiteral("servers.lst"));
 }
 
 int serversMain(const QStringList& arguments, CliStreams& streams) {
-    const CommandArguments parsed = parseCommand(
-        arguments, {{QStringLiteral("--save"), false}, {QStringLiteral("--program-folder"), true}},
-        false, serversUsage, streams);
+    const CommandArguments parsed =
+        parseCommand(arguments,
+                     QVector<OptionSpec>{{QStringLiteral("--save"), false},
+                                         {QStringLiteral("--program-folder"), true}} +
+                         filterOptionSpecs(),
+                     true, serversUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
+    if (options.positional.size() > 1)
+        return wrongCommandLine(streams, QStringLiteral("servers takes at most one group path"));
+    const auto filter = filterOf(options);
+    if (const auto* error = std::get_if<ParseError>(&filter))
+        return wrongCommandLine(streams, error->message);
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     ServerBrowser browser(session.program());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
     QJsonArray servers;
-    for (int slot = 1; slot <= browser.list().count(); ++slot)
-        servers.append(serverJson(browser.list().at(slot)));
+    for (int slot = 1; slot <= browser.list().count(); ++slot) {
+        const ServerRecord& record = browser.list().at(slot);
+        if ((options.positional.isEmpty() || record.group == options.positional.first()) &&
+            std::get<ServerFilter>(filter).passes(record))
+            servers.append(serverJson(record));
+    }
     printServers(streams, servers);
     if (options.has(QStringLiteral("--save")) && !browser.SaveServers()) {
         streams.errors << "fennick-cli: cannot write " << browser.serversPath() << '\n';

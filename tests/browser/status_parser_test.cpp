@@ -59,7 +59,7 @@ TEST(StatusParser, RepliesFillTheGamesKeys) {
                 q3Reply(QStringLiteral("1 2 \"p\"\n"),
                         QStringLiteral("\\mapname\\q3dm17\\timelimit\\20.5\\fraglimit\\99999"
                                        "\\capturelimit\\-40000\\sv_maxclients\\16\\gamename\\osp"
-                                       "\\sv_motd\\hi")),
+                                       "\\sv_motd\\hi\\g_needpass\\1")),
                 context);
     EXPECT_EQ(q3.hostname, QStringLiteral("Srv"));
     EXPECT_EQ(q3.gametype, QStringLiteral("CTF"));
@@ -73,10 +73,12 @@ TEST(StatusParser, RepliesFillTheGamesKeys) {
     EXPECT_EQ(q3.players, 1);
     EXPECT_EQ(q3.playernames, QStringLiteral("001  p\\"));
     EXPECT_EQ(q3.lastupdate, 4321.5);
+    EXPECT_TRUE(q3.needpass);
 
     // Another game's enumerations do not apply: the bare number shows.
     ParseStatus(q3, q3Reply({}), {&enums, QStringLiteral("quake2"), 0});
     EXPECT_EQ(q3.gametype, QStringLiteral("4"));
+    EXPECT_FALSE(q3.needpass);
 
     ServerRecord q2;
     q2.group = QStringLiteral("Quake 2\\LAN Network");
@@ -84,13 +86,15 @@ TEST(StatusParser, RepliesFillTheGamesKeys) {
     struct Mode {
         const char* keys;
         const char* gametype;
+        bool needpass; // bit 1 of "needpass": a player password
     };
-    for (const Mode& m :
-         {Mode{"\\deathmatch\\0\\coop\\1", "Cooperative"},
-          Mode{"\\deathmatch\\1\\coop\\1", "Deathmatch"}, Mode{"\\deathmatch\\0", "Deathmatch"}}) {
+    for (const Mode& m : {Mode{"\\deathmatch\\0\\coop\\1\\needpass\\3", "Cooperative", true},
+                          Mode{"\\deathmatch\\1\\coop\\1\\needpass\\2", "Deathmatch", false},
+                          Mode{"\\deathmatch\\0", "Deathmatch", false}}) {
         ParseStatus(q2, QStringLiteral("\\hostname\\two\\maxclients\\8") + QLatin1String(m.keys),
                     context);
         EXPECT_EQ(q2.gametype, QLatin1String(m.gametype)) << m.keys;
+        EXPECT_EQ(q2.needpass, m.needpass) << m.keys;
     }
     EXPECT_EQ(q2.hostname, QStringLiteral("two"));
     EXPECT_EQ(q2.maxclients, 8);

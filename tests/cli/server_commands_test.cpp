@@ -133,5 +133,66 @@ TEST(ServerCommands, MasterListsAndRefreshUpdatesAStoredGroup) {
     EXPECT_EQ(run(&refreshMain, {"--program-folder", folder.path(), "Quake 2\\Nowhere"}).status, 1);
 }
 
+TEST(ServerCommands, ServersAndRefreshPrintOnlyWhatPassesTheFilters) {
+    const auto answering = [](const char* keys, const char* players = "") {
+        return [keys, players](const QByteArray&) {
+            return QByteArray("\xff\xff\xff\xff\n") + keys + "\\dmflags\\0\n" + players;
+        };
+    };
+    test::FakeServer alpha(answering("\\sv_hostname\\Alpha\\g_gametype\\4\\gamename\\cpma"
+                                     "\\g_needpass\\1\\sv_maxclients\\8",
+                                     "5 20 \"^1Al^7ice\"\n")),
+        bravo(answering("\\sv_hostname\\Bravo\\g_gametype\\0\\gamename\\baseq3"
+                        "\\sv_maxclients\\8")),
+        charlie(answering("\\sv_hostname\\Charlie\\g_gametype\\0\\gamename\\baseq3"
+                          "\\sv_maxclients\\2",
+                          "1 5 \"bob\"\n2 5 \"zed\"\n"));
+    ASSERT_TRUE(alpha.bound() && bravo.bound() && charlie.bound());
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath("servers.lst"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("\"%1\",\"Quake 3 Arena\\Mates\",\"\",50,\"\",\"\",0\r\n"
+                              "\"%2\",\"Quake 3 Arena\\Mates\",\"\",80,\"\",\"\",0\r\n"
+                              "\"%3\",\"Quake 3 Arena\\Mates\",\"\",999,\"\",\"\",0\r\n"
+                              "\"9.9.9.9:1\",\"Quake 2\\Recent\",\"\",10,\"\",\"\",0\r\n")
+                   .arg(alpha.address(), bravo.address(), charlie.address())
+                   .toUtf8());
+    file.close();
+    const QString group = QStringLiteral("Quake 3 Arena\\Mates");
+    const auto names = [](const CommandRun& result) {
+        QStringList list;
+        for (const QJsonValue& server : result.servers)
+            list.append(server.toObject().value("hostname").toString());
+        return list.join(' ');
+    };
+    const struct {
+        QStringList options;
+        const char* names;
+    } cases[] = {
+        {{}, "Alpha Bravo Charlie"},
+        {{"--hide-empty"}, "Alpha Charlie"},
+        {{"--hide-full"}, "Alpha Bravo"},
+        {{"--gametype", "4"}, "Alpha"},
+        {{"--mod", "BASEQ3", "--hide-full"}, "Bravo"},
+        {{"--hide-passworded"}, "Bravo Charlie"},
+        {{"--player", "ALICE"}, "Alpha"},
+        {{"--max-ping", "0"}, "Alpha Bravo Charlie"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun result =
+            run(&refreshMain, QStringList{"--program-folder", folder.path(), group} + c.options);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(names(result), QLatin1String(c.names)) << c.options.join(' ').toStdString();
+    }
+    // From the file alone: its pings, and a group's records only.
+    EXPECT_EQ(
+        run(&serversMain, {"--program-folder", folder.path(), "--max-ping", "80"}).servers.size(),
+        3);
+    EXPECT_EQ(run(&serversMain, {"--program-folder", folder.path(), group, "--max-ping", "80"})
+                  .servers.size(),
+              2);
+    EXPECT_EQ(run(&serversMain, {"--max-ping", "fast"}).status, 2);
+}
+
 } // namespace
 } // namespace fennick::cli

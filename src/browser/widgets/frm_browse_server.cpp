@@ -3,7 +3,9 @@
 #include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
+#include "browser/shown_servers.h"
 #include "browser/widgets/frm_watch_server.h"
+#include "browser/widgets/server_filter_bar.h"
 #include "browser/widgets/server_info_panel.h"
 #include "common/shown_text.h"
 #include "ui/browser_place.h"
@@ -23,7 +25,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeView>
@@ -59,10 +60,12 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
 
     buildTree();
     buildList();
+    buildFilters();
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(caption_);
+    rightLayout->addWidget(filters_);
     rightLayout->addWidget(list_, 1);
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildInfoPanel(right), 1);
@@ -86,6 +89,7 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
     const QString sortKey = place_->restore();
     browser_->rememberSort(ServerRows::ColumnIndex(sortKey), place_->sortOrder());
     browser_->open();
+    filters_->showFilter(browser_->filter());
 }
 
 // The player list can be longer than the panel: the panel scrolls.
@@ -127,11 +131,10 @@ void frmBrowseServer::buildList() {
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    // The view sorts a proxy of the rows, as the column clicks ask.
-    sorted_ = new QSortFilterProxyModel(this);
-    sorted_->setSourceModel(&browser_->rows());
-    // Sorted by the stored texts; the names show in their colours.
-    sorted_->setSortRole(ServerRows::SortRole);
+    // The view sorts a proxy of the rows, as the column clicks ask, by the
+    // kept cell texts, and leaves out those the filters hide; the names
+    // show in their colours.
+    sorted_ = new ShownServers(browser_->rows(), this);
     list_->setModel(sorted_);
     list_->setItemDelegateForColumn(ServerRows::ColumnIndex(QStringLiteral("hostname")),
                                     new ColouredNameDelegate(ServerRows::ColouredRole, list_));
@@ -185,6 +188,45 @@ void frmBrowseServer::fitColumns() {
         const int caption = header.horizontalAdvance(QLatin1String(columns[i].caption)) + 24;
         const int text = metrics.horizontalAdvance(ServerRows::shownText(sample, key)) + 12;
         list_->setColumnWidth(i, std::max({columns[i].widthTwips / kTwipsPerPixel, caption, text}));
+    }
+}
+
+// The filter row above the list. Its drop-downs offer the game types and
+// mods of the shown rows, refilled when the rows change.
+void frmBrowseServer::buildFilters() {
+    filters_ = new ServerFilterBar(this);
+    connect(filters_, &ServerFilterBar::filterEdited, this, &frmBrowseServer::applyFilter);
+    choicesDue_.setSingleShot(true);
+    choicesDue_.setInterval(300);
+    connect(&choicesDue_, &QTimer::timeout, this, [this] {
+        filters_->setChoices(browser_->filterChoices(&ServerRecord::gametype),
+                             browser_->filterChoices(&ServerRecord::mod));
+    });
+    const auto due = [this] {
+        if (!choicesDue_.isActive())
+            choicesDue_.start();
+    };
+    ServerRows* rows = &browser_->rows();
+    connect(rows, &ServerRows::rowsInserted, this, due);
+    connect(rows, &ServerRows::modelReset, this, due);
+    connect(rows, &ServerRows::dataChanged, this, due);
+}
+
+// A new text in Find player chooses the first server, in the order shown,
+// where such a player plays.
+void frmBrowseServer::applyFilter(const ServerFilter& filter) {
+    const QString before = browser_->filter().player;
+    browser_->setFilter(filter);
+    if (filter.player.isEmpty() || filter.player == before)
+        return;
+    for (int row = 0; row < sorted_->rowCount(); ++row) {
+        const QModelIndex shown = sorted_->index(row, 0);
+        if (browser_->rows().passes(sourceRow(shown))) {
+            list_->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+            list_->scrollTo(shown);
+            return;
+        }
     }
 }
 
@@ -361,6 +403,7 @@ void frmBrowseServer::showSelection() {
 }
 
 void frmBrowseServer::showChosen() {
+    sorted_->keep(browser_->connectTo());
     connectTo_->setText(browser_->connectTo());
     // The name as its server sent it, shown as UTF-8 when it is.
     name_->setText(shownServerText(browser_->nameBox()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -11,7 +12,6 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QSortFilterProxyModel;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -21,7 +21,10 @@ namespace fennick {
 class Program;
 class ServerBrowser;
 class BrowserPlaceKeeper;
+class ServerFilterBar;
 class ServerInfoPanel;
+struct ServerFilter;
+class ShownServers;
 class frmWatchServer;
 
 // "Fennick Server Browser": the tree of games and groups, the servers of
@@ -51,6 +54,8 @@ private:
     void buildList();
     void fitColumns();
     QWidget* buildInfoPanel(QWidget* parent);
+    void buildFilters();
+    void applyFilter(const ServerFilter& filter);
     QWidget* buildChosenServer();
     QWidget* buildButtons();
     void connectModel();
@@ -73,7 +78,9 @@ private:
     QLabel* caption_ = nullptr;
     QTreeView* list_ = nullptr;
     QWidget* rowsArea_ = nullptr; // the list's viewport, where the pointer pauses the sort
-    QSortFilterProxyModel* sorted_ = nullptr;
+    ShownServers* sorted_ = nullptr;
+    ServerFilterBar* filters_ = nullptr;
+    QTimer choicesDue_; // the drop-downs follow the rows at most a few times a second
     ServerInfoPanel* info_ = nullptr;
     QScrollArea* infoScroll_ = nullptr;
     QSplitter* splitter_ = nullptr;

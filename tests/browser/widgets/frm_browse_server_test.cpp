@@ -5,6 +5,7 @@
 #include "browser/widgets/frm_browse_server.h"
 #include "support/qt_print.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -20,10 +22,11 @@
 namespace fennick {
 namespace {
 
-test::FakeServer::Reply answersAs(const char* name) {
-    return [name](const QByteArray&) {
+// `rest` follows the name: more keys, and player lines after "\dmflags".
+test::FakeServer::Reply answersAs(const char* name, const char* rest = "") {
+    return [name, rest](const QByteArray&) {
         return QByteArray("\xff\xff\xff\xffstatusResponse\n\\sv_hostname\\") + name +
-               "\\mapname\\q3dm1";
+               "\\mapname\\q3dm1" + rest;
     };
 }
 
@@ -51,6 +54,7 @@ protected:
         EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[network]\nmaster=" + master.address().toLatin1() + "\nbroadcast=127.0.0.9\n");
         ini.close();
+        program.ini.load();
         program.game.currentGame = QStringLiteral("quake3");
         window = new frmBrowseServer(program);
         window->show();
@@ -83,8 +87,12 @@ protected:
         EXPECT_EQ(child<QLineEdit>("Text3")->text(), QLatin1String(name));
     }
 
-    test::FakeServer alpha{answersAs("Alpha")}, bravo{answersAs("Bravo")},
-        charlie{answersAs("Charlie")}, three{answersAs("Three")}, master;
+    test::FakeServer alpha{answersAs("Alpha", "\\g_gametype\\4\\sv_maxclients\\8\\dmflags\\0\n"
+                                              "3 20 \"^1Al^7ice\"\n")},
+        bravo{answersAs("Bravo", "\\g_gametype\\0\\sv_maxclients\\8\\dmflags\\0\n")},
+        charlie{answersAs("Charlie", "\\g_gametype\\0\\sv_maxclients\\2\\dmflags\\0\n"
+                                     "1 5 \"bob\"\n2 5 \"zed\"\n")},
+        three{answersAs("Three")}, master;
     test::DesktopFixture fixture;
     Program& program = *fixture.program;
     QPointer<frmBrowseServer> window;
@@ -183,6 +191,84 @@ TEST_F(BrowseServerTest, OneServerIsChosenWhicheverWayItsRowWasChosen) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(program.cvars.GetCvar(QStringLiteral("connect")), alpha.address());
     EXPECT_FALSE(program.cvars.find(QStringLiteral("password")));
+}
+
+TEST_F(BrowseServerTest, FiltersNarrowTheListAndFindPlayerChoosesTheirServer) {
+    auto* list = child<QTreeView>("ListView1");
+    auto* label = child<QLabel>("Label6");
+    auto* gametype = child<QComboBox>("cmbGameType");
+    auto* ping = child<QSpinBox>("spnMaxPing");
+    auto* find = child<QLineEdit>("txtFindPlayer");
+    const auto shown = [list] {
+        QStringList names;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            names.append(list->model()->index(row, 0).data().toString());
+        names.sort();
+        return names.join(QLatin1Char(' '));
+    };
+    ServerRecord slow;
+    slow.ip = charlie.address();
+    slow.group = QStringLiteral("Quake 3 Arena\\Recent");
+    window->browser().GetServer(slow);
+    slow.ping = 300;
+    window->browser().AddOrUpdateServer(slow);
+    QTRY_COMPARE(gametype->count(), 3); // any, 0, 4
+
+    const struct {
+        std::function<void()> act;
+        const char* count;
+        const char* rows;
+    } steps[] = {
+        {[&] { child<QCheckBox>("chkHideEmpty")->click(); }, "2 of 3 servers (filtered)",
+         "Alpha Charlie"},
+        {[&] {
+             ping->selectAll();
+             QTest::keyClicks(ping, QStringLiteral("100"));
+         },
+         "1 of 3 servers (filtered)", "Alpha"},
+        {[&] {
+             ping->setValue(0);
+             gametype->setCurrentIndex(gametype->findText(QStringLiteral("0")));
+         },
+         "1 of 3 servers (filtered)", "Charlie"},
+        {[&] {
+             gametype->setCurrentIndex(0);
+             child<QCheckBox>("chkHideEmpty")->click();
+         },
+         "3 servers", "Alpha Bravo Charlie"},
+        {[&] { QTest::keyClicks(find, QStringLiteral("ALI")); }, "1 of 3 servers (filtered)",
+         "Alpha"},
+        {[&] {
+             find->clear();
+             QTest::keyClicks(find, QStringLiteral("zed"));
+         },
+         "1 of 3 servers (filtered)", "Charlie"},
+        // Charlie is full but stays while chosen, until Alpha is chosen.
+        {[&] {
+             find->clear();
+             child<QCheckBox>("chkHideFull")->click();
+         },
+         "2 of 3 servers (filtered)", "Alpha Bravo Charlie"},
+        {[&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(0)); },
+         "2 of 3 servers (filtered)", "Alpha Bravo"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        // Each step changes the rows: wait for them, then the count.
+        QTRY_COMPARE(shown(), QString::fromLatin1(step.rows));
+        EXPECT_EQ(label->text(), QLatin1String(step.count)) << step.rows;
+        if (!find->text().isEmpty()) {
+            expectChosen(step.rows);
+            EXPECT_EQ(window->browser().work()->infoView().foundPlayer, find->text());
+        }
+    }
+
+    // The filters are kept in fennick.ini and come back with the window.
+    window->close();
+    QTest::qWait(10);
+    window = new frmBrowseServer(program);
+    EXPECT_TRUE(child<QCheckBox>("chkHideFull")->isChecked());
+    QTRY_COMPARE(child<QLabel>("Label6")->text(), QStringLiteral("2 of 3 servers (filtered)"));
 }
 
 TEST_F(BrowseServerTest, GetListSaysWhenNothingAnswers) {
