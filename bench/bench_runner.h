@@ -90,8 +90,11 @@ inline std::string millisecondsText(double seconds) {
 }
 
 // Runs the registered benchmarks; `report` then prints the comparisons.
+// Without --benchmark_repetitions each runs `repetitions` times (nine give a
+// steady median; a benchmark whose one run takes seconds asks for fewer).
 inline int runBenchmarks(int argc, char** argv,
-                         const std::function<void(const MedianTimes&)>& report) {
+                         const std::function<void(const MedianTimes&)>& report,
+                         int repetitions = 9) {
     std::vector<char*> arguments(argv, argv + argc);
     const auto given = [&](const char* flag) {
         for (int i = 1; i < argc; ++i)
@@ -99,11 +102,11 @@ inline int runBenchmarks(int argc, char** argv,
                 return true;
         return false;
     };
-    static char repetitions[] = "--benchmark_repetitions=9";
+    std::string repetitionFlag = "--benchmark_repetitions=" + std::to_string(repetitions);
     static char interleaving[] = "--benchmark_enable_random_interleaving=true";
     static char aggregates[] = "--benchmark_report_aggregates_only=true";
     if (!given("--benchmark_repetitions")) {
-        arguments.push_back(repetitions);
+        arguments.push_back(repetitionFlag.data());
         if (!given("--benchmark_enable_random_interleaving"))
             arguments.push_back(interleaving);
         if (!given("--benchmark_report_aggregates_only"))

@@ -8,8 +8,8 @@
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_browse_server.h"
-#include "platform/clock.h"
 #include "datagram_flood.h"
+#include "platform/clock.h"
 #include "ui/desktop_ui.h"
 
 #include <QApplication>
@@ -126,12 +126,5 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Each repetition floods for two seconds: three give a median.
-    std::vector<char*> arguments(argv, argv + argc);
-    static char repetitions[] = "--benchmark_repetitions=3";
-    bool given = false;
-    for (int i = 1; i < argc; ++i)
-        given = given || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-    if (!given)
-        arguments.push_back(repetitions);
-    return fennick::bench::runBenchmarks(int(arguments.size()), arguments.data(), report);
+    return fennick::bench::runBenchmarks(argc, argv, report, 3);
 }

@@ -131,12 +131,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Each repetition opens a window over 100,000 records: three are enough
     // for a median.
-    std::vector<char*> arguments(argv, argv + argc);
-    static char repetitions[] = "--benchmark_repetitions=3";
-    bool given = false;
-    for (int i = 1; i < argc; ++i)
-        given = given || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-    if (!given)
-        arguments.push_back(repetitions);
-    return fennick::bench::runBenchmarks(int(arguments.size()), arguments.data(), report);
+    return fennick::bench::runBenchmarks(argc, argv, report, 3);
 }
