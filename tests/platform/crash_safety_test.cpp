@@ -78,7 +78,10 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldFileOrTheNewOneWhole) {
     std::mt19937 random(27);
     QSet<QString> present;
     int kills = 0;
-    for (; kills < 200 && elapsed.elapsed() < 4000; ++kills) {
+    // About four seconds of rounds, and at least a dozen kills however slow
+    // the machine (a sanitizer build on a loaded machine starts a child in
+    // a second).
+    for (; kills < 12 || (kills < 200 && elapsed.elapsed() < 4000); ++kills) {
         QProcess child;
         child.start(QStringLiteral(FENNICK_SAVE_LOOP), {folder, shippedA, shippedB});
         ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().constData();
@@ -99,7 +102,6 @@ TEST(CrashSafety, AKilledSaveLeavesTheOldFileOrTheNewOneWhole) {
                 << " bytes, versions of " << a.size() << " and " << b.size();
         }
     }
-    EXPECT_GE(kills, 10);
 }
 
 } // namespace
