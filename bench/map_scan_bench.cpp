@@ -10,8 +10,8 @@
 // big folder and 0.6 times for the small one. --keep-archives=DIR leaves
 // the archives in DIR/big and DIR/small.
 #include "app/program.h"
-#include "app/ui_host.h"
 #include "archive_folder_main.h"
+#include "core/ui_host.h"
 #include "maps/map_browser.h"
 #include "platform/clock.h"
 #include "process_run.h"

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/headless_ui.h"
+#include "core/headless_ui.h"
 #include "platform/file_system.h"
 
 namespace fennick {

@@ -4,7 +4,7 @@
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/text_file.h"
 
 #include <QSet>

@@ -2,7 +2,7 @@
 
 #include "cli/cli_command.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 
 #include <QHash>
 #include <functional>

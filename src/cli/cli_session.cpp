@@ -1,7 +1,7 @@
 #include "cli/cli_session.h"
 
-#include "app/program_folder.h"
 #include "app/startup.h"
+#include "core/program_folder.h"
 
 namespace fennick::cli {
 

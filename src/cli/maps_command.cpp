@@ -4,7 +4,7 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "maps/map_browser.h"
 #include "maps/maps_file.h"
 

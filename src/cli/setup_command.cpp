@@ -5,7 +5,7 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "launch/script_location.h"
 #include "platform/file_system.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 

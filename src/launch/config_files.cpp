@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 

@@ -4,7 +4,7 @@
 #include "archive/archive_snapshot.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "maps/map_scan.h"
 #include "maps/maps_file.h"
 #include "platform/text_file.h"

@@ -1,7 +1,7 @@
-#include "app/fennick_ini.h"
 #include "browser/server_browser.h"
 #include "browser/server_filter.h"
 #include "browser/shown_servers.h"
+#include "core/fennick_ini.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 

@@ -1,4 +1,4 @@
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "launch_fixture.h"
 
 #include <QRegularExpression>

@@ -2,8 +2,8 @@
 #include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/record_reader.h"
+#include "core/launch_rules.h"
 #include "customwin/form_parser.h"
-#include "launch/launch_rules.h"
 #include "launch/mod_description.h"
 #include "shipped_folder.h"
 

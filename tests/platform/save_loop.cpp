@@ -10,8 +10,8 @@
 // moment must leave each file equal to its A or its B reference.
 #include "app/program.h"
 #include "app/settings_file.h"
-#include "app/shipped_files.h"
 #include "browser/server_browser.h"
+#include "core/shipped_files.h"
 #include "maps/map_browser.h"
 
 #include <QCoreApplication>

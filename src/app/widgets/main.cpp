@@ -1,6 +1,6 @@
 #include "app/app_icon.h"
-#include "app/program_folder.h"
 #include "app/widgets/desktop_program.h"
+#include "core/program_folder.h"
 #include "ui/app_look.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/program_folder.h"
+#include "core/program_folder.h"
 
-#include "app/shipped_files.h"
+#include "core/shipped_files.h"
 #include "platform/file_system.h"
 
 #include <QCoreApplication>

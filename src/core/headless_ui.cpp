@@ -1,4 +1,4 @@
-#include "app/headless_ui.h"
+#include "core/headless_ui.h"
 
 namespace fennick {
 
