@@ -87,7 +87,7 @@ template <class Window> void openWindow(benchmark::State& state, bool servers) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        QPointer<Window> window = new Window(*setup.program);
+        QPointer<Window> window = new Window(setup.program->browserServices());
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             state.SkipWithError("the window was not shown");

@@ -111,7 +111,7 @@ void scan(benchmark::State& state, const QString& folder, int expected) {
         program.settings.setQuake3Dir(folder);
         program.game.currentGame = QStringLiteral("quake3");
         program.game.currentModKey = QStringLiteral("quake3");
-        MapBrowser browser(program);
+        MapBrowser browser(program.browserServices());
         browser.open();
         browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3A")));
         found = browser.rows().rowCount();

@@ -96,7 +96,7 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
         return wrongCommandLine(streams, error->message);
     const QString group = options.positional.first();
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
     const int node = browser.tree().nodeForGroup(group);
@@ -146,7 +146,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto status = timeoutOf(options, QStringLiteral("2000"), streams, timeout))
         return *status;
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    NetworkSettings settings = networkSettingsOf(session.program());
+    NetworkSettings settings = networkSettingsOf(session.program().core);
     if (options.has(QStringLiteral("--master")))
         settings.masters = options.values(QStringLiteral("--master"));
     if (options.has(QStringLiteral("--protocol"))) {
@@ -156,7 +156,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
             return wrongCommandLine(streams, error->message);
         settings.protocol = std::get<int>(protocol);
     }
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     Discovery discovery(browser, settings);
@@ -205,12 +205,12 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
         return wrongCommandLine(streams, QStringLiteral("--game takes quake3 or quake2"));
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     session.program().game.currentGame = game;
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     const bool quake3 = game == QLatin1String("quake3");
     browser.selectNode(
         browser.tree().nodeWithKey(quake3 ? QStringLiteral("Q3L") : QStringLiteral("Q2L")));
-    Discovery discovery(browser, networkSettingsOf(session.program()));
+    Discovery discovery(browser, networkSettingsOf(session.program().core));
     discovery.GetList();
     waitMs(timeout);
     printServers(streams, groupRecords(browser, browser.CurrentServerGroup()));

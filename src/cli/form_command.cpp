@@ -54,7 +54,8 @@ int formMain(const QStringList& arguments, CliStreams& streams) {
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
     session.chooseGame(game);
     const QString file = QFileInfo(options.positional.first()).absoluteFilePath();
-    const std::optional<FormModel> model = readFormFile(file, enumListerFor(session.program()));
+    const std::optional<FormModel> model =
+        readFormFile(file, enumListerFor(session.program().formServices()));
     if (!model) {
         streams.errors << "fennick-cli: no form description at " << options.positional.first()
                        << '\n';

@@ -112,7 +112,7 @@ int mapsMain(const QStringList& arguments, CliStreams& streams) {
     QObject::connect(&program.console, &ConsoleLog::linePrinted,
                      [&console](const QString& line) { console.append(line); });
 
-    MapBrowser browser(program);
+    MapBrowser browser(program.browserServices());
     browser.open(group == QLatin1String("Map"));
     const QString key = scannedNodeKey(group);
     const QString path = !key.isEmpty() || group.contains(QLatin1Char('\\'))

@@ -127,7 +127,7 @@ int serversMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto* error = std::get_if<ParseError>(&filter))
         return wrongCommandLine(streams, error->message);
     CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
     QJsonArray servers;

@@ -49,7 +49,7 @@ private:
     DesktopUi ui_;
     Program program_;
     frmConsole console_;
-    AddOnWindows customWindows_{program_, console_};
+    AddOnWindows customWindows_{program_.formServices(), console_};
     frmSetup setup_;
     Form1 form_;
     DesktopStartupView view_;
