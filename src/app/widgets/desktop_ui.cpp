@@ -1,4 +1,4 @@
-#include "ui/desktop_ui.h"
+#include "app/widgets/desktop_ui.h"
 
 #include "core/console_log.h"
 #include "customwin/widgets/add_on_windows.h"
