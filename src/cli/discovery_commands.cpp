@@ -6,6 +6,7 @@
 #include "cli/option_parser.h"
 #include "cli/server_commands.h"
 #include "cli/server_json.h"
+#include "core/program_folder.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -17,7 +18,7 @@ namespace fennick::cli {
 
 namespace {
 
-const QVector<OptionSpec> kCommon = {{QStringLiteral("--program-folder"), true},
+const QVector<OptionSpec> kCommon = {{programFolderOption(), true},
                                      {QStringLiteral("--timeout-ms"), true},
                                      {QStringLiteral("--json"), false}};
 
@@ -95,7 +96,7 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto* error = std::get_if<ParseError>(&filter))
         return wrongCommandLine(streams, error->message);
     const QString group = options.positional.first();
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
@@ -145,7 +146,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     int timeout = 0;
     if (const auto status = timeoutOf(options, QStringLiteral("2000"), streams, timeout))
         return *status;
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     NetworkSettings settings = networkSettingsOf(session.program().core);
     if (options.has(QStringLiteral("--master")))
         settings.masters = options.values(QStringLiteral("--master"));
@@ -203,7 +204,7 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
     const QString game = options.value(QStringLiteral("--game"), QStringLiteral("quake3"));
     if (game != QLatin1String("quake3") && game != QLatin1String("quake2"))
         return wrongCommandLine(streams, QStringLiteral("--game takes quake3 or quake2"));
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     session.program().game.currentGame = game;
     ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();

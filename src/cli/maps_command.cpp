@@ -5,6 +5,7 @@
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
 #include "core/launch_rules.h"
+#include "core/program_folder.h"
 #include "maps/map_browser.h"
 #include "maps/maps_file.h"
 
@@ -16,7 +17,6 @@ namespace fennick::cli {
 
 namespace {
 
-const QString kProgramFolder = QStringLiteral("--program-folder");
 const QString kMod = QStringLiteral("--mod");
 const QString kJson = QStringLiteral("--json");
 const QString kQuake3Text = QStringLiteral("Quake 3 Arena");
@@ -90,7 +90,7 @@ QString mapsUsage() {
 
 int mapsMain(const QStringList& arguments, CliStreams& streams) {
     const CommandArguments parsed =
-        parseCommand(arguments, {{kProgramFolder, true}, {kMod, true}, {kJson, false}}, true,
+        parseCommand(arguments, {{programFolderOption(), true}, {kMod, true}, {kJson, false}}, true,
                      mapsUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
@@ -103,7 +103,7 @@ int mapsMain(const QStringList& arguments, CliStreams& streams) {
     if (group == QLatin1String("Mod") && !given.has(kMod))
         return wrongCommandLine(streams, QStringLiteral("the Mod group needs --mod KEY"));
 
-    CliSession session(given.value(kProgramFolder), nullptr);
+    CliSession session(given.value(programFolderOption()), nullptr);
     Program& program = session.program();
     session.chooseGame(kQuake3);
     if (given.has(kMod))

@@ -2,6 +2,7 @@
 
 #include "common/game_ids.h"
 #include "common/number_text.h"
+#include "common/trim_spaces.h"
 #include "console/cvar_store.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
@@ -11,16 +12,6 @@
 namespace fennick {
 
 namespace {
-
-QString trimSpaces(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
 
 // Cvars written back as plain game commands ("map q3dm17").
 bool isMapCommand(const QString& name) {

@@ -48,6 +48,17 @@ ProgramFolderChoice userFolderFilledFrom(const QString& shipped, const QString& 
 
 } // namespace
 
+QString programFolderOption() {
+    return QStringLiteral("--program-folder");
+}
+
+QStringList programFolderDefaultLines() {
+    return {QStringLiteral("(default: the folder of this executable when"),
+            QStringLiteral("it holds cmds.lst, as a build or unpacked copy"),
+            QStringLiteral("does; for an installed copy your data folder,"),
+            QStringLiteral("~/.local/share/fennick)")};
+}
+
 ProgramFolderChoice resolveProgramFolder(const ProgramFolderPlaces& places) {
     ProgramFolderChoice choice;
     if (!places.chosenFolder.isEmpty()) {
