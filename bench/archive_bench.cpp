@@ -6,11 +6,11 @@
 // them to DIR and time `unzip -l` there, for example
 //   time unzip -l 'DIR/baseq3/*.pk3' '*.bsp' >/dev/null
 #include "app/program.h"
-#include "app/ui_host.h"
 #include "archive/content_folders.h"
 #include "archive/map_titles.h"
 #include "archive/zip_listing.h"
 #include "archive_folder_main.h"
+#include "core/ui_host.h"
 #include "platform/clock.h"
 
 #include <QDir>

@@ -4,13 +4,13 @@
 // timer of the window thread ticked at worst (the window's responsiveness)
 // and how much the resident memory grew.
 #include "app/program.h"
+#include "app/widgets/desktop_ui.h"
 #include "bench_runner.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_browse_server.h"
 #include "datagram_flood.h"
 #include "platform/clock.h"
-#include "ui/desktop_ui.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +72,7 @@ struct Setup {
 
 void floodOpenBrowser(benchmark::State& state) {
     Setup setup;
-    QPointer<frmBrowseServer> window = new frmBrowseServer(*setup.program);
+    QPointer<frmBrowseServer> window = new frmBrowseServer(setup.program->browserServices());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     if (!QTest::qWaitFor([&] { return !window->browser().work()->refreshRun().working(); }, 5000)) {

@@ -5,13 +5,13 @@
 // `rows` says how many the list shows. The report compares each with the
 // goal of 2 s.
 #include "app/program.h"
+#include "app/widgets/desktop_ui.h"
 #include "bench_runner.h"
 #include "browser/server_browser.h"
 #include "browser/widgets/frm_browse_server.h"
 #include "maps/map_browser.h"
 #include "maps/widgets/frm_map_browser.h"
 #include "platform/clock.h"
-#include "ui/desktop_ui.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -87,7 +87,7 @@ template <class Window> void openWindow(benchmark::State& state, bool servers) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        QPointer<Window> window = new Window(*setup.program);
+        QPointer<Window> window = new Window(setup.program->browserServices());
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             state.SkipWithError("the window was not shown");

@@ -10,8 +10,8 @@
 // big folder and 0.6 times for the small one. --keep-archives=DIR leaves
 // the archives in DIR/big and DIR/small.
 #include "app/program.h"
-#include "app/ui_host.h"
 #include "archive_folder_main.h"
+#include "core/ui_host.h"
 #include "maps/map_browser.h"
 #include "platform/clock.h"
 #include "process_run.h"
@@ -111,7 +111,7 @@ void scan(benchmark::State& state, const QString& folder, int expected) {
         program.settings.setQuake3Dir(folder);
         program.game.currentGame = QStringLiteral("quake3");
         program.game.currentModKey = QStringLiteral("quake3");
-        MapBrowser browser(program);
+        MapBrowser browser(program.browserServices());
         browser.open();
         browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3A")));
         found = browser.rows().rowCount();

@@ -99,7 +99,7 @@ void refreshGroup(benchmark::State& state) {
     Program program(environment);
     program.settings.maxServers = QString::number(kAtOnce - 1);
     for (auto _ : state) {
-        ServerBrowser browser(program);
+        ServerBrowser browser(program.browserServices());
         browser.LoadServers();
         browser.selectNode(browser.tree().nodeForGroup(QStringLiteral("Quake 3 Arena\\Bench")));
         QueryPool pool(kAtOnce - 1, program.clock, [&browser] { return browser.statusContext(); },

@@ -32,7 +32,7 @@ struct Fixture {
         std::unique_ptr<Program> p = fuzz::makeProgram(dir.path());
         p->catalogue.loadText(kCatalogue);
         p->game.currentGame = QStringLiteral("quake3");
-        p->videoHook = [](const QString&, const QString&) {};
+        p->interpreter.videoHook = [](const QString&, const QString&) {};
         return p;
     }
     QTemporaryDir dir;

@@ -3,9 +3,9 @@
 // crashes and sanitizer reports it checks the round trip: what was read,
 // saved by the program (which keeps the keys it does not know) and read
 // again is what was read.
-#include "app/fennick_ini.h"
 #include "browser/network_settings.h"
 #include "common/game_ids.h"
+#include "core/fennick_ini.h"
 #include "fuzz_support.h"
 #include "platform/text_file.h"
 

@@ -1,7 +1,7 @@
 #include "fuzz_support.h"
 
 #include "app/program.h"
-#include "app/ui_host.h"
+#include "core/ui_host.h"
 #include "platform/clock.h"
 #include "platform/system_lookup.h"
 #include "platform/text_file.h"

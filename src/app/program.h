@@ -1,17 +1,11 @@
 #pragma once
 
-#include "app/console_log.h"
-#include "app/fennick_ini.h"
-#include "app/game_state.h"
-#include "app/program_settings.h"
-#include "app/settling_ui.h"
-#include "app/status_line.h"
-#include "app/ui_host.h"
 #include "archive/bot_list.h"
 #include "archive/bot_scan.h"
 #include "archive/content_source.h"
 #include "archive/level_shots.h"
 #include "archive/map_titles.h"
+#include "browser/browser_services.h"
 #include "buttons/button_groups.h"
 #include "buttons/button_list.h"
 #include "buttons/fast_info.h"
@@ -20,11 +14,21 @@
 #include "console/cvar_store.h"
 #include "console/enum_table.h"
 #include "console/interpreter.h"
+#include "core/console_log.h"
+#include "core/core_services.h"
+#include "core/fennick_ini.h"
+#include "core/game_state.h"
+#include "core/launch_preview.h"
+#include "core/program_settings.h"
+#include "core/settling_ui.h"
+#include "core/status_line.h"
+#include "core/ui_host.h"
+#include "customwin/form_services.h"
 #include "launch/command_line_builder.h"
 #include "launch/config_files.h"
 #include "launch/game_launcher.h"
 #include "launch/game_switcher.h"
-#include "launch/launch_preview.h"
+#include "launch/launch_context.h"
 #include "launch/mod_list.h"
 #include "launch/mod_panel.h"
 #include "launch/video_settings.h"
@@ -33,9 +37,7 @@
 #include "platform/random_source.h"
 #include "platform/system_lookup.h"
 
-#include <QImage>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,8 +55,11 @@ struct ProgramEnvironment {
 };
 
 // The program-wide state: created once in main() (or by a test over a
-// temporary folder) and passed by reference. Members are declared in the
-// order they depend on each other.
+// temporary folder) and passed by reference. It is the one place that
+// builds the rooms below it and wires them together: each model gets the
+// services it uses in its constructor, and what a lower room asks of a
+// higher one is a callback set here. Members are declared in the order
+// they depend on each other.
 class Program {
 public:
     explicit Program(ProgramEnvironment environment);
@@ -72,20 +77,20 @@ public:
     // Runs every button file of the "Forms" folder (start-up).
     void LoadButtons();
 
-    // A map's title for the windows (the fast-info panel's "%m", the
-    // browser's info panel). The answer for the last map asked is kept for
-    // the current game and mod: the panel asks on every cvar change, and a
-    // map with no title would otherwise be searched for in every archive
-    // each time.
-    QString mapTitle(const QString& map);
-
     // Executes a command line with echo off, as buttons, panel clicks and
     // button files do.
     void run(const QString& line);
 
+    // What the two browsers and the custom windows are built over.
+    BrowserServices browserServices();
+    FormServices formServices();
+
     const QString programFolder;
 
 private:
+    void wireInterpreter();
+    void wireGameSwitch();
+
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<UiHost> ownUi_;
     std::unique_ptr<platform::SystemLookup> ownSystem_;
@@ -99,6 +104,7 @@ public:
     // Engines on PATH, the home folder and which folders may be written.
     const platform::SystemLookup& system;
     platform::RandomSource random;
+    platform::ProcessLauncher processes;
     ConsoleLog console;
     GameState game;
     // "fennick.ini": the settings "config.cfg" has no room for (engines).
@@ -106,60 +112,51 @@ public:
     ProgramSettings settings{game, ini, system};
     StatusLine status;
     LaunchPreview preview;
+    // The services above, as the subsystems take them.
+    CoreServices core{programFolder, clock, ui,  system,   random, processes,
+                      console,       game,  ini, settings, status, preview};
+
     Catalogue catalogue;
     EnumTable enums;
     CvarStore cvars;
-    Interpreter interpreter;
-    ConfigFiles configs;
+    Interpreter interpreter{core, cvars};
+    LaunchContext launchContext{core, cvars, interpreter};
+    ConfigFiles configs{launchContext};
 
     // The main window's quick-action buttons: every line of the button
     // files, and the group selector with its four buttons and overflow list.
     ButtonList buttons;
     ButtonGroups buttonGroups;
 
-private:
-    struct TitleMemo {
-        QString key;
-        QString title;
-    };
-    TitleMemo lastTitle_;
-
-public:
-    // The launch: the bot list it picks from, the fast-info panel it
-    // fills, the command-line rebuild (run after every SetCvar) and the
-    // start button with the process start behind it.
-    BotList BotNames;
-    FastInfo fastInfo;
-    platform::ProcessLauncher processes;
-    CommandLineBuilder commandBuilder{*this};
-    GameLauncher launcher{*this};
-    GameSwitcher switcher{*this};
-
-    // The video settings hook: called after a video cvar is set through the
-    // interpreter (name, value). Empty until the video settings plug in.
-    std::function<void(const QString&, const QString&)> videoHook;
-
-    // The models of the main window's panel: the resolution selector with
-    // the renderer picture (installed as the video hook), the mod list and
-    // the chosen mod.
-    VideoSettings video{*this};
-    ModList mods{*this};
-    // What the panel shows for the chosen mod: its description, the
-    // configuration combo, its documents and icon.
-    ModPanel panel{*this};
-    // The start button's Quake III step before the launch: the compile of
-    // a ".map" map and the mod's "description.txt".
-    MapCompileStep compileStep{*this};
-
     // Game content read from the Quake III archives through the "temp"
-    // folder: the bot scan (LoadBots), the map titles with
-    // their cache and the level shots.
+    // folder: the bot list the launch picks from and its scan (LoadBots),
+    // the map titles with their cache and the level shots.
+    BotList BotNames;
     ContentSource content{settings, game, console, ui, clock, programPath(QStringLiteral("temp"))};
     // The bot list follows the Quake III folder: read at start-up and again
     // when the folder changes; each read rebuilds the launch preview.
     BotScan botScan{content, BotNames, [this] { commandBuilder.MakeCommandLine(false); }};
     MapTitles mapTitles{content};
     LevelShots levelShots{content};
+
+    // The launch: the fast-info panel it fills, the command-line rebuild
+    // (run after every SetCvar), the start button's Quake III step (the
+    // compile of a ".map" map and the mod's "description.txt") and the
+    // start button itself, and the game switch.
+    FastInfo fastInfo;
+    CommandLineBuilder commandBuilder{launchContext, BotNames, fastInfo};
+    MapCompileStep compileStep{core, cvars, [this] { return panel.description(); }};
+    GameLauncher launcher{launchContext, commandBuilder, configs, botScan, compileStep};
+    GameSwitcher switcher{launchContext};
+
+    // The models of the main window's panel: the resolution selector with
+    // the renderer picture (the interpreter's video hook), the mod list and
+    // the chosen mod.
+    VideoSettings video{launchContext};
+    ModList mods{launchContext};
+    // What the panel shows for the chosen mod: its description, the
+    // configuration combo, its documents and icon.
+    ModPanel panel{launchContext, configs, mods, commandBuilder, video};
 };
 
 } // namespace fennick

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/app_log.h"
-#include "app/game_search.h"
 #include "app/program.h"
 #include "app/settings_file.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_search.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 

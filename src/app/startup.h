@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/game_search.h"
+#include "core/game_search.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "archive/bot_loader.h"
 
-#include "app/console_log.h"
 #include "archive/bot_list.h"
 #include "archive/content_folders.h"
 #include "archive/content_source.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/console_log.h"
+#include "core/launch_rules.h"
 #include "platform/clock.h"
 #include "platform/text_file.h"
 

@@ -1,12 +1,12 @@
 #include "archive/content_source.h"
 
-#include "app/console_log.h"
-#include "app/game_state.h"
-#include "app/program_settings.h"
-#include "app/ui_host.h"
 #include "archive/content_folders.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/console_log.h"
+#include "core/game_state.h"
+#include "core/launch_rules.h"
+#include "core/program_settings.h"
+#include "core/ui_host.h"
 #include "platform/file_system.h"
 
 #include <QFile>

@@ -28,6 +28,7 @@ public:
     QString quake3Directory() const;
     QString baseFolder() const;
     bool quake3IsCurrent() const;
+    const GameState& game() const { return game_; }
     // The chosen mod's folder name; empty for the plain game.
     QString modKey() const;
     // The chosen mod's folder inside the game directory, or the game

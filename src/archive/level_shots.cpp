@@ -6,7 +6,7 @@
 #include "archive/member_pattern.h"
 #include "archive/tga_reader.h"
 #include "archive/zip_directory.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 
 #include <QBuffer>

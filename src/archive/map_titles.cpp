@@ -4,6 +4,7 @@
 #include "archive/arena_script.h"
 #include "archive/content_folders.h"
 #include "archive/content_source.h"
+#include "core/game_state.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -64,6 +65,15 @@ ArenaEntry titleInArenaScript(const QStringList& lines, const QString& map) {
             break;
         }
     return entry;
+}
+
+QString MapTitles::shownTitle(const QString& map) {
+    const GameState& game = content_.game();
+    const QString key =
+        game.currentGame + QLatin1Char('\n') + game.currentModKey + QLatin1Char('\n') + map;
+    if (lastShown_.key != key)
+        lastShown_ = {key, GetMapTitle(map)};
+    return lastShown_.title;
 }
 
 QString MapTitles::GetMapTitle(const QString& map) {

@@ -24,6 +24,13 @@ public:
     // Never fails: unreadable files and archives are skipped.
     QString GetMapTitle(const QString& map);
 
+    // The title for the places that ask again and again (the fast-info
+    // panel's "%m" on every cvar change, the browsers' info panels). The
+    // answer for the last map asked is kept for the current game and mod:
+    // a map with no title would otherwise be searched for in every archive
+    // each time.
+    QString shownTitle(const QString& map);
+
     // While a snapshot is attached, the look-ups read the mod folder's
     // "maps.lst" and the arena scripts from it instead of extracting the
     // scripts again for every map: same titles, same cache, same console
@@ -49,6 +56,11 @@ private:
     MapTitleCache cache_;
     ArchiveSnapshot* snapshot_ = nullptr;
     std::optional<Folders> folders_; // found when a snapshot was attached
+    struct LastTitle {
+        QString key; // game, mod and map
+        QString title;
+    };
+    LastTitle lastShown_;
 };
 
 // The title "maps.lst" gives a map: of the lines (trimmed of blanks) longer

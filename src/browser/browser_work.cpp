@@ -1,6 +1,5 @@
 #include "browser/browser_work.h"
 
-#include "app/program.h"
 #include "browser/server_browser.h"
 #include "common/number_text.h"
 #include "launch/mod_description.h"
@@ -14,13 +13,13 @@ int setupNumber(const QString& text) {
     return std::isfinite(value) ? int(std::clamp(value, 0.0, 1e6)) : 0;
 }
 
-BrowserWork::BrowserWork(ServerBrowser& browser, Program& program, QObject* parent)
-    : QObject(parent), browser_(browser), program_(program),
+BrowserWork::BrowserWork(ServerBrowser& browser, const BrowserServices& services, QObject* parent)
+    : QObject(parent), browser_(browser), services_(services),
       pool_(
-          setupNumber(program.settings.maxServers), program.clock,
+          setupNumber(services.settings.maxServers), services.clock,
           [&browser] { return browser.statusContext(); }, browser.yielder()),
-      discovery_(browser, networkSettingsOf(program)), refresh_(browser, pool_, pool_.size()),
-      selectedQuery_(program.clock, browser.yielder()) {
+      discovery_(browser, networkSettingsOf(services)), refresh_(browser, pool_, pool_.size()),
+      selectedQuery_(services.clock, browser.yielder()) {
     connect(&pool_, &QueryPool::arrived, &browser_, &ServerBrowser::datagramArrived);
     connect(&pool_, &QueryPool::answered, &browser_, &ServerBrowser::AddOrUpdateServer);
     connect(&pool_, &QueryPool::sendFailed, this,
@@ -79,11 +78,11 @@ ServerInfoView BrowserWork::infoView() const {
     ServerInfoView view;
     view.server = browser_.SelectedServer();
     view.phase = phase_;
-    view.ageSeconds = program_.clock.elapsedSince(view.server.lastupdate);
-    view.updateInterval = setupNumber(program_.settings.updateFrequency);
+    view.ageSeconds = services_.clock.elapsedSince(view.server.lastupdate);
+    view.updateInterval = setupNumber(services_.settings.updateFrequency);
     const bool details = ServerInfoPainter::showsDetails(phase_);
-    view.modText = details ? ModDescription(program_, view.server.mod) : view.server.mod;
-    view.mapText = details ? program_.mapTitle(view.server.map) : view.server.map;
+    view.modText = details ? ModDescription(services_, view.server.mod) : view.server.mod;
+    view.mapText = details ? services_.mapTitles.shownTitle(view.server.map) : view.server.map;
     view.foundPlayer = browser_.filter().player;
     return view;
 }
@@ -92,8 +91,8 @@ ServerInfoView BrowserWork::infoView() const {
 // interval; the answer (or its absence) comes back to updated().
 void BrowserWork::autoUpdate() {
     const ServerRecord& selected = browser_.SelectedServer();
-    const double age = program_.clock.elapsedSince(selected.lastupdate);
-    if (age <= setupNumber(program_.settings.updateFrequency) || !browser_.OnlineMode() ||
+    const double age = services_.clock.elapsedSince(selected.lastupdate);
+    if (age <= setupNumber(services_.settings.updateFrequency) || !browser_.OnlineMode() ||
         selectedQuery_.busy())
         return;
     updating_ = serverKeyOf(selected);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/browser_services.h"
 #include "browser/discovery.h"
 #include "browser/query_pool.h"
 #include "browser/refresh_run.h"
@@ -11,7 +12,6 @@
 
 namespace fennick {
 
-class Program;
 class ServerBrowser;
 
 // The working side of the server browser: the query pool, the master and
@@ -23,7 +23,7 @@ class BrowserWork : public QObject {
 public:
     static constexpr int kTickMs = 1000;
 
-    BrowserWork(ServerBrowser& browser, Program& program, QObject* parent = nullptr);
+    BrowserWork(ServerBrowser& browser, const BrowserServices& services, QObject* parent = nullptr);
 
     // Starts and stops the timer (window open and close).
     void start();
@@ -59,7 +59,7 @@ private:
     void updated(bool answered, const QByteArray& reply, double seconds);
 
     ServerBrowser& browser_;
-    Program& program_;
+    BrowserServices services_;
     QueryPool pool_;
     Discovery discovery_;
     RefreshRun refresh_;

@@ -1,7 +1,7 @@
 #include "browser/network_settings.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
+#include "core/core_services.h"
 
 #include <QSettings>
 
@@ -43,9 +43,9 @@ NetworkSettings NetworkSettings::load(const QString& iniPath, const QString& qua
     return settings;
 }
 
-NetworkSettings networkSettingsOf(const Program& program) {
-    return NetworkSettings::load(program.programPath(QStringLiteral("fennick.ini")),
-                                 program.settings.installOf(kQuake3).dataFolder);
+NetworkSettings networkSettingsOf(const CoreServices& core) {
+    return NetworkSettings::load(core.programPath(QStringLiteral("fennick.ini")),
+                                 core.settings.installOf(kQuake3).dataFolder);
 }
 
 QByteArray NetworkSettings::masterRequest() const {

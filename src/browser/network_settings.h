@@ -38,10 +38,10 @@ struct NetworkSettings {
     static NetworkSettings load(const QString& iniPath, const QString& quake3DataFolder = {});
 };
 
-class Program;
+struct CoreServices;
 
 // The settings the program's browser uses: its "fennick.ini" over the
 // defaults of its Quake III directory.
-NetworkSettings networkSettingsOf(const Program& program);
+NetworkSettings networkSettingsOf(const CoreServices& core);
 
 } // namespace fennick

@@ -1,10 +1,9 @@
 #include "browser/server_browser.h"
 
-#include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/text_file.h"
 
 #include <QSet>
@@ -17,33 +16,33 @@ const QString kChooseFirst = QStringLiteral("Choose a server first: click one or
 
 } // namespace
 
-ServerBrowser::ServerBrowser(Program& program, QObject* parent)
-    : QObject(parent), program_(program) {
+ServerBrowser::ServerBrowser(const BrowserServices& services, QObject* parent)
+    : QObject(parent), services_(services) {
     connect(&rows_, &ServerRows::nameEdited, this, &ServerBrowser::renameServer);
 }
 
 ServerBrowser::~ServerBrowser() = default;
 
 platform::Clock& ServerBrowser::clock() const {
-    return program_.clock;
+    return services_.clock;
 }
 
 std::function<void()> ServerBrowser::yielder() const {
-    UiHost* ui = &program_.ui;
+    UiHost* ui = &services_.ui;
     return [ui] { ui->yieldOnce(); };
 }
 
 QString ServerBrowser::serversPath() const {
-    return program_.programPath(QStringLiteral("servers.lst"));
+    return services_.programPath(QStringLiteral("servers.lst"));
 }
 
 StatusContext ServerBrowser::statusContext() const {
-    return {&program_.enums, program_.game.currentGame, program_.clock.secondsSinceMidnight(),
+    return {&services_.enums, services_.game.currentGame, services_.clock.secondsSinceMidnight(),
             typesByGroupGame_};
 }
 
 void ServerBrowser::open() {
-    work_ = std::make_unique<BrowserWork>(*this, program_);
+    work_ = std::make_unique<BrowserWork>(*this, services_);
     Q_EMIT workStarted(work_.get());
     work_->start();
     list_.clear();
@@ -53,9 +52,9 @@ void ServerBrowser::open() {
     currentGroup_.clear();
     caption_.clear();
     Q_EMIT treeChanged();
-    rows_.setFilter(ServerFilter::load(program_.ini));
+    rows_.setFilter(ServerFilter::load(services_.ini));
     LoadServers();
-    const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gamePrefix(services_.game.currentGame).toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
 }
@@ -63,10 +62,10 @@ void ServerBrowser::open() {
 bool ServerBrowser::close() {
     if (work_) {
         work_->stop();
-        filter().save(program_.ini);
+        filter().save(services_.ini);
         QString error;
-        if (!program_.ini.save(&error))
-            program_.console.ConsolePrint(QStringLiteral("Could not save fennick.ini: ") + error);
+        if (!services_.ini.save(&error))
+            services_.console.ConsolePrint(QStringLiteral("Could not save fennick.ini: ") + error);
     }
     return SaveServers();
 }
@@ -181,7 +180,7 @@ void ServerBrowser::showNotice(const QString& text, int ticks) {
 }
 
 void ServerBrowser::reportFailure(const QString& text) {
-    program_.console.ConsolePrint(text);
+    services_.console.ConsolePrint(text);
     showNotice(text);
 }
 
@@ -193,7 +192,7 @@ void ServerBrowser::LoadServers() {
 }
 
 bool ServerBrowser::SaveServers() {
-    const double today = program_.clock.daySerial();
+    const double today = services_.clock.daySerial();
     QStringList lines;
     for (const ServerRecord& record : list_.records())
         if (servers_file::keptAt(record, today))
@@ -201,7 +200,7 @@ bool ServerBrowser::SaveServers() {
     QString error;
     if (platform::writeTextLines(serversPath(), lines, &error, platform::TextEncoding::Latin1))
         return true;
-    program_.console.ConsolePrint(QStringLiteral("Could not save servers.lst: ") + error);
+    services_.console.ConsolePrint(QStringLiteral("Could not save servers.lst: ") + error);
     return false;
 }
 
@@ -287,20 +286,20 @@ bool ServerBrowser::connectToServer() {
     // The address is one word of the "connect" line: from a list file or a
     // master it must not carry a second command.
     if (breaksCommandWord(connectTo_) || connectTo_.contains(QLatin1Char(' '))) {
-        program_.console.ConsolePrint(leftOutNotice(QStringLiteral("server"), connectTo_));
+        services_.console.ConsolePrint(leftOutNotice(QStringLiteral("server"), connectTo_));
         showNotice(QStringLiteral("This address cannot be used"));
         return false;
     }
-    program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);
-    if (isGameId(program_.game.currentGame)) {
+    services_.interpreter.ExecuteLine(QStringLiteral("fenkit_mp 3"), true);
+    if (isGameId(services_.game.currentGame)) {
         if (passwordBox_.isEmpty())
-            program_.cvars.DeleteCvar(QStringLiteral("password"));
+            services_.cvars.DeleteCvar(QStringLiteral("password"));
         else
-            program_.cvars.SetCvar(QStringLiteral("password"), passwordBox_, 0, 0,
-                                   QStringLiteral("set"));
-        program_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
+            services_.cvars.SetCvar(QStringLiteral("password"), passwordBox_, 0, 0,
+                                    QStringLiteral("set"));
+        services_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
     }
-    selected_.addtime = program_.clock.daySerial();
+    selected_.addtime = services_.clock.daySerial();
     const ServerGame game = serverGameOf(caption_);
     if (game == ServerGame::Quake1)
         selected_.group = QStringLiteral("Quake 1\\Recent");

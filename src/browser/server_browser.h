@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/browser_services.h"
 #include "browser/server_list.h"
 #include "browser/server_rows.h"
 #include "browser/server_tree.h"
@@ -14,7 +15,6 @@
 namespace fennick {
 
 class BrowserWork;
-class Program;
 namespace platform {
 class Clock;
 }
@@ -26,7 +26,7 @@ class Clock;
 class ServerBrowser : public QObject {
     Q_OBJECT
 public:
-    explicit ServerBrowser(Program& program, QObject* parent = nullptr);
+    explicit ServerBrowser(const BrowserServices& services, QObject* parent = nullptr);
 
     ~ServerBrowser() override;
 
@@ -172,7 +172,7 @@ private:
     void typedIntoBox(QString ServerRecord::*field, const QString& text);
     void sortForGroup();
 
-    Program& program_;
+    BrowserServices services_;
     ServerList list_;
     ServerTree tree_;
     ServerRows rows_;

@@ -1,8 +1,8 @@
 #include "browser/server_filter.h"
 
-#include "app/fennick_ini.h"
 #include "buttons/coloured_text.h"
 #include "common/shown_text.h"
+#include "core/fennick_ini.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "browser/watch_sources.h"
 
-#include "app/program.h"
 #include "browser/server_browser.h"
 #include "launch/mod_description.h"
 
@@ -8,7 +7,7 @@
 
 namespace fennick {
 
-WatchSources WatchSources::of(ServerBrowser& browser, Program& program) {
+WatchSources WatchSources::of(ServerBrowser& browser, const BrowserServices& services) {
     const QPointer<ServerBrowser> alive(&browser);
     WatchSources sources;
     sources.selectedServer = [alive] { return alive ? alive->SelectedServer() : ServerRecord(); };
@@ -16,12 +15,14 @@ WatchSources WatchSources::of(ServerBrowser& browser, Program& program) {
         if (alive)
             alive->GetServer(record);
     };
-    sources.mapTitle = [&program](const QString& map) { return program.mapTitle(map); };
-    sources.modDescription = [&program](const QString& mod) {
-        return ModDescription(program, mod);
+    sources.mapTitle = [&titles = services.mapTitles](const QString& map) {
+        return titles.shownTitle(map);
     };
-    sources.secondsSince = [&program](double secondsOfDay) {
-        return program.clock.elapsedSince(secondsOfDay);
+    sources.modDescription = [core = CoreServices(services)](const QString& mod) {
+        return ModDescription(core, mod);
+    };
+    sources.secondsSince = [&clock = services.clock](double secondsOfDay) {
+        return clock.elapsedSince(secondsOfDay);
     };
     return sources;
 }

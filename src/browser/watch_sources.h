@@ -1,12 +1,12 @@
 #pragma once
 
+#include "browser/browser_services.h"
 #include "browser/server_record.h"
 
 #include <functional>
 
 namespace fennick {
 
-class Program;
 class ServerBrowser;
 
 // What the server watch window reads from the rest of the program: the
@@ -24,7 +24,7 @@ struct WatchSources {
 
     // The sources of an open browser. When the browser goes away first,
     // they answer with an empty server, which draws no row.
-    static WatchSources of(ServerBrowser& browser, Program& program);
+    static WatchSources of(ServerBrowser& browser, const BrowserServices& services);
 };
 
 } // namespace fennick

@@ -1,7 +1,7 @@
 #include "buttons/button_groups.h"
 
-#include "app/game_state.h"
-#include "app/status_line.h"
+#include "core/game_state.h"
+#include "core/status_line.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #include "buttons/button_list.h"
 
-#include "app/console_log.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
+#include "core/console_log.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"

@@ -1,11 +1,11 @@
 #include "buttons/fast_info.h"
 
-#include "app/game_state.h"
 #include "buttons/coloured_text.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
 #include "console/cvar_store.h"
 #include "console/enum_table.h"
+#include "core/game_state.h"
 
 #include <QSet>
 

@@ -9,6 +9,7 @@
 #include "cli/server_commands.h"
 #include "cli/setup_command.h"
 #include "cli/zip_commands.h"
+#include "core/program_folder.h"
 
 namespace fennick::cli {
 
@@ -67,10 +68,11 @@ QString overviewText() {
                        "as the desktop program: the folder of this executable when it holds\n"
                        "Fennick's files (a build or portable folder), else, for an installed\n"
                        "Fennick, your data folder (~/.local/share/fennick), made and filled\n"
-                       "with the shipped files on first use. --program-folder DIR chooses\n"
+                       "with the shipped files on first use. %1 DIR chooses\n"
                        "another one.\n"
                        "\n"
-                       "Commands:\n");
+                       "Commands:\n")
+            .arg(programFolderOption());
     for (const CliCommand& command : cliCommands())
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(12), command.synopsis);
     text += QStringLiteral("\n"
@@ -94,13 +96,14 @@ bool commandDraws(const QStringList& arguments) {
 }
 
 QString programFolderHelp(const QString& holding) {
-    return QStringLiteral("  --program-folder DIR  the program folder") +
-           (holding.isEmpty() ? QString() : QStringLiteral(", holding ") + holding) +
-           QStringLiteral("\n"
-                          "                        (default: the folder of this executable when\n"
-                          "                        it holds cmds.lst, as a build or unpacked copy\n"
-                          "                        does; for an installed copy your data folder,\n"
-                          "                        ~/.local/share/fennick)\n");
+    QString text = QStringLiteral("  ") + programFolderOption() +
+                   QStringLiteral(" DIR  the program folder") +
+                   (holding.isEmpty() ? QString() : QStringLiteral(", holding ") + holding) +
+                   QLatin1Char('\n');
+    const QString indent(24, QLatin1Char(' '));
+    for (const QString& line : programFolderDefaultLines())
+        text += indent + line + QLatin1Char('\n');
+    return text;
 }
 
 int wrongCommandLine(CliStreams& streams, const QString& message) {

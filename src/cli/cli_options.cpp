@@ -2,7 +2,8 @@
 
 #include "cli/cli_command.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
+#include "core/program_folder.h"
 
 #include <QHash>
 #include <functional>
@@ -27,7 +28,7 @@ OptionHandler flag(bool RunOptions::*member) {
 
 const QHash<QString, RunOption>& runOptionTable() {
     static const QHash<QString, RunOption> table = {
-        {QStringLiteral("--program-folder"),
+        {programFolderOption(),
          {true,
           [](RunOptions& o, const QString& v) -> std::optional<QString> {
               o.programFolder = v;

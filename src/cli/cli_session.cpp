@@ -1,7 +1,7 @@
 #include "cli/cli_session.h"
 
-#include "app/program_folder.h"
 #include "app/startup.h"
+#include "core/program_folder.h"
 
 namespace fennick::cli {
 
@@ -19,7 +19,8 @@ CliSession::CliSession(const QString& programFolder, QTextStream* echo)
     environment.programFolder = folder.folder;
     environment.ui = &ui_;
     program_ = std::make_unique<Program>(environment);
-    ui_.attach(*program_);
+    forms_ = std::make_unique<HeadlessForms>(program_->formServices());
+    ui_.attach(*forms_);
     // Without a window nobody watches buttons appear one by one.
     program_->buttonGroups.setPace(ButtonGroups::Pace::Immediate);
     if (echo) {

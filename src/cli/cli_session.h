@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/headless_ui.h"
 #include "app/program.h"
+#include "core/headless_ui.h"
+#include "customwin/headless_forms.h"
 
 #include <QTextStream>
 #include <memory>
@@ -30,6 +31,8 @@ public:
 
     Program& program() { return *program_; }
     HeadlessUi& ui() { return ui_; }
+    // The custom windows "loadform" opened during the run.
+    const HeadlessForms& forms() const { return *forms_; }
 
     // Makes a game current through the normal game switch, so its folder
     // becomes the game directory. A game whose folder is not valid is still
@@ -39,6 +42,8 @@ public:
 
 private:
     HeadlessUi ui_;
+    // Built over the program, and gone only after it.
+    std::unique_ptr<HeadlessForms> forms_;
     std::unique_ptr<Program> program_;
 };
 

@@ -1,7 +1,7 @@
 #include "cli/compile_choice.h"
 
-#include "app/console_log.h"
 #include "cli/cli_options.h"
+#include "core/console_log.h"
 
 namespace fennick::cli {
 

@@ -5,7 +5,8 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
+#include "core/program_folder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +17,6 @@ namespace fennick::cli {
 
 namespace {
 
-const QString kProgramFolder = QStringLiteral("--program-folder");
 const QString kGame = QStringLiteral("--game");
 const QString kMod = QStringLiteral("--mod");
 const QString kPng = QStringLiteral("--png");
@@ -47,7 +47,7 @@ std::optional<QString> mapArgumentsError(const ParsedOptions& given) {
 std::optional<ParsedOptions> mapArguments(const QStringList& arguments, CliStreams& streams,
                                           QVector<OptionSpec> specs, QString (*usage)(),
                                           int& status) {
-    specs += {{kProgramFolder, true}, {kGame, true}, {kMod, true}};
+    specs += {{programFolderOption(), true}, {kGame, true}, {kMod, true}};
     const CommandArguments parsed = parseCommand(arguments, specs, true, usage, streams);
     if (const int* done = std::get_if<int>(&parsed)) {
         status = *done;
@@ -110,11 +110,11 @@ QString botsUsage() {
 
 int botsMain(const QStringList& arguments, CliStreams& streams) {
     const CommandArguments parsed = parseCommand(
-        arguments, {{kProgramFolder, true}, {kJson, false}}, false, botsUsage, streams);
+        arguments, {{programFolderOption(), true}, {kJson, false}}, false, botsUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const ParsedOptions& given = std::get<ParsedOptions>(parsed);
-    CliSession session(given.value(kProgramFolder), nullptr);
+    CliSession session(given.value(programFolderOption()), nullptr);
     const Program& program = session.program();
     const QStringList& console = program.console.lines();
     const QStringList& bots = program.BotNames.names();
@@ -149,7 +149,7 @@ int titleMain(const QStringList& arguments, CliStreams& streams) {
     const auto given = mapArguments(arguments, streams, {}, &titleUsage, status);
     if (!given)
         return status;
-    CliSession session(given->value(kProgramFolder), nullptr);
+    CliSession session(given->value(programFolderOption()), nullptr);
     chooseGameAndMod(session, *given);
     echoConsoleTo(session.program(), streams.errors);
     streams.output << session.program().mapTitles.GetMapTitle(given->positional[0]) << '\n';
@@ -176,7 +176,7 @@ int levelshotMain(const QStringList& arguments, CliStreams& streams) {
         return status;
     if (!given->has(kPng))
         return wrongCommandLine(streams, QStringLiteral("levelshot needs --png FILE"));
-    CliSession session(given->value(kProgramFolder), nullptr);
+    CliSession session(given->value(programFolderOption()), nullptr);
     chooseGameAndMod(session, *given);
     echoConsoleTo(session.program(), streams.errors);
     const QString map = given->positional[0];

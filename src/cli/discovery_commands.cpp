@@ -6,6 +6,7 @@
 #include "cli/option_parser.h"
 #include "cli/server_commands.h"
 #include "cli/server_json.h"
+#include "core/program_folder.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -17,7 +18,7 @@ namespace fennick::cli {
 
 namespace {
 
-const QVector<OptionSpec> kCommon = {{QStringLiteral("--program-folder"), true},
+const QVector<OptionSpec> kCommon = {{programFolderOption(), true},
                                      {QStringLiteral("--timeout-ms"), true},
                                      {QStringLiteral("--json"), false}};
 
@@ -95,8 +96,8 @@ int refreshMain(const QStringList& arguments, CliStreams& streams) {
     if (const auto* error = std::get_if<ParseError>(&filter))
         return wrongCommandLine(streams, error->message);
     const QString group = options.positional.first();
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    ServerBrowser browser(session.program());
+    CliSession session(options.value(programFolderOption()), nullptr);
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
     const int node = browser.tree().nodeForGroup(group);
@@ -145,8 +146,8 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     int timeout = 0;
     if (const auto status = timeoutOf(options, QStringLiteral("2000"), streams, timeout))
         return *status;
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    NetworkSettings settings = networkSettingsOf(session.program());
+    CliSession session(options.value(programFolderOption()), nullptr);
+    NetworkSettings settings = networkSettingsOf(session.program().core);
     if (options.has(QStringLiteral("--master")))
         settings.masters = options.values(QStringLiteral("--master"));
     if (options.has(QStringLiteral("--protocol"))) {
@@ -156,7 +157,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
             return wrongCommandLine(streams, error->message);
         settings.protocol = std::get<int>(protocol);
     }
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     Discovery discovery(browser, settings);
@@ -203,14 +204,14 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
     const QString game = options.value(QStringLiteral("--game"), QStringLiteral("quake3"));
     if (game != QLatin1String("quake3") && game != QLatin1String("quake2"))
         return wrongCommandLine(streams, QStringLiteral("--game takes quake3 or quake2"));
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     session.program().game.currentGame = game;
-    ServerBrowser browser(session.program());
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     const bool quake3 = game == QLatin1String("quake3");
     browser.selectNode(
         browser.tree().nodeWithKey(quake3 ? QStringLiteral("Q3L") : QStringLiteral("Q2L")));
-    Discovery discovery(browser, networkSettingsOf(session.program()));
+    Discovery discovery(browser, networkSettingsOf(session.program().core));
     discovery.GetList();
     waitMs(timeout);
     printServers(streams, groupRecords(browser, browser.CurrentServerGroup()));

@@ -4,6 +4,7 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
+#include "core/program_folder.h"
 #include "customwin/form_json.h"
 #include "customwin/form_loading.h"
 
@@ -39,7 +40,7 @@ QString formUsageText() {
 
 int formMain(const QStringList& arguments, CliStreams& streams) {
     const QVector<OptionSpec> specs = {{QStringLiteral("--game"), true},
-                                       {QStringLiteral("--program-folder"), true}};
+                                       {programFolderOption(), true}};
     const CommandArguments parsed = parseCommand(arguments, specs, true, formUsageText, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
@@ -51,10 +52,11 @@ int formMain(const QStringList& arguments, CliStreams& streams) {
         return wrongCommandLine(
             streams, QStringLiteral("--game takes quake1, quake2 or quake3, not '%1'").arg(game));
 
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     session.chooseGame(game);
     const QString file = QFileInfo(options.positional.first()).absoluteFilePath();
-    const std::optional<FormModel> model = readFormFile(file, enumListerFor(session.program()));
+    const std::optional<FormModel> model =
+        readFormFile(file, enumListerFor(session.program().formServices()));
     if (!model) {
         streams.errors << "fennick-cli: no form description at " << options.positional.first()
                        << '\n';

@@ -1,5 +1,5 @@
-#include "app/program_folder.h"
 #include "cli/cli_command.h"
+#include "core/program_folder.h"
 #include "platform/runtime_folder.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,8 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
+#include "core/program_folder.h"
 #include "maps/map_browser.h"
 #include "maps/maps_file.h"
 
@@ -16,7 +17,6 @@ namespace fennick::cli {
 
 namespace {
 
-const QString kProgramFolder = QStringLiteral("--program-folder");
 const QString kMod = QStringLiteral("--mod");
 const QString kJson = QStringLiteral("--json");
 const QString kQuake3Text = QStringLiteral("Quake 3 Arena");
@@ -90,7 +90,7 @@ QString mapsUsage() {
 
 int mapsMain(const QStringList& arguments, CliStreams& streams) {
     const CommandArguments parsed =
-        parseCommand(arguments, {{kProgramFolder, true}, {kMod, true}, {kJson, false}}, true,
+        parseCommand(arguments, {{programFolderOption(), true}, {kMod, true}, {kJson, false}}, true,
                      mapsUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
@@ -103,7 +103,7 @@ int mapsMain(const QStringList& arguments, CliStreams& streams) {
     if (group == QLatin1String("Mod") && !given.has(kMod))
         return wrongCommandLine(streams, QStringLiteral("the Mod group needs --mod KEY"));
 
-    CliSession session(given.value(kProgramFolder), nullptr);
+    CliSession session(given.value(programFolderOption()), nullptr);
     Program& program = session.program();
     session.chooseGame(kQuake3);
     if (given.has(kMod))
@@ -112,7 +112,7 @@ int mapsMain(const QStringList& arguments, CliStreams& streams) {
     QObject::connect(&program.console, &ConsoleLog::linePrinted,
                      [&console](const QString& line) { console.append(line); });
 
-    MapBrowser browser(program);
+    MapBrowser browser(program.browserServices());
     browser.open(group == QLatin1String("Map"));
     const QString key = scannedNodeKey(group);
     const QString path = !key.isEmpty() || group.contains(QLatin1Char('\\'))

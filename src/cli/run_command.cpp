@@ -51,7 +51,7 @@ int runCommand(const RunOptions& options, QTextStream& input, QTextStream& outpu
 
     if (options.json) {
         QJsonObject report = jsonReport(program, program.console.lines(), session.ui().reports());
-        report.insert(QStringLiteral("forms"), session.ui().forms().json());
+        report.insert(QStringLiteral("forms"), session.forms().json());
         output << QJsonDocument(report).toJson(QJsonDocument::Indented);
         output.flush();
     }

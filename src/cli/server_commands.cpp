@@ -7,6 +7,7 @@
 #include "cli/filter_options.h"
 #include "cli/option_parser.h"
 #include "cli/server_json.h"
+#include "core/program_folder.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -72,7 +73,7 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
     const CommandArguments parsed = parseCommand(arguments,
                                                  {{QStringLiteral("--group"), true},
                                                   {QStringLiteral("--timeout-ms"), true},
-                                                  {QStringLiteral("--program-folder"), true}},
+                                                  {programFolderOption(), true}},
                                                  true, queryUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
@@ -87,7 +88,7 @@ int queryMain(const QStringList& arguments, CliStreams& streams) {
     const QString group =
         options.value(QStringLiteral("--group"), QStringLiteral("Quake 3 Arena\\Recent"));
 
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     QJsonArray servers;
     for (const ServerRecord& record :
          queryAll(session.program(), options.positional, group, std::get<int>(timeout)))
@@ -112,12 +113,11 @@ QString serversUsage() {
 }
 
 int serversMain(const QStringList& arguments, CliStreams& streams) {
-    const CommandArguments parsed =
-        parseCommand(arguments,
-                     QVector<OptionSpec>{{QStringLiteral("--save"), false},
-                                         {QStringLiteral("--program-folder"), true}} +
-                         filterOptionSpecs(),
-                     true, serversUsage, streams);
+    const CommandArguments parsed = parseCommand(
+        arguments,
+        QVector<OptionSpec>{{QStringLiteral("--save"), false}, {programFolderOption(), true}} +
+            filterOptionSpecs(),
+        true, serversUsage, streams);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
@@ -126,8 +126,8 @@ int serversMain(const QStringList& arguments, CliStreams& streams) {
     const auto filter = filterOf(options);
     if (const auto* error = std::get_if<ParseError>(&filter))
         return wrongCommandLine(streams, error->message);
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
-    ServerBrowser browser(session.program());
+    CliSession session(options.value(programFolderOption()), nullptr);
+    ServerBrowser browser(session.program().browserServices());
     browser.nameTypesByGroupGame();
     browser.LoadServers();
     QJsonArray servers;

@@ -5,7 +5,8 @@
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
+#include "core/program_folder.h"
 #include "launch/script_location.h"
 #include "platform/file_system.h"
 
@@ -126,7 +127,7 @@ QString setupUsage() {
 }
 
 int setupMain(const QStringList& arguments, CliStreams& streams) {
-    const QVector<OptionSpec> specs = {{QStringLiteral("--program-folder"), true},
+    const QVector<OptionSpec> specs = {{programFolderOption(), true},
                                        {QStringLiteral("--game"), true},
                                        {QStringLiteral("--mod"), true}};
     const CommandArguments parsed = parseCommand(arguments, specs, false, setupUsage, streams);
@@ -142,7 +143,7 @@ int setupMain(const QStringList& arguments, CliStreams& streams) {
         return wrongCommandLine(streams,
                                 QStringLiteral("--mod takes a mod folder name, not '%1'").arg(mod));
 
-    CliSession session(options.value(QStringLiteral("--program-folder")), nullptr);
+    CliSession session(options.value(programFolderOption()), nullptr);
     streams.output
         << QJsonDocument(setupReport(session.program(), game, mod)).toJson(QJsonDocument::Indented);
     streams.output.flush();

@@ -5,13 +5,12 @@
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
+#include "core/program_folder.h"
 #include "platform/file_system.h"
 
 namespace fennick::cli {
 
 namespace {
-
-const QString kProgramFolder = QStringLiteral("--program-folder");
 
 // An archive named on the command line, found ignoring letter case as every
 // file of the program is.
@@ -95,11 +94,11 @@ QString zipExtractUsage() {
 
 int zipExtractMain(const QStringList& arguments, CliStreams& streams) {
     int status = 0;
-    const auto given =
-        archiveArguments(arguments, streams, {{kProgramFolder, true}}, &zipExtractUsage, status);
+    const auto given = archiveArguments(arguments, streams, {{programFolderOption(), true}},
+                                        &zipExtractUsage, status);
     if (!given)
         return status;
-    CliSession session(given->value(kProgramFolder), nullptr);
+    CliSession session(given->value(programFolderOption()), nullptr);
     Program& program = session.program();
     const ExtractResult result =
         UnzipFiles(archivePath(given->positional[0]), program.programPath(QStringLiteral("temp")),

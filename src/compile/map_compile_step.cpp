@@ -1,8 +1,8 @@
 #include "compile/map_compile_step.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "compile/mod_description_file.h"
+#include "console/cvar_store.h"
 
 namespace fennick {
 
@@ -18,35 +18,36 @@ bool isUncompiledMap(const QString& value) {
 
 } // namespace
 
-MapCompileStep::MapCompileStep(Program& program)
-    : compiler(program.programFolder, program.processes, program.system, program.console),
-      program_(program) {}
+MapCompileStep::MapCompileStep(const CoreServices& core, CvarStore& cvars,
+                               std::function<QString()> modDescription)
+    : compiler(core.programFolder, core.processes, core.system, core.console), core_(core),
+      cvars_(cvars), modDescription_(std::move(modDescription)) {}
 
 bool MapCompileStep::run() {
-    if (program_.game.currentGame != kQuake3)
+    if (core_.game.currentGame != kQuake3)
         return true;
     for (const QString& cvar : {QStringLiteral("map"), QStringLiteral("devmap")}) {
         if (!offerMap(cvar))
             return false;
     }
-    WriteModDescription(program_);
+    WriteModDescription(core_.game, core_.settings, core_.console,
+                        modDescription_ ? modDescription_() : QString());
     return true;
 }
 
 bool MapCompileStep::offerMap(const QString& cvar) {
-    CvarStore& cvars = program_.cvars;
-    const QString value = cvars.GetCvar(cvar);
+    const QString value = cvars_.GetCvar(cvar);
     if (!isUncompiledMap(value))
         return true;
     const CompileRequest request{cvar, value,
-                                 compilePaths(cvars.GetCvar(QStringLiteral("fenkit_mapfile")),
-                                              value, program_.settings.q3MapPath())};
+                                 compilePaths(cvars_.GetCvar(QStringLiteral("fenkit_mapfile")),
+                                              value, core_.settings.q3MapPath())};
     const CompileOutcome outcome =
         chooser ? chooser(request, compiler) : CompileOutcome::NotCompiled;
     switch (outcome) {
     case CompileOutcome::Compiled:
     case CompileOutcome::NotCompiled:
-        cvars.SetCvar(cvar, value.chopped(kMapSuffix.size()), -1, 0, QStringLiteral("map"));
+        cvars_.SetCvar(cvar, value.chopped(kMapSuffix.size()), -1, 0, QStringLiteral("map"));
         return true;
     case CompileOutcome::Cancelled:
         refuse(QStringLiteral("Launch cancelled: %1 was not compiled").arg(value));
@@ -61,8 +62,8 @@ bool MapCompileStep::offerMap(const QString& cvar) {
 }
 
 void MapCompileStep::refuse(const QString& text) {
-    program_.console.ConsolePrint(text);
-    program_.status.queue(text, kRefusalSeconds);
+    core_.console.ConsolePrint(text);
+    core_.status.queue(text, kRefusalSeconds);
 }
 
 } // namespace fennick

@@ -2,12 +2,13 @@
 
 #include "compile/compile_request.h"
 #include "compile/map_compiler.h"
+#include "core/core_services.h"
 
 #include <functional>
 
 namespace fennick {
 
-class Program;
+class CvarStore;
 
 // The start button's Quake III step, before the launch writes anything: a
 // map chosen in its uncompiled form ("map" or "devmap" ending in ".map",
@@ -23,7 +24,10 @@ public:
     // desktop program, the command-line options in fennick-cli.
     using Chooser = std::function<CompileOutcome(const CompileRequest&, MapCompiler&)>;
 
-    explicit MapCompileStep(Program& program);
+    // `modDescription` gives the main window's description field, which
+    // goes into the mod's "description.txt".
+    MapCompileStep(const CoreServices& core, CvarStore& cvars,
+                   std::function<QString()> modDescription);
 
     // False when the launch is to stop. Without a chooser a map is not
     // compiled, only renamed.
@@ -36,7 +40,9 @@ private:
     bool offerMap(const QString& cvar);
     void refuse(const QString& text);
 
-    Program& program_;
+    CoreServices core_;
+    CvarStore& cvars_;
+    std::function<QString()> modDescription_;
 };
 
 } // namespace fennick

@@ -1,7 +1,7 @@
 #include "compile/map_compiler.h"
 
-#include "app/console_log.h"
 #include "compile/compile_batch.h"
+#include "core/console_log.h"
 #include "platform/batch_script.h"
 #include "platform/file_system.h"
 #include "platform/process_launcher.h"

@@ -1,8 +1,8 @@
 #include "console/catalogue.h"
 
-#include "app/console_log.h"
 #include "common/number_text.h"
 #include "common/record_reader.h"
+#include "core/console_log.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"

@@ -30,18 +30,8 @@ struct CvarRecord {
     qint16 mode = 0;
 };
 
-// A value is quoted when a space follows its first character (a value
-// whose only space leads it reads back unquoted, any other needs quotes) or
-// when it holds a ";", so a game reading the line never starts a command
-// inside the value.
-bool needsQuotes(const QString& value);
-
-// Appends a value as one word of a saved or script line: in double quotes
-// when needed, a double quote inside it written as an apostrophe.
-void appendValueWord(QString& line, const QString& value);
-
 // The line that writes a record back: kind, name and value, the value
-// written by appendValueWord; a "map" record drops its leading "map ".
+// written by appendValueWord (core/launch_rules.h); a "map" record drops its leading "map ".
 QString cvarLine(const CvarRecord& record);
 
 } // namespace fennick

@@ -1,9 +1,10 @@
 #include "console/interpreter.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "common/trim_spaces.h"
+#include "console/cvar_store.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 
 #include <QSet>
@@ -11,16 +12,6 @@
 namespace fennick {
 
 namespace {
-
-QString trimSpaces(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
 
 // Cvars written back as plain game commands ("map q3dm17").
 bool isMapCommand(const QString& name) {
@@ -67,7 +58,7 @@ const Interpreter::CommandRow Interpreter::kCommands[] = {
     {"help", &Interpreter::doHelp, "help - lists these commands"},
 };
 
-Interpreter::Interpreter(Program& program) : program_(program) {
+Interpreter::Interpreter(const CoreServices& core, CvarStore& cvars) : core_(core), cvars_(cvars) {
     for (const CommandRow& row : kCommands)
         commands_.insert(QLatin1String(row.word), row.handler);
 }
@@ -97,7 +88,7 @@ void Interpreter::ExecuteLine(const QString& line, bool echo) {
     }
     const QString rest = start == 0 ? line : line.mid(start);
     if (echo)
-        program_.console.ConsolePrint(QLatin1Char('>') + rest);
+        core_.console.ConsolePrint(QLatin1Char('>') + rest);
 
     WordList words;
     SplitWords(rest, words);
@@ -123,22 +114,21 @@ void Interpreter::doSet(const QString& command, const WordList& words, bool echo
         if (refused(name, echo))
             return;
         const QString kind = isMapCommand(name) ? QStringLiteral("map") : command;
-        program_.cvars.SetCvar(name, value, 0, 0, kind);
-        if (isVideoCvar(name) && program_.videoHook)
-            program_.videoHook(name, value);
+        cvars_.SetCvar(name, value, 0, 0, kind);
+        if (isVideoCvar(name) && videoHook)
+            videoHook(name, value);
         if (name == QLatin1String("fenkit_player"))
             runPlayerProfile(value);
         if (echo)
-            program_.console.ConsolePrint(QStringLiteral("CVar Set. (") + kind + QLatin1Char(' ') +
-                                          name + QLatin1Char(' ') + value + QLatin1Char(')'));
+            core_.console.ConsolePrint(QStringLiteral("CVar Set. (") + kind + QLatin1Char(' ') +
+                                       name + QLatin1Char(' ') + value + QLatin1Char(')'));
     } else if (!name.isEmpty()) {
         if (echo)
-            program_.console.ConsolePrint(name + QStringLiteral(" = ") +
-                                          program_.cvars.GetCvar(name));
+            core_.console.ConsolePrint(name + QStringLiteral(" = ") + cvars_.GetCvar(name));
     } else if (echo) {
-        program_.console.ConsolePrint(QStringLiteral("Usage: set cvarname cvarvalue"));
+        core_.console.ConsolePrint(QStringLiteral("Usage: set cvarname cvarvalue"));
     }
-    program_.cvars.RefreshBoundControls();
+    cvars_.RefreshBoundControls();
 }
 
 void Interpreter::doStep(const QString& command, const WordList& words, bool echo) {
@@ -147,55 +137,55 @@ void Interpreter::doStep(const QString& command, const WordList& words, bool ech
         return;
     const double step = command.endsWith(QLatin1Char('5')) ? 5.0 : 1.0;
     const double sign = command.startsWith(QLatin1String("setadd")) ? 1.0 : -1.0;
-    const double value = leadingNumber(program_.cvars.GetCvar(name)) + sign * step;
-    program_.cvars.SetCvar(name, roundedDecimal(value), 0, 0, QString());
+    const double value = leadingNumber(cvars_.GetCvar(name)) + sign * step;
+    cvars_.SetCvar(name, roundedDecimal(value), 0, 0, QString());
 }
 
 bool Interpreter::refused(const QString& name, bool echo) {
     if (!unsavableName(name))
         return false;
     if (echo)
-        program_.console.ConsolePrint(
-            QStringLiteral("Not set: a cvar name cannot hold a double quote "
-                           "or a space after its first letter (") +
-            name + QLatin1Char(')'));
+        core_.console.ConsolePrint(QStringLiteral("Not set: a cvar name cannot hold a double quote "
+                                                  "or a space after its first letter (") +
+                                   name + QLatin1Char(')'));
     return true;
 }
 
 void Interpreter::doAddButton(const QString&, const WordList& words, bool) {
-    program_.buttons.AddButton(words[1]);
+    if (addButton)
+        addButton(words[1]);
 }
 
 void Interpreter::doOpenMapBrowser(const QString&, const WordList&, bool) {
-    program_.ui.openMapBrowser();
+    core_.ui.openMapBrowser();
 }
 
 void Interpreter::doOpenServerBrowser(const QString&, const WordList&, bool) {
-    program_.ui.openServerBrowser();
+    core_.ui.openServerBrowser();
 }
 
 void Interpreter::doOpenConsole(const QString&, const WordList&, bool) {
-    program_.ui.openConsole();
+    core_.ui.openConsole();
 }
 
 void Interpreter::doLoadForm(const QString&, const WordList& words, bool) {
-    program_.ui.loadForm(program_.programPath(QStringLiteral("Forms\\") + words[1]));
+    core_.ui.loadForm(core_.programPath(QStringLiteral("Forms\\") + words[1]));
 }
 
 void Interpreter::doDelete(const QString&, const WordList& words, bool) {
-    program_.cvars.DeleteCvar(words[1]);
+    cvars_.DeleteCvar(words[1]);
 }
 
 void Interpreter::doClear(const QString&, const WordList&, bool) {
-    program_.cvars.ClearCvars();
+    cvars_.ClearCvars();
 }
 
 void Interpreter::doHelp(const QString&, const WordList&, bool echo) {
     if (!echo)
         return;
     for (const CommandRow& row : kCommands)
-        program_.console.ConsolePrint(QLatin1String(row.help));
-    program_.console.ConsolePrint(
+        core_.console.ConsolePrint(QLatin1String(row.help));
+    core_.console.ConsolePrint(
         QStringLiteral("NAME VALUE - any other first word sets the cvar of that name"));
 }
 
@@ -203,13 +193,14 @@ void Interpreter::runPlayerProfile(const QString& player) {
     // The name becomes part of a file name in the config folder; a name that
     // could reach outside it ("..", separators) runs nothing.
     if (!isSafeNamePart(player)) {
-        program_.console.ConsolePrint(QStringLiteral("Player profile not loaded: the name \"") +
-                                      player + QStringLiteral("\" cannot be used as a file name"));
+        core_.console.ConsolePrint(QStringLiteral("Player profile not loaded: the name \"") +
+                                   player + QStringLiteral("\" cannot be used as a file name"));
         return;
     }
-    const QString prefix = gamePrefix(program_.game.currentGame);
-    program_.configs.LoadConfigFile(program_.programPath(
-        QStringLiteral("config\\") + prefix + QLatin1Char('_') + player + QStringLiteral(".fkp")));
+    const QString prefix = gamePrefix(core_.game.currentGame);
+    if (loadConfigFile)
+        loadConfigFile(core_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') +
+                                         player + QStringLiteral(".fkp")));
 }
 
 } // namespace fennick

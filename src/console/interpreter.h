@@ -1,22 +1,33 @@
 #pragma once
 
 #include "console/split_words.h"
+#include "core/core_services.h"
 
 #include <QHash>
 #include <QString>
+#include <functional>
 
 namespace fennick {
 
-class Program;
+class CvarStore;
 
 // The console's command language. Every configuration file, button, custom
 // window control and typed line goes through ExecuteLine. A first word that
 // is no command is taken as a cvar name (the implicit set).
 class Interpreter {
 public:
-    explicit Interpreter(Program& program);
+    Interpreter(const CoreServices& core, CvarStore& cvars);
 
     void ExecuteLine(const QString& line, bool echo);
+
+    // What the language reaches in the rooms above the console; the
+    // Program plugs them in, and an empty one does nothing.
+    // "addbutton": one more button line for the main window.
+    std::function<void(const QString& line)> addButton;
+    // A player profile named by fenkit_player: the settings file to run.
+    std::function<void(const QString& path)> loadConfigFile;
+    // Called after a video cvar is set (name, value).
+    std::function<void(const QString&, const QString&)> videoHook;
 
 private:
     using Handler = void (Interpreter::*)(const QString& command, const WordList& words, bool echo);
@@ -47,7 +58,8 @@ private:
     bool refused(const QString& name, bool echo);
     static bool isButtonLine(QStringView line);
 
-    Program& program_;
+    CoreServices core_;
+    CvarStore& cvars_;
     QHash<QString, Handler> commands_;
 };
 

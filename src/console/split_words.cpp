@@ -1,5 +1,7 @@
 #include "console/split_words.h"
 
+#include "common/trim_spaces.h"
+
 #include <algorithm>
 
 namespace fennick {
@@ -9,16 +11,6 @@ namespace {
 void store(WordList& words, int index, const QString& word) {
     if (index >= 0 && index < WordList::kCapacity)
         words[index] = word;
-}
-
-QString trimSpaces(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "customwin/headless_forms.h"
 
-#include "app/program.h"
+#include "console/cvar_store.h"
+#include "core/game_state.h"
 #include "customwin/form_binding.h"
 #include "customwin/form_json.h"
 #include "customwin/form_loading.h"
@@ -8,19 +9,26 @@
 
 namespace fennick {
 
-bool HeadlessForms::LoadForm(Program& program, const QString& path) {
-    program.cvars.suspendRefresh();
-    std::optional<FormModel> model = loadFormModel(program, path);
-    program.cvars.resumeRefresh();
+bool HeadlessForms::LoadForm(const QString& path) {
+    services_.cvars.suspendRefresh();
+    std::optional<FormModel> model = loadFormModel(services_, path);
+    services_.cvars.resumeRefresh();
     if (!model)
         return false;
     forms_.append({platform::resolvePath(path).value_or(path), std::move(*model)});
-    program.cvars.RefreshBoundControls();
+    services_.cvars.RefreshBoundControls();
     return true;
 }
 
-void HeadlessForms::RefreshBoundControls(const Program& program) {
-    const FormBinding binding(program.cvars, program.enums, program.game.currentGame);
+std::optional<QString> HeadlessForms::open(const QString& path) {
+    if (!LoadForm(path))
+        return std::nullopt;
+    const FormModel& model = forms_.last().model;
+    return QStringLiteral("\"%1\", %2 controls").arg(model.caption()).arg(model.controls.size());
+}
+
+void HeadlessForms::RefreshBoundControls() {
+    const FormBinding binding(services_.cvars, services_.enums, services_.game.currentGame);
     for (OpenForm& form : forms_)
         binding.refresh(form.model);
 }

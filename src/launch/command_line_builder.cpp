@@ -1,9 +1,10 @@
 #include "launch/command_line_builder.h"
 
-#include "app/program.h"
+#include "archive/bot_list.h"
+#include "buttons/fast_info.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -83,10 +84,12 @@ struct CommandLineBuilder::Build {
     QVector<qsizetype> afterInfo;
 };
 
-CommandLineBuilder::CommandLineBuilder(Program& program) : program_(program) {}
+CommandLineBuilder::CommandLineBuilder(const LaunchContext& context, BotList& bots,
+                                       FastInfo& fastInfo)
+    : context_(context), bots_(bots), fastInfo_(fastInfo) {}
 
 bool CommandLineBuilder::ModeMatches(qint16 mask) const {
-    return modeMatches(mask, leadingNumber(program_.cvars.GetCvar(QStringLiteral("fenkit_mp"))));
+    return modeMatches(mask, leadingNumber(context_.cvars.GetCvar(QStringLiteral("fenkit_mp"))));
 }
 
 bool CommandLineBuilder::MakeCommandLine(bool write) {
@@ -97,14 +100,14 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
     building_ = true;
     const auto done = qScopeGuard([this] { building_ = false; });
 
-    const double start = program_.clock.secondsSinceMidnight();
-    program_.fastInfo.ClearFastInfo();
+    const double start = context_.clock.secondsSinceMidnight();
+    fastInfo_.ClearFastInfo();
     Build build = startBuild();
-    program_.cvars.clearExtraCommands();
+    context_.cvars.clearExtraCommands();
     sortRecords(build);
     QStringList lines = assembleScript(build);
     addFastInfo(build);
-    program_.fastInfo.RedrawFastInfo(true);
+    fastInfo_.RedrawFastInfo(true);
 
     ScriptLocation location;
     if (build.hasGame) {
@@ -118,8 +121,8 @@ bool CommandLineBuilder::MakeCommandLine(bool write) {
 }
 
 CommandLineBuilder::Build CommandLineBuilder::startBuild() {
-    CvarStore& cvars = program_.cvars;
-    const GameState& game = program_.game;
+    CvarStore& cvars = context_.cvars;
+    const GameState& game = context_.game;
     Build build;
     build.game = game.currentGame;
     build.hasGame = isGameId(build.game);
@@ -143,7 +146,7 @@ CommandLineBuilder::Build CommandLineBuilder::startBuild() {
 
 void CommandLineBuilder::publish(const Build& build, QStringList lines,
                                  const ScriptLocation& location, bool written, double start) {
-    LaunchPreview& preview = program_.preview;
+    LaunchPreview& preview = context_.preview;
     // Without a game there is no command line to show: the last one stays.
     if (build.hasGame)
         preview.commandLine = build.text;
@@ -154,7 +157,7 @@ void CommandLineBuilder::publish(const Build& build, QStringList lines,
     preview.scriptNote = location.note;
     preview.scriptWritten = written;
     preview.makeTimeText = QStringLiteral("mc : ") +
-                           formatSeconds(program_.clock.elapsedSince(start)) +
+                           formatSeconds(context_.clock.elapsedSince(start)) +
                            QStringLiteral(" seconds");
     preview.notifyChanged();
 }
@@ -166,7 +169,7 @@ void CommandLineBuilder::applyBotDefaults(const Build& build) {
     if (!build.quake3)
         return;
     bool wanted = false;
-    for (const CvarRecord& record : program_.cvars.records()) {
+    for (const CvarRecord& record : context_.cvars.records()) {
         if (isOwnRecord(record.name) && modeMatches(record.mode, build.mp)) {
             wanted = true;
             break;
@@ -174,7 +177,7 @@ void CommandLineBuilder::applyBotDefaults(const Build& build) {
     }
     if (!wanted)
         return;
-    CvarStore& cvars = program_.cvars;
+    CvarStore& cvars = context_.cvars;
     if (cvars.GetCvar(QStringLiteral("sp_skill")).isEmpty())
         cvars.SetCvar(QStringLiteral("sp_skill"), QStringLiteral("3"), kScopeTemporary, 0,
                       QStringLiteral("set"));
@@ -184,7 +187,7 @@ void CommandLineBuilder::applyBotDefaults(const Build& build) {
 }
 
 void CommandLineBuilder::sortRecords(Build& build) {
-    const QVector<CvarRecord>& records = program_.cvars.records();
+    const QVector<CvarRecord>& records = context_.cvars.records();
     if (lineCache_.size() != records.size())
         lineCache_.resize(records.size());
     build.beforeMap.reserve(records.size());
@@ -231,12 +234,12 @@ QStringList CommandLineBuilder::assembleScript(const Build& build) const {
     // sets cvars by name.
     const auto scriptLine = [&](qsizetype slot) {
         const QString& line = lineCache_[slot].line;
-        const QString& kind = program_.cvars.records()[slot].kind;
+        const QString& kind = context_.cvars.records()[slot].kind;
         return setsByName(build.game, kind) ? line.mid(kind.size() + 1) : line;
     };
     QStringList lines;
     lines.reserve(build.beforeMap.size() + build.mapLines.size() + build.afterMap.size() +
-                  program_.cvars.extraCommands().size());
+                  context_.cvars.extraCommands().size());
     for (qsizetype slot : build.beforeMap)
         lines.append(scriptLine(slot));
     appendExtraCommands(build, kPlacementBeforeMap, lines);
@@ -250,7 +253,7 @@ QStringList CommandLineBuilder::assembleScript(const Build& build) const {
 
 void CommandLineBuilder::appendExtraCommands(const Build& build, qint32 placement,
                                              QStringList& lines) const {
-    for (const CvarRecord& entry : program_.cvars.extraCommands()) {
+    for (const CvarRecord& entry : context_.cvars.extraCommands()) {
         if (entry.placement != placement || isMapKind(entry.kind) || isOwnRecord(entry.name) ||
             !modeMatches(entry.mode, build.mp))
             continue;
@@ -259,29 +262,29 @@ void CommandLineBuilder::appendExtraCommands(const Build& build, qint32 placemen
 }
 
 void CommandLineBuilder::addFastInfo(const Build& build) {
-    const QVector<CvarRecord>& records = program_.cvars.records();
+    const QVector<CvarRecord>& records = context_.cvars.records();
     for (const QVector<qsizetype>* part :
          {&build.botInfo, &build.beforeInfo, &build.mapInfo, &build.afterInfo}) {
         for (qsizetype slot : *part)
-            program_.fastInfo.AddFastInfoFromCvar(records[slot]);
+            fastInfo_.AddFastInfoFromCvar(records[slot]);
     }
 }
 
 void CommandLineBuilder::addBots(Build& build, const CvarRecord& record) {
-    const BotList& bots = program_.BotNames;
+    const BotList& bots = bots_;
     if (build.botEnable != QLatin1String("1") || bots.isEmpty())
         return;
     const int count = botCount(record.value);
     for (int i = 0; i < count; ++i) {
-        const QString bot = bots.at(program_.random.pick(1, bots.count()));
+        const QString bot = bots.at(context_.random.pick(1, bots.count()));
         if (record.name == kBots) {
-            program_.cvars.AddExtraCommand(QStringLiteral("addbot ") + bot + QLatin1Char(' ') +
+            context_.cvars.AddExtraCommand(QStringLiteral("addbot ") + bot + QLatin1Char(' ') +
                                                build.skill,
                                            QString(), kScopeTemporary);
         } else {
             const QString team =
                 record.name == kRedBots ? QStringLiteral(" red") : QStringLiteral(" blue");
-            program_.cvars.AddExtraCommand(QStringLiteral("addbot"),
+            context_.cvars.AddExtraCommand(QStringLiteral("addbot"),
                                            bot + QLatin1Char(' ') + build.skill + team,
                                            kScopeTemporary);
         }
@@ -316,20 +319,20 @@ void CommandLineBuilder::refreshLine(qsizetype index, const CvarRecord& record) 
 }
 
 QString CommandLineBuilder::scriptFolderOf(const QString& game) const {
-    const QString& key = program_.game.currentModKey;
-    return isPlainGameKey(key) ? baseDataFolder(game, program_.settings.directoryOf(game)) : key;
+    const QString& key = context_.game.currentModKey;
+    return isPlainGameKey(key) ? baseDataFolder(game, context_.settings.directoryOf(game)) : key;
 }
 
 ScriptLocation CommandLineBuilder::scriptLocationFor(const QString& game, bool fresh) {
-    const QString directory = program_.settings.directoryOf(game);
-    const GameInstall& install = program_.settings.installOf(game);
-    const QString inputs = QStringList{game, directory, program_.game.currentModKey,
+    const QString directory = context_.settings.directoryOf(game);
+    const GameInstall& install = context_.settings.installOf(game);
+    const QString inputs = QStringList{game, directory, context_.game.currentModKey,
                                        install.executable, install.homeFolder}
                                .join(QChar(0));
     if (!fresh && locationCache_.inputs == inputs)
         return locationCache_.location;
     locationCache_ = {inputs,
-                      locateScript(install, directory, scriptFolderOf(game), program_.system)};
+                      locateScript(install, directory, scriptFolderOf(game), context_.system)};
     // A write may create folders or find the game folder read-only after
     // all; the next rebuild looks again.
     if (fresh)
@@ -350,9 +353,9 @@ bool CommandLineBuilder::writeScriptFile(const ScriptLocation& location, const Q
 bool CommandLineBuilder::writeToPerUserFolder(ScriptLocation& location, const QStringList& lines) {
     if (location.perUser)
         return false;
-    const QString& game = program_.game.currentGame;
+    const QString& game = context_.game.currentGame;
     const ScriptLocation perUser =
-        perUserLocation(program_.settings.installOf(game), program_.settings.directoryOf(game),
+        perUserLocation(context_.settings.installOf(game), context_.settings.directoryOf(game),
                         scriptFolderOf(game));
     if (perUser.path.isEmpty() || !writeScriptFile(perUser, lines, nullptr))
         return false;
@@ -361,9 +364,9 @@ bool CommandLineBuilder::writeToPerUserFolder(ScriptLocation& location, const QS
 }
 
 bool CommandLineBuilder::writeScript(ScriptLocation& location, const QStringList& lines) {
-    ConsoleLog& console = program_.console;
-    const QString& game = program_.game.currentGame;
-    const QString& key = program_.game.currentModKey;
+    ConsoleLog& console = context_.console;
+    const QString& game = context_.game.currentGame;
+    const QString& key = context_.game.currentModKey;
     QString refusal;
     if (!isGameId(game))
         refusal = QStringLiteral("no game is selected");
@@ -377,7 +380,7 @@ bool CommandLineBuilder::writeScript(ScriptLocation& location, const QStringList
     }
     QString error;
     if (!writeScriptFile(location, lines, &error) && !writeToPerUserFolder(location, lines)) {
-        const GameInstall& install = program_.settings.installOf(game);
+        const GameInstall& install = context_.settings.installOf(game);
         const QString hint = install.native() && install.homeFolder.isEmpty()
                                  ? QStringLiteral(" (the per-user folder of this engine is not "
                                                   "known: set it under [homes] in fennick.ini)")

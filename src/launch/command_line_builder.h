@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/cvar_record.h"
+#include "launch/launch_context.h"
 #include "launch/script_location.h"
 
 #include <QString>
@@ -9,7 +10,8 @@
 
 namespace fennick {
 
-class Program;
+class BotList;
+class FastInfo;
 
 // Turns the cvar store into what the game gets: its command line and the
 // lines of the start-up script "fenkit.cfg". Rebuilt after every change of a
@@ -18,7 +20,8 @@ class Program;
 // touches the disk.
 class CommandLineBuilder {
 public:
-    explicit CommandLineBuilder(Program& program);
+    // Picks the bots from `bots` and fills `fastInfo` with the cvars it shows.
+    CommandLineBuilder(const LaunchContext& context, BotList& bots, FastInfo& fastInfo);
 
     // Rebuilds the command line, the script lines and the fast-info entries.
     // With write on it also replaces the script file; false when that write
@@ -77,7 +80,9 @@ private:
         ScriptLocation location;
     };
 
-    Program& program_;
+    LaunchContext context_;
+    BotList& bots_;
+    FastInfo& fastInfo_;
     bool building_ = false;
     LocationCache locationCache_;
     QVector<CachedLine> lineCache_;

@@ -1,9 +1,8 @@
 #include "launch/config_files.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -49,10 +48,10 @@ QString oneLine(QString text) {
 
 const QString ConfigFiles::kNoLoad = QStringLiteral("NoLoad");
 
-ConfigFiles::ConfigFiles(Program& program) : program_(program) {}
+ConfigFiles::ConfigFiles(const LaunchContext& context) : context_(context) {}
 
 void ConfigFiles::LoadConfigFile(const QString& path) {
-    const double start = program_.clock.secondsSinceMidnight();
+    const double start = context_.clock.secondsSinceMidnight();
     const std::optional<QString> found = platform::resolvePath(path);
     if (!found || !platform::fileExists(*found))
         return;
@@ -65,36 +64,36 @@ void ConfigFiles::LoadConfigFile(const QString& path) {
     {
         // One rebuild of the command line for the whole file, not one per
         // line; it runs earlier when something could look at it.
-        const ChangeHold hold(program_.cvars);
+        const ChangeHold hold(context_.cvars);
         const qsizetype first = path.endsWith(QLatin1String("fkc")) ? kConfigurationHeaderLines : 0;
         for (qsizetype i = first; i < lines->size(); ++i)
-            program_.interpreter.ExecuteLine(lines->at(i), false);
+            context_.interpreter.ExecuteLine(lines->at(i), false);
     }
     running_.remove(*found);
-    program_.console.ConsolePrint(QStringLiteral("Loaded ") + path + QStringLiteral(" (") +
-                                  formatSeconds(program_.clock.elapsedSince(start)) +
+    context_.console.ConsolePrint(QStringLiteral("Loaded ") + path + QStringLiteral(" (") +
+                                  formatSeconds(context_.clock.elapsedSince(start)) +
                                   QStringLiteral(" sec)"));
 }
 
 QString ConfigFiles::configFolder() const {
-    return program_.programPath(QStringLiteral("config"));
+    return context_.programPath(QStringLiteral("config"));
 }
 
 QString ConfigFiles::generalFilePath() const {
-    return platform::joinPath(configFolder(), gamePrefix(program_.game.currentGame) +
+    return platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
                                                   QStringLiteral("_general.cfg"));
 }
 
 QString ConfigFiles::configurationPath(const QString& modKey, int number) const {
-    return platform::joinPath(configFolder(), gamePrefix(program_.game.currentGame) +
+    return platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
                                                   QLatin1Char('_') + modKey + QLatin1Char('_') +
                                                   QString::number(number) + QStringLiteral(".fkc"));
 }
 
 ConfigFiles::FoundConfiguration ConfigFiles::FindConfigurationFile(const QString& name) const {
     const QString folder = configFolder();
-    const QString prefix = gamePrefix(program_.game.currentGame) + QLatin1Char('_') +
-                           program_.game.currentModKey + QLatin1Char('_');
+    const QString prefix = gamePrefix(context_.game.currentGame) + QLatin1Char('_') +
+                           context_.game.currentModKey + QLatin1Char('_');
     qint64 largest = -1;
     for (const QString& file : platform::listFiles(folder, QStringLiteral("*.fkc"))) {
         if (!file.startsWith(prefix))
@@ -115,7 +114,7 @@ ConfigFiles::FoundConfiguration ConfigFiles::FindConfigurationFile(const QString
 
 QStringList ConfigFiles::linesOfScope(qint32 scope, bool withProfile) const {
     QStringList lines;
-    for (const CvarRecord& record : program_.cvars.records()) {
+    for (const CvarRecord& record : context_.cvars.records()) {
         if (record.scope != scope && !(withProfile && record.scope == kScopeProfile))
             continue;
         if (record.kind.isEmpty()) {
@@ -135,23 +134,23 @@ QStringList ConfigFiles::linesOfScope(qint32 scope, bool withProfile) const {
 bool ConfigFiles::saveLines(const QString& path, const QStringList& lines) {
     QString error;
     if (!platform::writeTextLines(path, lines, &error)) {
-        program_.console.ConsolePrint(QStringLiteral("Could not save ") + path +
+        context_.console.ConsolePrint(QStringLiteral("Could not save ") + path +
                                       QStringLiteral(": ") + error);
         return false;
     }
-    program_.console.ConsolePrint(QStringLiteral("Saved ") + path);
+    context_.console.ConsolePrint(QStringLiteral("Saved ") + path);
     return true;
 }
 
 bool ConfigFiles::SaveConfiguration() {
-    ConsoleLog& console = program_.console;
-    if (!isGameId(program_.game.currentGame)) {
+    ConsoleLog& console = context_.console;
+    if (!isGameId(context_.game.currentGame)) {
         console.ConsolePrint(QStringLiteral("Nothing saved: no game is selected"));
         return false;
     }
     platform::makeFolder(configFolder());
     bool saved = true;
-    const QString& key = program_.game.currentModKey;
+    const QString& key = context_.game.currentModKey;
     if (isPlainGameKey(key) || isSafeNamePart(key)) {
         const QString name = oneLine(configurationName);
         QStringList lines{oneLine(description), name};
@@ -166,24 +165,24 @@ bool ConfigFiles::SaveConfiguration() {
     }
     // Until a player profile is chosen, the player's own settings (name,
     // model, mouse...) are kept in the general file, so nothing set is lost.
-    const bool noProfile = program_.cvars.GetCvar(QStringLiteral("fenkit_player")).isEmpty();
+    const bool noProfile = context_.cvars.GetCvar(QStringLiteral("fenkit_player")).isEmpty();
     saved = saveLines(generalFilePath(), linesOfScope(kScopeGeneral, noProfile)) && saved;
     return saveProfile() && saved;
 }
 
 bool ConfigFiles::saveProfile() {
-    const QString player = program_.cvars.GetCvar(QStringLiteral("fenkit_player"));
+    const QString player = context_.cvars.GetCvar(QStringLiteral("fenkit_player"));
     if (player.isEmpty())
         return true;
     // The name becomes part of a file name in the config folder; a name that
     // could point elsewhere is refused rather than followed.
     if (!isSafeNamePart(player)) {
-        program_.console.ConsolePrint(QStringLiteral("Player profile not saved: \"") + player +
+        context_.console.ConsolePrint(QStringLiteral("Player profile not saved: \"") + player +
                                       QStringLiteral("\" cannot be used as a file name"));
         return false;
     }
     const QString path =
-        platform::joinPath(configFolder(), gamePrefix(program_.game.currentGame) +
+        platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
                                                QLatin1Char('_') + player + QStringLiteral(".fkp"));
     return saveLines(path, linesOfScope(kScopeProfile));
 }
@@ -195,7 +194,7 @@ void ConfigFiles::SelectConfiguration(const QString& name) {
     const FoundConfiguration found = FindConfigurationFile(name);
     if (!found.exists)
         return;
-    program_.cvars.ClearCvars();
+    context_.cvars.ClearCvars();
     LoadConfigFile(generalFilePath());
     LoadConfigFile(found.path);
     marker = found.path;

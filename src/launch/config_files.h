@@ -1,5 +1,7 @@
 #pragma once
 
+#include "launch/launch_context.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -7,14 +9,12 @@
 
 namespace fennick {
 
-class Program;
-
 // The settings files of the "config" folder: configurations (".fkc"),
 // general files ("_general.cfg") and player profiles (".fkp"), all of them
 // command scripts run through the interpreter.
 class ConfigFiles {
 public:
-    explicit ConfigFiles(Program& program);
+    explicit ConfigFiles(const LaunchContext& context);
 
     // Executes a settings file line by line, echo off; the ten header lines
     // of a ".fkc" file are skipped. A missing file does nothing at all.
@@ -69,7 +69,7 @@ private:
     QStringList linesOfScope(qint32 scope, bool withProfile = false) const;
     bool saveProfile();
 
-    Program& program_;
+    LaunchContext context_;
     // Files being executed right now: a profile that names itself (or two
     // that name each other) is not run again while it runs.
     QSet<QString> running_;

@@ -1,7 +1,10 @@
 #include "launch/game_launcher.h"
 
-#include "app/program.h"
+#include "archive/bot_scan.h"
 #include "common/game_ids.h"
+#include "compile/map_compile_step.h"
+#include "launch/command_line_builder.h"
+#include "launch/config_files.h"
 #include "platform/process_launcher.h"
 
 namespace fennick {
@@ -13,25 +16,28 @@ constexpr int kFailureSeconds = 3;
 
 } // namespace
 
-GameLauncher::GameLauncher(Program& program) : program_(program) {}
+GameLauncher::GameLauncher(const LaunchContext& context, CommandLineBuilder& commandBuilder,
+                           ConfigFiles& configs, BotScan& botScan, MapCompileStep& compileStep)
+    : context_(context), commandBuilder_(commandBuilder), configs_(configs), botScan_(botScan),
+      compileStep_(compileStep) {}
 
 QString GameLauncher::workingDirectory() const {
-    if (!program_.game.gameDirectory.isEmpty())
-        return program_.game.gameDirectory;
-    return program_.settings.directoryOf(program_.game.currentGame);
+    if (!context_.game.gameDirectory.isEmpty())
+        return context_.game.gameDirectory;
+    return context_.settings.directoryOf(context_.game.currentGame);
 }
 
 bool GameLauncher::refuse(const QString& text) {
-    program_.console.ConsolePrint(text);
-    program_.status.queue(text, kFailureSeconds);
+    context_.console.ConsolePrint(text);
+    context_.status.queue(text, kFailureSeconds);
     return false;
 }
 
 bool GameLauncher::writeLaunchFiles() {
     // A Quake III folder set moments ago has its bots read before they are picked.
-    program_.botScan.ensureCurrent();
-    const bool written = program_.commandBuilder.MakeCommandLine(true);
-    program_.configs.SaveConfiguration();
+    botScan_.ensureCurrent();
+    const bool written = commandBuilder_.MakeCommandLine(true);
+    configs_.SaveConfiguration();
     return written;
 }
 
@@ -41,15 +47,15 @@ bool GameLauncher::Launch() {
     // Quake III: compile a chosen ".map" map and write the mod's
     // description first; the step stops the launch when the program is
     // closing during the compile or the compile could not be asked for.
-    if (!program_.compileStep.run())
+    if (!compileStep_.run())
         return false;
-    const QString& game = program_.game.currentGame;
+    const QString& game = context_.game.currentGame;
     if (!isGameId(game))
         return refuse(QStringLiteral("Cannot launch: no game is selected"));
 
     // Check the executable before anything is written: a game that is
     // plainly missing leaves every file as it was.
-    const GameState& state = program_.game;
+    const GameState& state = context_.game;
     const QString& executable = game == kQuake1   ? state.quakeExe
                                 : game == kQuake2 ? state.quake2Exe
                                                   : state.quake3Exe;
@@ -61,10 +67,9 @@ bool GameLauncher::Launch() {
         return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
                       QStringLiteral(": fenkit.cfg could not be written"));
 
-    program_.ui.yieldOnce();
-    const platform::ProcessLauncher::Result started =
-        program_.processes.startDetached(program_.commandBuilder.executable(),
-                                         program_.commandBuilder.arguments(), workingDirectory());
+    context_.ui.yieldOnce();
+    const platform::ProcessLauncher::Result started = context_.processes.startDetached(
+        commandBuilder_.executable(), commandBuilder_.arguments(), workingDirectory());
     if (!started.started)
         return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
                       QStringLiteral(": ") + started.error);

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "launch/launch_context.h"
+
 #include <QString>
 #include <functional>
 
 namespace fennick {
 
-class Program;
+class BotScan;
+class CommandLineBuilder;
+class ConfigFiles;
+class MapCompileStep;
 
 // The start button: writes the start-up script, saves the configuration and
 // starts the game in its folder without waiting for it.
 class GameLauncher {
 public:
-    explicit GameLauncher(Program& program);
+    GameLauncher(const LaunchContext& context, CommandLineBuilder& commandBuilder,
+                 ConfigFiles& configs, BotScan& botScan, MapCompileStep& compileStep);
 
     // Runs first, before anything is written (tests watch the order here).
     std::function<void()> beforeLaunch;
@@ -37,7 +43,11 @@ public:
 private:
     bool refuse(const QString& text);
 
-    Program& program_;
+    LaunchContext context_;
+    CommandLineBuilder& commandBuilder_;
+    ConfigFiles& configs_;
+    BotScan& botScan_;
+    MapCompileStep& compileStep_;
 };
 
 } // namespace fennick

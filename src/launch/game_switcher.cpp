@@ -1,6 +1,5 @@
 #include "launch/game_switcher.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 
 namespace fennick {
@@ -33,19 +32,7 @@ const GameEntry* entryOf(const QString& game) {
 
 } // namespace
 
-GameSwitcher::GameSwitcher(Program& program) : program_(program) {
-    // The steps reach parts of the program built after the switcher; they
-    // run only once the program is complete.
-    showGameModes = [&program] { program.video.gameChanged(); };
-    fillModList = [&program] { program.mods.FillModList(); };
-    loadGeneralFile = [&program] {
-        if (isGameId(program.game.currentGame))
-            program.configs.LoadConfigFile(program.configs.generalFilePath());
-    };
-    selectPlainGame = [&program] { program.panel.selectPlainGame(); };
-    showFastInfoBackground = [&program] { program.panel.showFastInfoBackground(); };
-    makeCommandLine = [&program] { program.commandBuilder.MakeCommandLine(false); };
-}
+GameSwitcher::GameSwitcher(const LaunchContext& context) : context_(context) {}
 
 void GameSwitcher::run(const std::function<void()>& step) {
     if (step)
@@ -56,27 +43,27 @@ void GameSwitcher::chooseIfUsable(const QString& game) {
     const GameEntry* entry = entryOf(game);
     if (!entry)
         return;
-    GameState& state = program_.game;
+    GameState& state = context_.game;
     if (!(state.*(entry->exe)).isEmpty()) {
         state.currentGame = game;
-        state.gameDirectory = program_.settings.directoryOf(game);
+        state.gameDirectory = context_.settings.directoryOf(game);
     } else {
         // A folder with the game's data but no engine to start it says
         // what is missing (the setup dialog's tooltip has the details);
         // the Windows layout keeps its short message.
-        const GameInstall& install = program_.settings.installOf(game);
+        const GameInstall& install = context_.settings.installOf(game);
         const QString refusal = QString::fromLatin1(entry->refusal);
         if (install.dataFound)
-            program_.status.queue(refusal + QStringLiteral(": no engine for its ") +
+            context_.status.queue(refusal + QStringLiteral(": no engine for its ") +
                                       install.dataFolder + QStringLiteral(" folder"),
                                   kReasonSeconds);
         else
-            program_.status.queue(refusal, kRefusalSeconds);
+            context_.status.queue(refusal, kRefusalSeconds);
     }
 }
 
 void GameSwitcher::SwitchGame(const QString& game) {
-    GameState& state = program_.game;
+    GameState& state = context_.game;
     const QString previous = state.currentGame;
     state.currentGame.clear();
     run(redrawForm);

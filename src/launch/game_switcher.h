@@ -1,11 +1,11 @@
 #pragma once
 
+#include "launch/launch_context.h"
+
 #include <QString>
 #include <functional>
 
 namespace fennick {
-
-class Program;
 
 // Chooses the current game: what a click on a game icon does and what the
 // start-up does at its end. A game whose folder is not valid is refused
@@ -14,12 +14,12 @@ class Program;
 // The switch runs its steps in a fixed order: the title strip is redrawn,
 // the mod list rebuilt, the general file loaded, the plain game's entry
 // chosen (which loads its first configuration), the fast-info background
-// shown and the command line rebuilt. Each step is a replaceable function,
-// set up with the program's own step; the main window adds the strip's
-// redraw. A step left empty is skipped.
+// shown and the command line rebuilt. Each step is a replaceable function:
+// the Program plugs in the models that do them, the main window adds the
+// strip's redraw. A step left empty is skipped.
 class GameSwitcher {
 public:
-    explicit GameSwitcher(Program& program);
+    explicit GameSwitcher(const LaunchContext& context);
 
     void SwitchGame(const QString& game);
 
@@ -45,7 +45,7 @@ private:
     void chooseIfUsable(const QString& game);
     static void run(const std::function<void()>& step);
 
-    Program& program_;
+    LaunchContext context_;
 };
 
 } // namespace fennick

@@ -1,6 +1,5 @@
 #include "launch/mod_description.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "common/record_reader.h"
 #include "platform/file_system.h"
@@ -25,26 +24,26 @@ bool isFolderName(const QString& key) {
 
 // The first line of the Quake III mod's own description file; an empty
 // file gives an empty name, as the mod's author left it.
-std::optional<QString> descriptionFile(const Program& program, const QString& key) {
-    if (program.game.currentGame != kQuake3 || !isFolderName(key) ||
-        program.settings.quake3Dir().isEmpty())
+std::optional<QString> descriptionFile(const CoreServices& core, const QString& key) {
+    if (core.game.currentGame != kQuake3 || !isFolderName(key) ||
+        core.settings.quake3Dir().isEmpty())
         return std::nullopt;
     const QString path =
-        platform::joinPath(program.settings.quake3Dir(), key + QStringLiteral("\\description.txt"));
+        platform::joinPath(core.settings.quake3Dir(), key + QStringLiteral("\\description.txt"));
     const std::optional<QStringList> lines = platform::readTextLines(path);
     if (!lines)
         return std::nullopt;
     return lines->isEmpty() ? QString() : lines->first();
 }
 
-std::optional<QString> modsListEntry(const Program& program, const QString& key) {
+std::optional<QString> modsListEntry(const CoreServices& core, const QString& key) {
     const std::optional<QString> text =
-        platform::readText(program.programPath(QStringLiteral("mods.lst")));
+        platform::readText(core.programPath(QStringLiteral("mods.lst")));
     if (!text)
         return std::nullopt;
     RecordReader reader(*text);
     while (const std::optional<QStringList> record = reader.nextRecord(kModsFields)) {
-        if (record->at(0) == program.game.currentGame && record->at(1) == key)
+        if (record->at(0) == core.game.currentGame && record->at(1) == key)
             return record->at(2);
     }
     return std::nullopt;
@@ -52,10 +51,10 @@ std::optional<QString> modsListEntry(const Program& program, const QString& key)
 
 } // namespace
 
-QString ModDescription(const Program& program, const QString& key) {
-    if (std::optional<QString> found = descriptionFile(program, key))
+QString ModDescription(const CoreServices& core, const QString& key) {
+    if (std::optional<QString> found = descriptionFile(core, key))
         return *found;
-    if (std::optional<QString> found = modsListEntry(program, key))
+    if (std::optional<QString> found = modsListEntry(core, key))
         return *found;
     return key;
 }

@@ -1,9 +1,8 @@
 #include "launch/mod_list.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "common/record_reader.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -64,10 +63,10 @@ QString withoutTrailingSeparators(QString path) {
 
 } // namespace
 
-ModList::ModList(Program& program, QObject* parent)
-    : QAbstractListModel(parent), program_(program) {
+ModList::ModList(const LaunchContext& context, QObject* parent)
+    : QAbstractListModel(parent), context_(context) {
     systemDesktop_.setErrorSink(
-        [this](const QString& message) { program_.console.ConsolePrint(message); });
+        [this](const QString& message) { context_.console.ConsolePrint(message); });
 }
 
 int ModList::rowCount(const QModelIndex& parent) const {
@@ -86,17 +85,17 @@ QVariant ModList::data(const QModelIndex& index, int role) const {
 }
 
 QString ModList::descriptorPath(const QString& prefix, const QString& key) const {
-    return program_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') + key +
+    return context_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') + key +
                                 kDescriptorEnd);
 }
 
 void ModList::FillModList() {
     beginResetModel();
     items_.clear();
-    const QString& game = program_.game.currentGame;
+    const QString& game = context_.game.currentGame;
     const QString prefix = gamePrefix(game);
     if (!prefix.isEmpty()) {
-        const QString directory = program_.settings.directoryOf(game);
+        const QString directory = context_.settings.directoryOf(game);
         const QString baseFolder = baseDataFolder(game, directory);
         for (const QString& folder : platform::listFolders(directory)) {
             if (folder.compare(baseFolder, Qt::CaseInsensitive) != 0)
@@ -113,7 +112,7 @@ void ModList::addFolderItem(const QString& folder, const QString& path, const QS
         return;
     // The folder's name goes on the game's command line.
     if (breaksCommandWord(folder)) {
-        program_.console.ConsolePrint(leftOutNotice(QStringLiteral("mod folder"), folder));
+        context_.console.ConsolePrint(leftOutNotice(QStringLiteral("mod folder"), folder));
         return;
     }
     if (const std::optional<QString> text = firstLine(descriptorPath(prefix, key))) {
@@ -151,8 +150,8 @@ int ModList::indexOfKey(const QString& key) const {
 }
 
 QString ModList::ModKeyOf(const QString& folderPath) const {
-    const QString& game = program_.game.currentGame;
-    const QString base = withoutTrailingSeparators(program_.settings.directoryOf(game));
+    const QString& game = context_.game.currentGame;
+    const QString base = withoutTrailingSeparators(context_.settings.directoryOf(game));
     const QString path = withoutTrailingSeparators(folderPath);
     if (path.compare(base, Qt::CaseInsensitive) == 0)
         return game;
@@ -164,11 +163,11 @@ QString ModList::ModKeyOf(const QString& folderPath) const {
 }
 
 std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const {
-    const QString prefix = gamePrefix(program_.game.currentGame);
+    const QString prefix = gamePrefix(context_.game.currentGame);
     if (prefix.isEmpty())
         return std::nullopt;
     const QString start = prefix + QLatin1Char('_');
-    const QString folder = program_.programPath(QStringLiteral("config"));
+    const QString folder = context_.programPath(QStringLiteral("config"));
     std::optional<QString> key;
     for (const QString& name : platform::listFiles(folder, QStringLiteral("*.fkc"))) {
         // "q3_" + key + "_0.fkc", with a key of at least one character.
@@ -182,12 +181,12 @@ std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const
 }
 
 QStringList ModList::configurationNames(const QString& key) const {
-    const QString prefix = gamePrefix(program_.game.currentGame);
+    const QString prefix = gamePrefix(context_.game.currentGame);
     QStringList names;
     if (prefix.isEmpty())
         return names;
     for (int number = 0; number <= kLastListedConfiguration; ++number) {
-        const QString path = program_.programPath(QStringLiteral("config\\") + prefix +
+        const QString path = context_.programPath(QStringLiteral("config\\") + prefix +
                                                   QLatin1Char('_') + key + QLatin1Char('_') +
                                                   QString::number(number) + QStringLiteral(".fkc"));
         if (const std::optional<QStringList> lines = platform::readTextLines(path))
@@ -197,7 +196,7 @@ QStringList ModList::configurationNames(const QString& key) const {
 }
 
 QString ModList::documentFolder(const QString& key) const {
-    const QString& directory = program_.game.gameDirectory;
+    const QString& directory = context_.game.gameDirectory;
     if (directory.isEmpty())
         return {};
     if (isGameId(key) || key.isEmpty())
@@ -213,7 +212,7 @@ QString ModList::pickIcon(const QString& folder) {
     const QStringList icons = platform::listFiles(folder, QStringLiteral("*.ico"));
     if (icons.isEmpty())
         return {};
-    const int pick = program_.random.pick(0, static_cast<int>(icons.size()) - 1);
+    const int pick = context_.random.pick(0, static_cast<int>(icons.size()) - 1);
     return platform::joinPath(platform::resolvePath(folder).value_or(folder), icons[pick]);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launch/launch_context.h"
 #include "platform/desktop_services.h"
 
 #include <QAbstractListModel>
@@ -9,8 +10,6 @@
 #include <optional>
 
 namespace fennick {
-
-class Program;
 
 // One entry of the main window's mod list.
 struct ModItem {
@@ -32,7 +31,7 @@ public:
     enum Role { ImageRole = Qt::UserRole + 1 };
     enum class DocumentAction { DefaultProgram, TextEditor };
 
-    explicit ModList(Program& program, QObject* parent = nullptr);
+    explicit ModList(const LaunchContext& context, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -81,7 +80,7 @@ private:
     void addFolderItem(const QString& folder, const QString& path, const QString& prefix);
     void addPlainGameItem(const QString& game, const QString& prefix);
 
-    Program& program_;
+    LaunchContext context_;
     QVector<ModItem> items_;
     platform::SystemDesktopServices systemDesktop_;
     platform::DesktopServices* desktop_ = &systemDesktop_;

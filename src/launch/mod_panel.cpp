@@ -1,8 +1,11 @@
 #include "launch/mod_panel.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
+#include "launch/command_line_builder.h"
+#include "launch/config_files.h"
 #include "launch/mod_description.h"
+#include "launch/mod_list.h"
+#include "launch/video_settings.h"
 #include "platform/file_system.h"
 
 #include <optional>
@@ -24,17 +27,20 @@ struct ModPanel::FoundMod {
     std::optional<QString> descriptor;
 };
 
-ModPanel::ModPanel(Program& program, QObject* parent) : QObject(parent), program_(program) {
+ModPanel::ModPanel(const LaunchContext& context, ConfigFiles& configs, ModList& mods,
+                   CommandLineBuilder& commandBuilder, VideoSettings& video, QObject* parent)
+    : QObject(parent), context_(context), configs_(configs), mods_(mods),
+      commandBuilder_(commandBuilder), video_(video) {
     // A refilled list has nothing chosen until the game switch picks an item.
-    connect(&program_.mods, &QAbstractItemModel::modelReset, this, [this] { setSelectedRow(-1); });
+    connect(&mods_, &QAbstractItemModel::modelReset, this, [this] { setSelectedRow(-1); });
 }
 
 const QString& ModPanel::description() const {
-    return program_.configs.description;
+    return configs_.description;
 }
 
 const QString& ModPanel::configurationText() const {
-    return program_.configs.configurationName;
+    return configs_.configurationName;
 }
 
 void ModPanel::setSelectedRow(int row) {
@@ -50,32 +56,31 @@ void ModPanel::setSelectedRow(int row) {
 // field of its descriptor) is the mod of its own key, so a click never
 // turns a display text into a folder name.
 ModPanel::FoundMod ModPanel::findMod(int row) const {
-    const ModItem& item = program_.mods.items().at(row);
-    if (const std::optional<QString> key = program_.mods.findDescriptorKey(item.text))
+    const ModItem& item = mods_.items().at(row);
+    if (const std::optional<QString> key = mods_.findDescriptorKey(item.text))
         return {*key, item.text};
-    return {item.key, program_.configs.modDescriptor(item.key)};
+    return {item.key, configs_.modDescriptor(item.key)};
 }
 
 void ModPanel::SelectMod(int row) {
-    if (row < 0 || row >= program_.mods.items().size())
+    if (row < 0 || row >= mods_.items().size())
         return;
-    ConfigFiles& configs = program_.configs;
     setSelectedRow(row);
     // Refilling the combo must not load what it passes on the way.
-    configs.marker = ConfigFiles::kNoLoad;
+    configs_.marker = ConfigFiles::kNoLoad;
     configurations_.clear();
-    configs.configurationName = kDefaultConfiguration;
+    configs_.configurationName = kDefaultConfiguration;
 
-    program_.cvars.ClearCvars();
-    configs.LoadConfigFile(configs.generalFilePath());
+    context_.cvars.ClearCvars();
+    configs_.LoadConfigFile(configs_.generalFilePath());
 
     const FoundMod mod = findMod(row);
-    program_.game.currentModKey = mod.key;
+    context_.game.currentModKey = mod.key;
     if (mod.descriptor) {
-        configs.description = *mod.descriptor;
+        configs_.description = *mod.descriptor;
         fillConfigurations(mod);
     } else {
-        configs.description = ModDescription(program_, mod.key);
+        configs_.description = ModDescription(context_, mod.key);
     }
     descriptionEnabled_ = !isGameId(mod.key);
     Q_EMIT descriptionChanged();
@@ -84,31 +89,31 @@ void ModPanel::SelectMod(int row) {
     showDocuments();
     if (getButtonGroups)
         getButtonGroups();
-    program_.video.SetRenderer(QString());
-    configs.marker.clear();
-    program_.commandBuilder.MakeCommandLine(false);
+    video_.SetRenderer(QString());
+    configs_.marker.clear();
+    commandBuilder_.MakeCommandLine(false);
 }
 
 // Offers the mod's configurations 0 to 9 and loads the first of them.
 void ModPanel::fillConfigurations(const FoundMod& mod) {
-    configurations_ = program_.mods.configurationNames(mod.key);
-    program_.configs.marker.clear();
+    configurations_ = mods_.configurationNames(mod.key);
+    configs_.marker.clear();
     if (!configurations_.isEmpty())
-        program_.configs.SelectConfiguration(configurations_.first());
+        configs_.SelectConfiguration(configurations_.first());
 }
 
 void ModPanel::showDocuments() {
-    documentFolder_ = program_.mods.documentFolder(program_.game.currentModKey);
+    documentFolder_ = mods_.documentFolder(context_.game.currentModKey);
     documentFiles_ = documentFolder_.isEmpty()
                          ? QStringList()
                          : platform::listFiles(documentFolder_, kDocumentPattern);
     Q_EMIT documentsChanged();
-    iconPath_ = documentFolder_.isEmpty() ? QString() : program_.mods.pickIcon(documentFolder_);
+    iconPath_ = documentFolder_.isEmpty() ? QString() : mods_.pickIcon(documentFolder_);
     Q_EMIT iconChanged();
 }
 
 bool ModPanel::SelectModItem(const QString& text) {
-    const int row = program_.mods.indexOfText(text);
+    const int row = mods_.indexOfText(text);
     if (row < 0)
         return false;
     SelectMod(row);
@@ -116,7 +121,7 @@ bool ModPanel::SelectModItem(const QString& text) {
 }
 
 void ModPanel::selectPlainGame() {
-    const QString& game = program_.game.currentGame;
+    const QString& game = context_.game.currentGame;
     if (!isGameId(game))
         return;
     bool found = SelectModItem(game);
@@ -126,42 +131,41 @@ void ModPanel::selectPlainGame() {
     // The plain game's item is added last. Its descriptor may show some
     // other text; the game is still chosen, so the mod of the game chosen
     // before never stays current under this one.
-    const QVector<ModItem>& items = program_.mods.items();
+    const QVector<ModItem>& items = mods_.items();
     if (!items.isEmpty() && items.last().key == game)
         SelectMod(static_cast<int>(items.size()) - 1);
 }
 
 int ModPanel::rowOfMod(const QString& name) const {
-    const int byKey = program_.mods.indexOfKey(name);
-    return byKey >= 0 ? byKey : program_.mods.indexOfText(name);
+    const int byKey = mods_.indexOfKey(name);
+    return byKey >= 0 ? byKey : mods_.indexOfText(name);
 }
 
 void ModPanel::setDescription(const QString& text) {
-    program_.configs.description = text;
+    configs_.description = text;
 }
 
 void ModPanel::configurationChosen(const QString& name) {
-    ConfigFiles& configs = program_.configs;
-    configs.SelectConfiguration(name);
-    if (configs.marker != ConfigFiles::kNoLoad)
-        program_.commandBuilder.MakeCommandLine(false);
+    configs_.SelectConfiguration(name);
+    if (configs_.marker != ConfigFiles::kNoLoad)
+        commandBuilder_.MakeCommandLine(false);
 }
 
 void ModPanel::configurationTyped(const QString& name) {
-    program_.configs.configurationName = name;
+    configs_.configurationName = name;
 }
 
 void ModPanel::openDocument(const QString& fileName) {
     // Only a file the list offers: the name is joined onto the folder.
     if (documentFolder_.isEmpty() || !documentFiles_.contains(fileName))
         return;
-    program_.mods.openDocument(documentFolder_, fileName);
+    mods_.openDocument(documentFolder_, fileName);
 }
 
 void ModPanel::pickIcon() {
     if (documentFolder_.isEmpty())
         return;
-    const QString picked = program_.mods.pickIcon(documentFolder_);
+    const QString picked = mods_.pickIcon(documentFolder_);
     if (picked.isEmpty())
         return;
     iconPath_ = picked;
@@ -169,9 +173,9 @@ void ModPanel::pickIcon() {
 }
 
 void ModPanel::showFastInfoBackground() {
-    const QString file = gameInfoBackground(program_.game.currentGame);
+    const QString file = gameInfoBackground(context_.game.currentGame);
     const std::optional<QString> found =
-        file.isEmpty() ? std::nullopt : platform::resolvePath(program_.programPath(file));
+        file.isEmpty() ? std::nullopt : platform::resolvePath(context_.programPath(file));
     fastInfoBackground_ = found && platform::fileExists(*found) ? *found : QString();
     Q_EMIT fastInfoBackgroundChanged();
 }

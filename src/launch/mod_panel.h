@@ -1,5 +1,7 @@
 #pragma once
 
+#include "launch/launch_context.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -7,7 +9,10 @@
 
 namespace fennick {
 
-class Program;
+class CommandLineBuilder;
+class ConfigFiles;
+class ModList;
+class VideoSettings;
 
 // What the main window's mod and configuration panel shows, and what its
 // clicks do: the chosen mod of the mod list, the mod's description field,
@@ -23,7 +28,8 @@ public:
     // The documents a mod's folder offers in the document list.
     static const QString kDocumentPattern;
 
-    explicit ModPanel(Program& program, QObject* parent = nullptr);
+    ModPanel(const LaunchContext& context, ConfigFiles& configs, ModList& mods,
+             CommandLineBuilder& commandBuilder, VideoSettings& video, QObject* parent = nullptr);
 
     // The mod list's item click: clears the store, loads the general file,
     // finds the mod by its descriptor (else takes the item's own key),
@@ -91,7 +97,11 @@ private:
     void showDocuments();
     void setSelectedRow(int row);
 
-    Program& program_;
+    LaunchContext context_;
+    ConfigFiles& configs_;
+    ModList& mods_;
+    CommandLineBuilder& commandBuilder_;
+    VideoSettings& video_;
     int selectedRow_ = -1;
     bool descriptionEnabled_ = false;
     QStringList configurations_;

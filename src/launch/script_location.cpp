@@ -1,6 +1,6 @@
 #include "launch/script_location.h"
 
-#include "app/game_install.h"
+#include "core/game_install.h"
 #include "platform/file_system.h"
 #include "platform/system_lookup.h"
 

@@ -1,6 +1,5 @@
 #include "launch/video_settings.h"
 
-#include "app/program.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
 #include "platform/display_modes.h"
@@ -187,22 +186,22 @@ QStringList resolutionEntries(const QString& game, const platform::DisplayModes&
     return entries;
 }
 
-VideoSettings::VideoSettings(Program& program, QObject* parent)
-    : QObject(parent), program_(program) {}
+VideoSettings::VideoSettings(const LaunchContext& context, QObject* parent)
+    : QObject(parent), context_(context) {}
 
 QStringList VideoSettings::BuildResolutionList(const platform::DisplayModes& display) {
     display_ = platform::FixedDisplayModes(display.modes(), display.desktopWidth());
-    listGame_ = program_.game.currentGame;
+    listGame_ = context_.game.currentGame;
     entries_ = resolutionEntries(listGame_, display_);
     Q_EMIT entriesChanged(entries_);
-    program_.console.ConsolePrint(QStringLiteral("Added possible resolutions to resolution list."));
+    context_.console.ConsolePrint(QStringLiteral("Added possible resolutions to resolution list."));
     return entries_;
 }
 
 void VideoSettings::gameChanged() {
-    if (program_.game.currentGame == listGame_)
+    if (context_.game.currentGame == listGame_)
         return;
-    listGame_ = program_.game.currentGame;
+    listGame_ = context_.game.currentGame;
     entries_ = resolutionEntries(listGame_, display_);
     Q_EMIT entriesChanged(entries_);
 }
@@ -216,8 +215,8 @@ void VideoSettings::selectorChanged(const QString& text) {
         return;
     // Only the list's own modes are taken: a typed size the game has no
     // mode number for would quietly become some other mode.
-    if (!resolutionEntries(program_.game.currentGame, display_).contains(text)) {
-        program_.status.queue(QStringLiteral("\"") + text +
+    if (!resolutionEntries(context_.game.currentGame, display_).contains(text)) {
+        context_.status.queue(QStringLiteral("\"") + text +
                                   QStringLiteral("\" is not a screen mode of the list"),
                               kRefusalSeconds);
         QScopedValueRollback<bool> guard(showing_, true);
@@ -225,12 +224,12 @@ void VideoSettings::selectorChanged(const QString& text) {
         return;
     }
     text_ = text;
-    program_.interpreter.ExecuteLine(QStringLiteral("fenkit_mode \"") + text + QLatin1Char('"'),
+    context_.interpreter.ExecuteLine(QStringLiteral("fenkit_mode \"") + text + QLatin1Char('"'),
                                      false);
 }
 
 void VideoSettings::VideoCvarChanged(const QString& name, const QString& value) {
-    const GameVideoCvars* cvars = cvarsOf(program_.game.currentGame);
+    const GameVideoCvars* cvars = cvarsOf(context_.game.currentGame);
     if (!cvars)
         return;
     if (name == QLatin1String("fenkit_mode"))
@@ -238,22 +237,22 @@ void VideoSettings::VideoCvarChanged(const QString& name, const QString& value) 
     if (listed(cvars->modeTriggers, name)) {
         // An unset flag counts as full screen.
         const bool windowed =
-            program_.cvars.GetCvar(QLatin1String(cvars->fullscreen)) == QLatin1String("0");
+            context_.cvars.GetCvar(QLatin1String(cvars->fullscreen)) == QLatin1String("0");
         storeMode((windowed ? kWindowed : kFullscreen) +
-                  ModeText(program_.game.currentGame, modeNumberOf(value)));
+                  ModeText(context_.game.currentGame, modeNumberOf(value)));
     }
     if (listed(cvars->flagTriggers, name)) {
         const bool windowed = value == QLatin1String("0");
-        const QString mode = program_.cvars.GetCvar(QLatin1String(cvars->reverseMode));
+        const QString mode = context_.cvars.GetCvar(QLatin1String(cvars->reverseMode));
         storeMode((windowed ? kWindowed : kFullscreen) +
-                  ModeText(program_.game.currentGame, modeNumberOf(mode)));
+                  ModeText(context_.game.currentGame, modeNumberOf(mode)));
     }
 }
 
 // From `fenkit_mode` to the game's cvars. They are set directly, not
 // through the interpreter, so this hook does not run again for them.
 void VideoSettings::forwardMode(const QString& value) {
-    const GameVideoCvars* cvars = cvarsOf(program_.game.currentGame);
+    const GameVideoCvars* cvars = cvarsOf(context_.game.currentGame);
     QString flag;
     QString size;
     if (value.startsWith(QLatin1String("Fullscreen"))) {
@@ -265,17 +264,17 @@ void VideoSettings::forwardMode(const QString& value) {
     } else {
         return;
     }
-    program_.cvars.SetCvar(QLatin1String(cvars->fullscreen), flag, 0, 0, kSet);
-    const QString mode = QString::number(ModeIndex(program_.game.currentGame, size));
+    context_.cvars.SetCvar(QLatin1String(cvars->fullscreen), flag, 0, 0, kSet);
+    const QString mode = QString::number(ModeIndex(context_.game.currentGame, size));
     for (const char* name : cvars->forwardModes) {
         if (name)
-            program_.cvars.SetCvar(QLatin1String(name), mode, 0, 0, kSet);
+            context_.cvars.SetCvar(QLatin1String(name), mode, 0, 0, kSet);
     }
     showText(value);
 }
 
 void VideoSettings::storeMode(const QString& fenkitMode) {
-    program_.cvars.SetCvar(QStringLiteral("fenkit_mode"), fenkitMode, 0, 0, kSet);
+    context_.cvars.SetCvar(QStringLiteral("fenkit_mode"), fenkitMode, 0, 0, kSet);
     showText(fenkitMode);
 }
 
@@ -288,7 +287,7 @@ void VideoSettings::showText(const QString& text) {
 }
 
 void VideoSettings::SetRenderer(const QString& mode) {
-    const QString& game = program_.game.currentGame;
+    const QString& game = context_.game.currentGame;
     if (game == kQuake3) {
         showPicture(RendererPicture::OpenGL);
         return;
@@ -300,13 +299,13 @@ void VideoSettings::SetRenderer(const QString& mode) {
     }
     QString chosen = mode;
     if (chosen.isEmpty()) {
-        const QString current = program_.cvars.GetCvar(QStringLiteral("vid_ref"));
+        const QString current = context_.cvars.GetCvar(QStringLiteral("vid_ref"));
         chosen = current == QLatin1String("gl") || current == QLatin1String("soft")
                      ? current
                      : rendererFromSettings();
     }
     if (chosen == QLatin1String("soft")) {
-        program_.interpreter.ExecuteLine(QStringLiteral("vid_ref soft"), false);
+        context_.interpreter.ExecuteLine(QStringLiteral("vid_ref soft"), false);
         showPicture(RendererPicture::Software);
     } else if (chosen == QLatin1String("gl")) {
         useOpenGl();
@@ -314,22 +313,22 @@ void VideoSettings::SetRenderer(const QString& mode) {
 }
 
 QString VideoSettings::rendererFromSettings() const {
-    return program_.settings.oglMode == QLatin1String("Software") ? QStringLiteral("soft")
+    return context_.settings.oglMode == QLatin1String("Software") ? QStringLiteral("soft")
                                                                   : QStringLiteral("gl");
 }
 
 void VideoSettings::useOpenGl() {
-    const QString oglMode = program_.settings.oglMode.toLower();
+    const QString oglMode = context_.settings.oglMode.toLower();
     for (const DriverLine& driver : kDrivers) {
         if (oglMode == QLatin1String(driver.oglMode))
-            program_.interpreter.ExecuteLine(QLatin1String(driver.line), false);
+            context_.interpreter.ExecuteLine(QLatin1String(driver.line), false);
     }
-    program_.interpreter.ExecuteLine(QStringLiteral("vid_ref gl"), false);
+    context_.interpreter.ExecuteLine(QStringLiteral("vid_ref gl"), false);
     showPicture(RendererPicture::OpenGL);
 }
 
 void VideoSettings::rendererPictureClicked() {
-    if (program_.game.currentGame != kQuake2)
+    if (context_.game.currentGame != kQuake2)
         return;
     SetRenderer(picture_ == RendererPicture::OpenGL ? QStringLiteral("soft")
                                                     : QStringLiteral("gl"));

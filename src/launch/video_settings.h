@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launch/launch_context.h"
 #include "platform/display_modes.h"
 
 #include <QObject>
@@ -8,8 +9,6 @@
 #include <span>
 
 namespace fennick {
-
-class Program;
 
 // One numbered video mode of the games.
 struct VideoMode {
@@ -46,7 +45,7 @@ class VideoSettings : public QObject {
 public:
     enum class RendererPicture { None, Software, OpenGL };
 
-    explicit VideoSettings(Program& program, QObject* parent = nullptr);
+    explicit VideoSettings(const LaunchContext& context, QObject* parent = nullptr);
 
     // Reads the display (once per run, at start-up), fills the selector's
     // entries for the current game and returns them.
@@ -85,7 +84,7 @@ private:
     QString rendererFromSettings() const;
     void useOpenGl();
 
-    Program& program_;
+    LaunchContext context_;
     platform::FixedDisplayModes display_;
     QString listGame_;
     QStringList entries_;

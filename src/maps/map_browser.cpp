@@ -1,10 +1,9 @@
 #include "maps/map_browser.h"
 
-#include "app/program.h"
 #include "archive/archive_snapshot.h"
 #include "common/game_ids.h"
 #include "common/number_text.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "maps/map_scan.h"
 #include "maps/maps_file.h"
 #include "platform/text_file.h"
@@ -40,34 +39,36 @@ private:
 // once, unless an outer run already does.
 class TitleRun {
 public:
-    explicit TitleRun(Program& program) : program_(program), snapshot_(program.content) {
-        if (!program_.mapTitles.snapshot())
-            program_.mapTitles.attachSnapshot(&snapshot_);
+    explicit TitleRun(const BrowserServices& services)
+        : titles_(services.mapTitles), snapshot_(services.content) {
+        if (!titles_.snapshot())
+            titles_.attachSnapshot(&snapshot_);
     }
     ~TitleRun() {
-        if (program_.mapTitles.snapshot() != &snapshot_)
+        if (titles_.snapshot() != &snapshot_)
             return;
-        program_.mapTitles.attachSnapshot(nullptr);
+        titles_.attachSnapshot(nullptr);
         snapshot_.finish();
     }
     TitleRun(const TitleRun&) = delete;
     TitleRun& operator=(const TitleRun&) = delete;
     ArchiveSnapshot& snapshot() {
-        ArchiveSnapshot* attached = program_.mapTitles.snapshot();
+        ArchiveSnapshot* attached = titles_.snapshot();
         return attached ? *attached : snapshot_;
     }
 
 private:
-    Program& program_;
+    MapTitles& titles_;
     ArchiveSnapshot snapshot_;
 };
 
-MapBrowser::MapBrowser(Program& program, QObject* parent) : QObject(parent), program_(program) {}
+MapBrowser::MapBrowser(const BrowserServices& services, QObject* parent)
+    : QObject(parent), services_(services) {}
 
 MapBrowser::~MapBrowser() = default;
 
 QString MapBrowser::mapsPath() const {
-    return program_.programPath(QStringLiteral("maps.lst"));
+    return services_.programPath(QStringLiteral("maps.lst"));
 }
 
 void MapBrowser::open(bool mapFiles) {
@@ -79,13 +80,13 @@ void MapBrowser::open(bool mapFiles) {
     caption_ = QStringLiteral("Fennick Map Browser");
     Q_EMIT treeChanged();
     LoadMapList();
-    const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gamePrefix(services_.game.currentGame).toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
-    if (program_.game.currentGame == kQuake3) {
-        if (!program_.content.modKey().isEmpty())
+    if (services_.game.currentGame == kQuake3) {
+        if (!services_.content.modKey().isEmpty())
             tree_.addModGroup();
-        if (program_.settings.showMapFiles || mapFiles)
+        if (services_.settings.showMapFiles || mapFiles)
             tree_.addMapFileGroup();
         Q_EMIT treeChanged();
     }
@@ -102,11 +103,11 @@ void MapBrowser::close() {
 void MapBrowser::LoadMapList() {
     const maps_file::Contents contents = maps_file::read(mapsPath());
     if (!contents.problem.isEmpty())
-        program_.console.ConsolePrint(QStringLiteral("Could not read maps.lst: ") +
-                                      contents.problem);
+        services_.console.ConsolePrint(QStringLiteral("Could not read maps.lst: ") +
+                                       contents.problem);
     loadRefused_ = !contents.problem.isEmpty();
     fileEncoding_ = contents.encoding;
-    TitleRun titles(program_);
+    TitleRun titles(services_);
     list_.reserve(std::min(list_.count() + int(contents.records.size()), MapList::kMaxRecords));
     for (const MapRecord& record : contents.records)
         if (!maps_file::isScannedGroup(record.group) && offered(record.name))
@@ -115,11 +116,11 @@ void MapBrowser::LoadMapList() {
 
 bool MapBrowser::SaveMapList() {
     if (loadRefused_) {
-        program_.console.ConsolePrint(
+        services_.console.ConsolePrint(
             QStringLiteral("maps.lst was not read, so it is left as it is"));
         return false;
     }
-    const double today = program_.clock.daySerial();
+    const double today = services_.clock.daySerial();
     QStringList lines;
     for (const MapRecord& record : list_.records())
         if (maps_file::keptAt(record, today))
@@ -127,7 +128,7 @@ bool MapBrowser::SaveMapList() {
     QString error;
     if (platform::writeTextLines(mapsPath(), lines, &error, fileEncoding_))
         return true;
-    program_.console.ConsolePrint(QStringLiteral("Could not save maps.lst: ") + error);
+    services_.console.ConsolePrint(QStringLiteral("Could not save maps.lst: ") + error);
     return false;
 }
 
@@ -136,7 +137,7 @@ void MapBrowser::AddMap(MapRecord record) {
         return;
     if (record.fullname.isEmpty()) {
         const Busy busy(*this);
-        record.fullname = program_.mapTitles.GetMapTitle(record.name);
+        record.fullname = services_.mapTitles.GetMapTitle(record.name);
         if (!busy.alive())
             return;
     }
@@ -206,7 +207,7 @@ void MapBrowser::ScanMaps() {
     if (scanning_) {
         const QString refused = QStringLiteral("A map scan is running: wait until it ends");
         setStatus(refused);
-        program_.status.queue(refused, 3);
+        services_.status.queue(refused, 3);
         return;
     }
     runScan();
@@ -215,17 +216,17 @@ void MapBrowser::ScanMaps() {
 // The scan yields after every map, so the window repaints and takes
 // clicks; closing the window stops it after the map in hand.
 void MapBrowser::runScan() {
-    Program& program = program_;
+    const BrowserServices& services = services_;
     const Busy busy(*this);
     scanning_ = true;
     stopScan_ = false;
-    const double started = program.clock.secondsSinceMidnight();
+    const double started = services.clock.secondsSinceMidnight();
     const QString group = displayedGroup_;
     int added = 0;
     {
-        TitleRun titles(program);
+        TitleRun titles(services);
         const ScanPlan plan =
-            planScan(group, {program.content.quake3Directory(), program.content.modKey()},
+            planScan(group, {services.content.quake3Directory(), services.content.modKey()},
                      titles.snapshot());
         if (plan.scans)
             RemoveGroup(group);
@@ -240,7 +241,7 @@ void MapBrowser::runScan() {
             if (!busy.alive())
                 return;
             Q_EMIT scanProgress(++added, total);
-            program.ui.yieldOnce();
+            services.ui.yieldOnce();
             if (!busy.alive())
                 return;
             if (stopScan_)
@@ -251,9 +252,9 @@ void MapBrowser::runScan() {
     Q_EMIT scanProgress(0, 0);
     const QString found = QStringLiteral("Found ") + QString::number(rows_.rowCount()) +
                           QStringLiteral(" maps in ") +
-                          formatSeconds(program.clock.elapsedSince(started)) +
+                          formatSeconds(services.clock.elapsedSince(started)) +
                           QStringLiteral(" sec (group ") + displayedGroup_ + QLatin1Char(')');
-    program.console.ConsolePrint(found);
+    services.console.ConsolePrint(found);
     setStatus(found);
 }
 
@@ -344,7 +345,7 @@ void MapBrowser::setName(const QString& name) {
 void MapBrowser::showLevelshot() {
     const Busy busy(*this);
     const QString name = nameBox_;
-    Levelshot shot = program_.levelShots.FindLevelshot(name);
+    Levelshot shot = services_.levelShots.FindLevelshot(name);
     if (!busy.alive() || name != nameBox_)
         return; // gone, or another name was typed meanwhile
     if (shot.outcome == Levelshot::Outcome::NameTooShort)
@@ -418,21 +419,21 @@ QString MapBrowser::messageOf(SaveResult result) {
 bool MapBrowser::offered(const QString& name) {
     if (!breaksCommandWord(name))
         return true;
-    program_.console.ConsolePrint(leftOutNotice(QStringLiteral("map"), name));
+    services_.console.ConsolePrint(leftOutNotice(QStringLiteral("map"), name));
     return false;
 }
 
 void MapBrowser::confirm() {
     const Busy busy(*this);
-    Interpreter& interpreter = program_.interpreter;
-    CvarStore& cvars = program_.cvars;
+    Interpreter& interpreter = services_.interpreter;
+    CvarStore& cvars = services_.cvars;
     const QString name = nameBox_;
     if (!offered(name)) {
         setStatus(QStringLiteral("This map name cannot be used"));
         return;
     }
     interpreter.ExecuteLine(QStringLiteral("fenkit_mp 2"), true);
-    const QString& game = program_.game.currentGame;
+    const QString& game = services_.game.currentGame;
     if (game == kQuake3) {
         cvars.DeleteCvar(devMode_ ? QStringLiteral("map") : QStringLiteral("devmap"));
         interpreter.ExecuteLine(
@@ -447,7 +448,7 @@ void MapBrowser::confirm() {
     }
     if (!busy.alive())
         return;
-    current_.addtime = float(program_.clock.daySerial());
+    current_.addtime = float(services_.clock.daySerial());
     if (caption_.startsWith(QLatin1String("Quake 1")))
         current_.group = QStringLiteral("Quake 1\\Recent");
     else if (caption_.startsWith(QLatin1String("Quake 2")))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/browser_services.h"
 #include "maps/map_list.h"
 #include "maps/map_rows.h"
 #include "maps/map_tree.h"
@@ -11,8 +12,6 @@
 
 namespace fennick {
 
-class Program;
-
 // The map browser as a model: every map of every group, the tree, the rows
 // of the shown group, the map being chosen and the texts the window shows.
 // The window forwards its events here and draws what it finds; fennick-cli
@@ -20,7 +19,7 @@ class Program;
 class MapBrowser : public QObject {
     Q_OBJECT
 public:
-    explicit MapBrowser(Program& program, QObject* parent = nullptr);
+    explicit MapBrowser(const BrowserServices& services, QObject* parent = nullptr);
     ~MapBrowser() override;
 
     // Window open: a fresh tree, "maps.lst" loaded, the current game's
@@ -124,7 +123,7 @@ private:
     // False, with a console line, for a name that would end a command.
     bool offered(const QString& name);
 
-    Program& program_;
+    BrowserServices services_;
     MapList list_;
     MapTree tree_;
     MapRows rows_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fennick_ini.h"
+#include "core/fennick_ini.h"
 
 #include <QString>
 

@@ -56,7 +56,7 @@ protected:
         temp.writeBytes(QStringLiteral("fennick.ini"), ini);
         temp.program().game.currentGame = QStringLiteral("quake3");
         temp.program().settings.maxServers = QStringLiteral("3");
-        browser = std::make_unique<ServerBrowser>(temp.program());
+        browser = std::make_unique<ServerBrowser>(temp.program().browserServices());
         browser->open();
         return *browser;
     }

@@ -35,7 +35,7 @@ protected:
                             "[network]\nmaster=127.0.0.1:9\nbroadcast=127.0.0.1\n");
         temp.program().game.currentGame = QStringLiteral("quake3");
         temp.program().settings.maxServers = QLatin1String(maxServers);
-        browser = std::make_unique<ServerBrowser>(temp.program());
+        browser = std::make_unique<ServerBrowser>(temp.program().browserServices());
         browser->open();
         // Opening refreshes the shown group; these tests start their own.
         EXPECT_TRUE(

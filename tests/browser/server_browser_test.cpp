@@ -28,7 +28,7 @@ protected:
         if (!file.isEmpty())
             temp.writeFile(QStringLiteral("servers.lst"), file);
         temp.program().game.currentGame = QStringLiteral("quake3");
-        browser = std::make_unique<ServerBrowser>(temp.program());
+        browser = std::make_unique<ServerBrowser>(temp.program().browserServices());
         // The addresses here are made up: offline, nothing is sent to them.
         browser->setOnlineMode(false);
         browser->open();

@@ -1,7 +1,7 @@
-#include "app/fennick_ini.h"
 #include "browser/server_browser.h"
 #include "browser/server_filter.h"
 #include "browser/shown_servers.h"
+#include "core/fennick_ini.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -114,7 +114,7 @@ TEST(ServerFilter, TheListShowsWhatPassesAndTheChosenServer) {
                         .arg(r.ping));
     file.append(QStringLiteral("\"10.0.0.9:1\",\"Quake 3 Arena\\Mine\",\"Mine\",5,\"\",\"\",0"));
     temp.writeFile(QStringLiteral("servers.lst"), file);
-    ServerBrowser browser(temp.program());
+    ServerBrowser browser(temp.program().browserServices());
     browser.LoadServers();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     for (const ServerRecord& r : kServers)

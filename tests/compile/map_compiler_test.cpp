@@ -2,7 +2,7 @@
 #include "compile/fake_tools.h"
 #include "compile/map_compiler.h"
 
-#include "app/console_log.h"
+#include "core/console_log.h"
 #include "platform/process_launcher.h"
 #include "platform/system_lookup.h"
 #include "support/qt_print.h"

@@ -146,7 +146,7 @@ TEST_F(InterpreterTest, DeleteAndClear) {
 
 TEST_F(InterpreterTest, TheVideoHookRunsOnlyForTheSixVideoCvars) {
     QStringList hooked;
-    program().videoHook = [&](const QString& name, const QString& value) {
+    program().interpreter.videoHook = [&](const QString& name, const QString& value) {
         hooked.append(name + '=' + value);
     };
     for (const char* line :

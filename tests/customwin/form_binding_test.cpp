@@ -1,4 +1,5 @@
 #include "customwin/form_binding.h"
+#include "customwin/headless_forms.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 
@@ -19,7 +20,7 @@ protected:
         program.enums.loadText(QStringLiteral("quake3,sp_skill,\"I Can Win\",1\r\n"
                                               "quake3,sp_skill,\"Hurt Me Plenty\",3\r\n"
                                               "quake1,sp_skill,\"Easy\",0\r\n"));
-        temp.ui.attach(program);
+        temp.ui.attach(headless);
     }
     void execute(const QString& line) { program.interpreter.ExecuteLine(line, false); }
     QString kindOf(const char* name) {
@@ -30,6 +31,7 @@ protected:
     test::TempProgram temp;
     Program& program = temp.program();
     FormBinding binding{program.cvars, program.enums, program.game.currentGame};
+    HeadlessForms headless{program.formServices()};
 };
 
 // What each change handler executes, and what that leaves in the store.
@@ -94,7 +96,7 @@ TEST_F(FormBindingTest, HeadlessWindowsFollowTheirCvars) {
     execute(QStringLiteral("loadform missing.frm"));
     execute(QStringLiteral("set sp_skill 3|set fenkit_bots 4.6xyz"));
 
-    const QJsonArray forms = temp.ui.forms().json();
+    const QJsonArray forms = headless.json();
     ASSERT_EQ(forms.size(), 1);
     const QJsonObject form = forms[0].toObject();
     EXPECT_EQ(form[QStringLiteral("file")].toString(), temp.path("Forms/bots.frm"));

@@ -1,4 +1,4 @@
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
 #include "launch_fixture.h"
 
 #include <QRegularExpression>
@@ -142,7 +142,7 @@ TEST_F(CommandLineTest, GameModeFiltersTheScriptButNotTheCommandLine) {
         fresh.writeFile(QStringLiteral("cmds.lst"), catalogueLines());
         fresh.writeBytes(QStringLiteral("q3/quake3.exe"), QByteArray());
         Program& p = fresh.program();
-        p.videoHook = nullptr;
+        p.interpreter.videoHook = nullptr;
         p.loadCatalogue();
         p.settings.setQuake3Dir(fresh.path(QStringLiteral("q3")));
         p.game.currentGame = QStringLiteral("quake3");

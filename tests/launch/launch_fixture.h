@@ -50,7 +50,7 @@ protected:
         Program& p = temp.program();
         // The video settings answer mode cvars with cvars of their own; these
         // tests look at the launch alone.
-        p.videoHook = nullptr;
+        p.interpreter.videoHook = nullptr;
         p.loadCatalogue();
         p.settings.setQuakeDir(gameDir(QStringLiteral("quake1")));
         p.settings.setQuake2Dir(gameDir(QStringLiteral("quake2")));

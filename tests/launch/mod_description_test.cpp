@@ -23,7 +23,7 @@ protected:
     }
     QString describe(const char* game, const QString& key) {
         temp.program().game.currentGame = QLatin1String(game);
-        return ModDescription(temp.program(), key);
+        return ModDescription(temp.program().core, key);
     }
 
     test::TempProgram temp;

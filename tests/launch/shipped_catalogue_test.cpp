@@ -2,8 +2,8 @@
 #include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/record_reader.h"
+#include "core/launch_rules.h"
 #include "customwin/form_parser.h"
-#include "launch/launch_rules.h"
 #include "launch/mod_description.h"
 #include "shipped_folder.h"
 
@@ -157,7 +157,7 @@ TEST_F(ShippedFolderTest, ModsAreDescribedByTheirFolderNames) {
         EXPECT_TRUE(isGameId(record[0]));
         EXPECT_TRUE(isSafeNamePart(record[1]) && record[1] == record[1].toLower());
         program().game.currentGame = record[0];
-        EXPECT_EQ(ModDescription(program(), record[1]), record[2]);
+        EXPECT_EQ(ModDescription(program().core, record[1]), record[2]);
     }
     EXPECT_GE(counts.value("quake3"), 15);
     EXPECT_GE(counts.value("quake2"), 10);

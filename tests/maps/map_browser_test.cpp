@@ -157,7 +157,7 @@ TEST_F(MapBrowserTest, MapsListKeepsRecentForFourDaysAndUserGroupsAlways) {
     // A file that was not read is not overwritten.
     QFile::remove(path("maps.lst"));
     QDir().mkpath(path("maps.lst"));
-    MapBrowser again(*program);
+    MapBrowser again(program->browserServices());
     again.open();
     again.close();
     EXPECT_TRUE(QFileInfo(path("maps.lst")).isDir());

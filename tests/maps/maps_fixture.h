@@ -85,7 +85,7 @@ protected:
     platform::ManualClock clock{QDateTime(QDate(2026, 12, 6), QTime(20, 0))};
     HookUi ui;
     std::unique_ptr<Program> program = makeTestProgram(dir.path(), clock, ui);
-    MapBrowser browser{*program};
+    MapBrowser browser{program->browserServices()};
 
 private:
     qsizetype consoleRead_ = 0;

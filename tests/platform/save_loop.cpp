@@ -10,8 +10,8 @@
 // moment must leave each file equal to its A or its B reference.
 #include "app/program.h"
 #include "app/settings_file.h"
-#include "app/shipped_files.h"
 #include "browser/server_browser.h"
+#include "core/shipped_files.h"
 #include "maps/map_browser.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ void saveConfiguration(Program& program, bool b) {
 // The two lists of servers and of maps are made once; each round only
 // saves them.
 std::unique_ptr<ServerBrowser> serverList(Program& program, bool b) {
-    auto browser = std::make_unique<ServerBrowser>(program);
+    auto browser = std::make_unique<ServerBrowser>(program.browserServices());
     for (int i = 0; i < kServers; ++i) {
         ServerRecord record;
         record.ip = QStringLiteral("127.0.%1.%2:27960").arg(i / 250).arg(i % 250);
@@ -73,7 +73,7 @@ std::unique_ptr<ServerBrowser> serverList(Program& program, bool b) {
 }
 
 std::unique_ptr<MapBrowser> mapList(Program& program, bool b) {
-    auto browser = std::make_unique<MapBrowser>(program);
+    auto browser = std::make_unique<MapBrowser>(program.browserServices());
     for (int i = 0; i < kMaps; ++i)
         browser->AddMap(
             {QStringLiteral("map%1").arg(i),

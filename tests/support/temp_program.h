@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/headless_ui.h"
 #include "app/program.h"
+#include "core/headless_ui.h"
 #include "platform/clock.h"
 
 #include <QStringList>

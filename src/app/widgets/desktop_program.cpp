@@ -22,9 +22,9 @@ ProgramEnvironment environmentFor(const QString& folder, platform::Clock* clock,
 } // namespace
 
 DesktopProgram::DesktopProgram(const QString& programFolder, platform::Clock* clock)
-    : program_(environmentFor(programFolder, clock, &ui_)), console_(program_),
-      setup_(program_.settings), form_(program_, setup_), view_(form_, setup_),
-      startup_(program_, &view_) {
+    : program_(environmentFor(programFolder, clock, &ui_)),
+      console_(program_.core, program_.interpreter, program_.catalogue), setup_(program_.settings),
+      form_(program_, setup_), view_(form_, setup_), startup_(program_, &view_) {
     ui_.attach(program_.console, &console_);
     ui_.attachMainWindow(&form_);
     ui_.attachCustomWindows(customWindows_);
@@ -51,7 +51,7 @@ DesktopProgram::~DesktopProgram() {
 // second "openserverbrowser" brings the open one to the front.
 void DesktopProgram::openServerBrowser() {
     if (!serverBrowser_)
-        serverBrowser_ = new frmBrowseServer(program_);
+        serverBrowser_ = new frmBrowseServer(program_.browserServices());
     showPlaced(*serverBrowser_, &form_, WindowPlace::Beside);
 }
 
@@ -60,7 +60,7 @@ void DesktopProgram::openServerBrowser() {
 // opened beside it.
 void DesktopProgram::openMapBrowser() {
     if (!mapBrowser_ || mapBrowser_->browser().isClosed())
-        mapBrowser_ = new frmMapBrowser(program_);
+        mapBrowser_ = new frmMapBrowser(program_.browserServices());
     showPlaced(*mapBrowser_, &form_, WindowPlace::Beside);
 }
 

@@ -3,13 +3,13 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "app/widgets/desktop_startup_view.h"
+#include "app/widgets/desktop_ui.h"
 #include "app/widgets/form1.h"
 #include "app/widgets/frm_setup.h"
 #include "browser/widgets/frm_browse_server.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/widgets/add_on_windows.h"
 #include "maps/widgets/frm_map_browser.h"
-#include "ui/desktop_ui.h"
 
 #include <QPointer>
 
@@ -49,7 +49,7 @@ private:
     DesktopUi ui_;
     Program program_;
     frmConsole console_;
-    AddOnWindows customWindows_{program_, console_};
+    AddOnWindows customWindows_{program_.formServices(), console_};
     frmSetup setup_;
     Form1 form_;
     DesktopStartupView view_;

@@ -69,7 +69,7 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
     panelArea_->setGeometry(0, TitleStripPainter::kHeight, kWidth,
                             kHeight - TitleStripPainter::kHeight);
     buildPanel();
-    new BotWindowTrigger(program_, *this);
+    new BotWindowTrigger(program_.ui, program_.programFolder, *this);
     buildStripKeys();
 
     statusTimer_ = new QTimer(this);
@@ -86,19 +86,28 @@ Form1::Form1(Program& program, QWidget& setupDialog, QWidget* parent)
 // documents and icon; below them the video controls and the launch button;
 // at the foot the button area, the fast-info panel and the map picture.
 void Form1::buildPanel() {
-    new ModPanelView(program_, panelArea_);
+    new ModPanelView(program_.mods, program_.panel, panelArea_);
     const int row = ModPanelView::kHeight + 2;
-    auto* video = new VideoControls(program_, panelArea_);
+    auto* video = new VideoControls(program_.video, panelArea_);
     video->move(8, row);
-    auto* launch = new LaunchButton(program_, panelArea_);
+    auto* launch =
+        new LaunchButton(program_.launcher, program_.status, program_.preview, panelArea_);
     launch->setGeometry(kWidth - 128, row, 120, VideoControls::kHeight);
 
     const int foot = row + VideoControls::kHeight + 6;
     auto* buttons = new ButtonArea(program_.buttonGroups, panelArea_);
     buttons->move(8, foot);
-    auto* info = new FastInfoView(program_.fastInfo, program_.panel, panelArea_);
+    auto* info = new FastInfoView(program_.fastInfo, panelArea_);
     info->move(8 + ButtonArea::kWidth + 8, foot);
-    auto* map = new MapPicture(program_, panelArea_);
+    // The panel's picture is the current game's, chosen by the mod panel.
+    const ModPanel& panel = program_.panel;
+    const auto showBackground = [info, &panel] {
+        info->showBackground(panel.fastInfoBackground());
+    };
+    connect(&panel, &ModPanel::fastInfoBackgroundChanged, info, showBackground);
+    showBackground();
+    auto* map = new MapPicture(program_.fastInfo, program_.cvars, program_.game, program_.mapTitles,
+                               program_.levelShots, panelArea_);
     map->move(kWidth - 8 - MapPicture::kPictureSize.width(), foot);
     orderTabs();
 }

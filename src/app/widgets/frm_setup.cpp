@@ -1,8 +1,8 @@
 #include "app/widgets/frm_setup.h"
 
-#include "app/native_engines.h"
-#include "app/program_settings.h"
 #include "common/game_ids.h"
+#include "core/native_engines.h"
+#include "core/program_settings.h"
 #include "ui/app_look.h"
 #include "ui/window_placement.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_settings.h"
+#include "core/program_settings.h"
 
 #include <QWidget>
 #include <array>

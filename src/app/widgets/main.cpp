@@ -1,6 +1,6 @@
 #include "app/app_icon.h"
-#include "app/program_folder.h"
 #include "app/widgets/desktop_program.h"
+#include "core/program_folder.h"
 #include "ui/app_look.h"
 
 #include <QApplication>
@@ -17,11 +17,10 @@ QString chosenProgramFolder(const QApplication& app) {
     parser.setApplicationDescription(
         QStringLiteral("Fennick, a desktop front-end for Quake, Quake II and Quake III Arena."));
     parser.addHelpOption();
-    const QCommandLineOption folder(
-        QStringLiteral("program-folder"),
-        QStringLiteral("Use DIR as the program folder (default: the folder of this program when "
-                       "it holds Fennick's files, else ~/.local/share/fennick)."),
-        QStringLiteral("DIR"));
+    const QCommandLineOption folder(fennick::programFolderOption().mid(2),
+                                    QStringLiteral("Use DIR as the program folder ") +
+                                        fennick::programFolderDefaultLines().join(QLatin1Char(' ')),
+                                    QStringLiteral("DIR"));
     parser.addOption(folder);
     parser.process(app);
     return parser.value(folder);

@@ -1,6 +1,5 @@
 #include "browser/widgets/frm_browse_server.h"
 
-#include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/server_browser.h"
 #include "browser/shown_servers.h"
@@ -51,8 +50,8 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text = {}) 
 
 } // namespace
 
-frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
-    : QWidget(parent), program_(program), browser_(std::make_unique<ServerBrowser>(program)) {
+frmBrowseServer::frmBrowseServer(const BrowserServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), browser_(std::make_unique<ServerBrowser>(services)) {
     setObjectName(QStringLiteral("frmBrowseServer"));
     setWindowTitle(QStringLiteral("Fennick Server Browser"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,7 +83,7 @@ frmBrowseServer::frmBrowseServer(Program& program, QWidget* parent)
     ButtonKeys::closeOnEscape(*this); // Escape is Cancel
 
     connectModel();
-    place_ = std::make_unique<BrowserPlaceKeeper>(program_.ini, FennickIni::kServerBrowser, *this,
+    place_ = std::make_unique<BrowserPlaceKeeper>(services_.ini, FennickIni::kServerBrowser, *this,
                                                   *splitter_);
     const QString sortKey = place_->restore();
     browser_->rememberSort(ServerRows::ColumnIndex(sortKey), place_->sortOrder());
@@ -351,7 +350,8 @@ frmWatchServer* frmBrowseServer::watchWindow() const {
 // the panel is drawn here again at once.
 void frmBrowseServer::openWatch() {
     if (!watch_) {
-        watch_ = frmWatchServer::watch(*browser_, program_, infoScroll_->mapToGlobal(QPoint(0, 0)));
+        watch_ =
+            frmWatchServer::watch(*browser_, services_, infoScroll_->mapToGlobal(QPoint(0, 0)));
         connect(watch_, &frmWatchServer::closed, this, [this] {
             if (browser_->work())
                 showInfo();

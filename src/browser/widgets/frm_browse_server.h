@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/browser_services.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -18,7 +20,6 @@ class QTreeWidgetItem;
 
 namespace fennick {
 
-class Program;
 class ServerBrowser;
 class BrowserPlaceKeeper;
 class ServerFilterBar;
@@ -34,7 +35,7 @@ class frmWatchServer;
 class frmBrowseServer : public QWidget {
     Q_OBJECT
 public:
-    explicit frmBrowseServer(Program& program, QWidget* parent = nullptr);
+    explicit frmBrowseServer(const BrowserServices& services, QWidget* parent = nullptr);
     ~frmBrowseServer() override;
 
     ServerBrowser& browser() { return *browser_; }
@@ -72,7 +73,7 @@ private:
     int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
 
-    Program& program_;
+    BrowserServices services_;
     std::unique_ptr<ServerBrowser> browser_;
     QTreeWidget* tree_ = nullptr;
     QLabel* caption_ = nullptr;

@@ -35,8 +35,9 @@ frmWatchServer::frmWatchServer(WatchSources sources, QWidget* parent)
     });
 }
 
-frmWatchServer* frmWatchServer::watch(ServerBrowser& browser, Program& program, QPoint at) {
-    auto* window = new frmWatchServer(WatchSources::of(browser, program));
+frmWatchServer* frmWatchServer::watch(ServerBrowser& browser, const BrowserServices& services,
+                                      QPoint at) {
+    auto* window = new frmWatchServer(WatchSources::of(browser, services));
     window->move(at);
     keepOnScreen(*window);
     window->open();

@@ -8,7 +8,7 @@
 
 namespace fennick {
 
-class Program;
+struct BrowserServices;
 class ServerBrowser;
 
 // "ServerWatcher": a small frameless window that keeps showing the
@@ -32,7 +32,8 @@ public:
     explicit frmWatchServer(WatchSources sources, QWidget* parent = nullptr);
 
     // Opens a watch window on an open browser, at the given place.
-    static frmWatchServer* watch(ServerBrowser& browser, Program& program, QPoint at);
+    static frmWatchServer* watch(ServerBrowser& browser, const BrowserServices& services,
+                                 QPoint at);
 
     // Shows the window; its frames start half a second later.
     void open();

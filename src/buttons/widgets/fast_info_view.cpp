@@ -2,7 +2,6 @@
 
 #include "buttons/fast_info.h"
 #include "buttons/fast_info_painter.h"
-#include "launch/mod_panel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,8 +9,7 @@
 
 namespace fennick {
 
-FastInfoView::FastInfoView(FastInfo& info, ModPanel& panel, QWidget* parent)
-    : QWidget(parent), info_(info), panel_(panel) {
+FastInfoView::FastInfoView(FastInfo& info, QWidget* parent) : QWidget(parent), info_(info) {
     setObjectName(QStringLiteral("picInfo"));
     setFixedSize(FastInfoPainter::kPanelSize);
     setMouseTracking(true);
@@ -28,17 +26,12 @@ FastInfoView::FastInfoView(FastInfo& info, ModPanel& panel, QWidget* parent)
             keyLine_ = -1;
         redraw(hasFocus() ? keyLine_ : -1);
     });
-    connect(&panel_, &ModPanel::fastInfoBackgroundChanged, this, [this] {
-        loadBackground();
-        redraw(-1);
-    });
-    loadBackground();
     redraw(-1);
 }
 
-void FastInfoView::loadBackground() {
-    const QString& path = panel_.fastInfoBackground();
+void FastInfoView::showBackground(const QString& path) {
     background_ = path.isEmpty() ? QImage() : QImage(path);
+    redraw(-1);
 }
 
 void FastInfoView::redraw(int highlight) {

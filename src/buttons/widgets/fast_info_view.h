@@ -6,7 +6,6 @@
 namespace fennick {
 
 class FastInfo;
-class ModPanel;
 
 // The fast-info panel (`picInfo`): the model's lines drawn by
 // FastInfoPainter over the game's background picture. The line under the
@@ -17,7 +16,10 @@ class ModPanel;
 class FastInfoView : public QWidget {
     Q_OBJECT
 public:
-    FastInfoView(FastInfo& info, ModPanel& panel, QWidget* parent = nullptr);
+    explicit FastInfoView(FastInfo& info, QWidget* parent = nullptr);
+
+    // The game's picture behind the lines; an empty path draws none.
+    void showBackground(const QString& path);
 
     // The panel as last drawn.
     const QImage& picture() const { return picture_; }
@@ -32,12 +34,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void loadBackground();
     void redraw(int highlight);
     void stepKeyLine(int step);
 
     FastInfo& info_;
-    ModPanel& panel_;
     QImage background_;
     QImage picture_;
     int highlight_ = -1;

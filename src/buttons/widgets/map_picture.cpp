@@ -1,8 +1,12 @@
 #include "buttons/widgets/map_picture.h"
 
-#include "app/program.h"
+#include "archive/level_shots.h"
 #include "archive/levelshot_drawing.h"
+#include "archive/map_titles.h"
+#include "buttons/fast_info.h"
 #include "common/fonts.h"
+#include "console/cvar_store.h"
+#include "core/game_state.h"
 
 #include <QPainter>
 
@@ -16,10 +20,12 @@ const QColor kTitle(214, 204, 190);
 
 } // namespace
 
-MapPicture::MapPicture(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+MapPicture::MapPicture(FastInfo& fastInfo, const CvarStore& cvars, const GameState& game,
+                       MapTitles& titles, LevelShots& levelShots, QWidget* parent)
+    : QWidget(parent), cvars_(cvars), game_(game), titles_(titles), levelShots_(levelShots) {
     setObjectName(QStringLiteral("picMap"));
     setFixedSize(kPictureSize.width(), kPictureSize.height() + kTitleHeight);
-    connect(&program_.fastInfo, &FastInfo::redrawRequested, this, [this](bool refresh) {
+    connect(&fastInfo, &FastInfo::redrawRequested, this, [this](bool refresh) {
         if (refresh)
             showMap();
     });
@@ -29,15 +35,15 @@ MapPicture::MapPicture(Program& program, QWidget* parent) : QWidget(parent), pro
 // The picture is looked up again when the map, the game or the mod
 // changed; a name too short to search leaves the picture as it was.
 void MapPicture::showMap() {
-    const QString map = program_.cvars.GetCvar(QStringLiteral("map"));
-    const QString key = program_.game.currentGame + QLatin1Char('\n') +
-                        program_.game.currentModKey + QLatin1Char('\n') + map;
+    const QString map = cvars_.GetCvar(QStringLiteral("map"));
+    const QString key =
+        game_.currentGame + QLatin1Char('\n') + game_.currentModKey + QLatin1Char('\n') + map;
     if (key == shown_)
         return;
     shown_ = key;
     map_ = map;
-    title_ = map.isEmpty() ? QString() : program_.mapTitle(map);
-    Levelshot shot = program_.levelShots.FindLevelshot(map);
+    title_ = map.isEmpty() ? QString() : titles_.shownTitle(map);
+    Levelshot shot = levelShots_.FindLevelshot(map);
     if (shot.outcome == Levelshot::Outcome::Found)
         picture_ = std::move(shot.picture);
     else if (shot.outcome == Levelshot::Outcome::NotFound)

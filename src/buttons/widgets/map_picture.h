@@ -5,7 +5,11 @@
 
 namespace fennick {
 
-class Program;
+class CvarStore;
+class FastInfo;
+struct GameState;
+class LevelShots;
+class MapTitles;
 
 // The main window's map picture (`picMap`): the level shot of the map the
 // cvar "map" names, stretched over the picture area, with the map's title
@@ -17,7 +21,8 @@ public:
     static constexpr QSize kPictureSize{96, 72};
     static constexpr int kTitleHeight = 30;
 
-    explicit MapPicture(Program& program, QWidget* parent = nullptr);
+    MapPicture(FastInfo& fastInfo, const CvarStore& cvars, const GameState& game, MapTitles& titles,
+               LevelShots& levelShots, QWidget* parent = nullptr);
 
     const QString& mapName() const { return map_; }
 
@@ -27,7 +32,10 @@ protected:
 private:
     void showMap();
 
-    Program& program_;
+    const CvarStore& cvars_;
+    const GameState& game_;
+    MapTitles& titles_;
+    LevelShots& levelShots_;
     QString shown_; // game, mod and map of what is shown
     QString map_;
     QString title_;

@@ -1,7 +1,8 @@
 #include "console/widgets/frm_console.h"
 
-#include "app/program.h"
 #include "common/fonts.h"
+#include "console/catalogue.h"
+#include "console/interpreter.h"
 #include "console/name_completion.h"
 #include "ui/button_keys.h"
 #include "ui/window_placement.h"
@@ -41,7 +42,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 
 } // namespace
 
-frmConsole::frmConsole(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+frmConsole::frmConsole(const CoreServices& core, Interpreter& interpreter,
+                       const Catalogue& catalogue, QWidget* parent)
+    : QWidget(parent), core_(core), interpreter_(interpreter), catalogue_(catalogue) {
     setObjectName(QStringLiteral("frmConsole"));
     setWindowTitle(QStringLiteral("Fennick Console"));
     resize(561, 370);
@@ -50,13 +53,13 @@ frmConsole::frmConsole(Program& program, QWidget* parent) : QWidget(parent), pro
     ButtonKeys::closeOnEscape(*this); // as "Hide"
 
     // Everything printed before the window existed comes first.
-    for (const QString& line : program_.console.lines())
+    for (const QString& line : core_.console.lines())
         outputList_->addItem(line);
     if (outputList_->count() > 0)
         outputList_->setCurrentRow(outputList_->count() - 1);
 
-    connect(&program_.console, &ConsoleLog::linePrinted, this, &frmConsole::appendLine);
-    connect(&program_.preview, &LaunchPreview::changed, this, &frmConsole::showPreview);
+    connect(&core_.console, &ConsoleLog::linePrinted, this, &frmConsole::appendLine);
+    connect(&core_.preview, &LaunchPreview::changed, this, &frmConsole::showPreview);
     connect(hideButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
@@ -99,13 +102,13 @@ void frmConsole::appendLine(const QString& text) {
 
 void frmConsole::showPreview() {
     scriptList_->clear();
-    scriptList_->addItems(program_.preview.scriptLines);
+    scriptList_->addItems(core_.preview.scriptLines);
     // Where the script goes, and why when it is the engine's per-user folder.
-    scriptList_->setToolTip(QStringList{program_.preview.scriptPath, program_.preview.scriptNote}
+    scriptList_->setToolTip(QStringList{core_.preview.scriptPath, core_.preview.scriptNote}
                                 .join(QLatin1Char('\n'))
                                 .trimmed());
-    makeTimeLabel_->setText(program_.preview.makeTimeText);
-    setCommandLineText(program_.preview.commandLine);
+    makeTimeLabel_->setText(core_.preview.makeTimeText);
+    setCommandLineText(core_.preview.commandLine);
 }
 
 // The command line is usually longer than its label; the tooltip shows all.
@@ -116,19 +119,19 @@ void frmConsole::setCommandLineText(const QString& text) {
 
 void frmConsole::executeInput() {
     const QString line = input_->text();
-    program_.interpreter.ExecuteLine(line, true);
+    interpreter_.ExecuteLine(line, true);
     input_->clear();
 }
 
 void frmConsole::completeInput() {
     const CompletionResult result =
-        completeName(program_.catalogue, program_.game.currentGame, input_->text());
+        completeName(catalogue_, core_.game.currentGame, input_->text());
     if (result.printed.isEmpty())
         return;
     input_->setText(result.input);
     input_->setCursorPosition(int(result.input.size()));
     for (const QString& line : result.printed)
-        program_.console.ConsolePrint(line);
+        core_.console.ConsolePrint(line);
 }
 
 bool frmConsole::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/core_services.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,7 +11,8 @@ class QPushButton;
 
 namespace fennick {
 
-class Program;
+class Catalogue;
+class Interpreter;
 
 // The console window: the start-up script being generated (List2), the
 // console output (List1), an input line for the command language (Text1)
@@ -17,7 +20,9 @@ class Program;
 class frmConsole : public QWidget {
     Q_OBJECT
 public:
-    explicit frmConsole(Program& program, QWidget* parent = nullptr);
+    // Typed lines go to `interpreter`; F1 completes names of `catalogue`.
+    frmConsole(const CoreServices& core, Interpreter& interpreter, const Catalogue& catalogue,
+               QWidget* parent = nullptr);
 
     // The load time of the last custom window, shown bottom left.
     void setWindowLoadTime(const QString& text);
@@ -35,7 +40,9 @@ private:
     void executeInput();
     void completeInput();
 
-    Program& program_;
+    CoreServices core_;
+    Interpreter& interpreter_;
+    const Catalogue& catalogue_;
     QListWidget* scriptList_ = nullptr;
     QListWidget* outputList_ = nullptr;
     QLineEdit* input_ = nullptr;

@@ -1,40 +1,40 @@
 #include "customwin/widgets/add_on_windows.h"
 
-#include "app/program.h"
 #include "common/number_text.h"
+#include "console/cvar_store.h"
 #include "console/widgets/frm_console.h"
 #include "customwin/form_loading.h"
 #include "ui/window_placement.h"
 
 namespace fennick {
 
-AddOnWindows::AddOnWindows(Program& program, frmConsole& console)
-    : program_(program), console_(console) {
+AddOnWindows::AddOnWindows(const FormServices& services, frmConsole& console)
+    : services_(services), console_(console) {
     owner_.setObjectName(QStringLiteral("addOnOwner"));
 }
 
 void AddOnWindows::initialize() {
-    program_.console.ConsolePrint(QStringLiteral("Custom windows initialized."));
+    services_.console.ConsolePrint(QStringLiteral("Custom windows initialized."));
 }
 
 fkAddOn* AddOnWindows::LoadForm(const QString& path) {
-    const double started = program_.clock.secondsSinceMidnight();
+    const double started = services_.clock.secondsSinceMidnight();
     // No bound control is refreshed while the window is half built. A file
     // that cannot be read opens no window; the console says why.
-    program_.cvars.suspendRefresh();
-    const std::optional<FormModel> model = loadFormModel(program_, path);
+    services_.cvars.suspendRefresh();
+    const std::optional<FormModel> model = loadFormModel(services_, path);
     if (!model) {
-        program_.cvars.resumeRefresh();
+        services_.cvars.resumeRefresh();
         return nullptr;
     }
-    auto* window = new fkAddOn(program_, &owner_);
+    auto* window = new fkAddOn(services_, &owner_);
     windows_.append(window);
     window->build(*model);
-    program_.cvars.resumeRefresh();
+    services_.cvars.resumeRefresh();
     showPlaced(*window, anchor_, WindowPlace::Beside);
-    program_.cvars.RefreshBoundControls();
+    services_.cvars.RefreshBoundControls();
     console_.setWindowLoadTime(QStringLiteral("LoadForm : ") +
-                               formatSeconds(program_.clock.elapsedSince(started)) +
+                               formatSeconds(services_.clock.elapsedSince(started)) +
                                QStringLiteral(" seconds"));
     return window;
 }

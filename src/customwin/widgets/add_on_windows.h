@@ -1,5 +1,6 @@
 #pragma once
 
+#include "customwin/form_services.h"
 #include "customwin/widgets/fk_add_on.h"
 
 #include <QList>
@@ -9,7 +10,6 @@
 
 namespace fennick {
 
-class Program;
 class frmConsole;
 
 // The open add-on windows of the desktop program. `LoadForm` builds a new
@@ -19,7 +19,7 @@ class frmConsole;
 // the latest.
 class AddOnWindows {
 public:
-    AddOnWindows(Program& program, frmConsole& console);
+    AddOnWindows(const FormServices& services, frmConsole& console);
 
     // The start-up step of the custom windows.
     void initialize();
@@ -39,7 +39,7 @@ public:
     void setAnchor(QWidget* window) { anchor_ = window; }
 
 private:
-    Program& program_;
+    FormServices services_;
     frmConsole& console_;
     QWidget owner_; // never shown: the parent that deletes leftover windows
     QList<QPointer<fkAddOn>> windows_;

@@ -1,14 +1,16 @@
 #include "customwin/widgets/bot_window_trigger.h"
 
-#include "app/program.h"
+#include "core/ui_host.h"
+#include "platform/file_system.h"
 
 #include <QAction>
 #include <QWidget>
 
 namespace fennick {
 
-BotWindowTrigger::BotWindowTrigger(Program& program, QWidget& mainWindow)
-    : QObject(&mainWindow), program_(program) {
+BotWindowTrigger::BotWindowTrigger(UiHost& ui, const QString& programFolder, QWidget& mainWindow)
+    : QObject(&mainWindow), ui_(ui),
+      formPath_(platform::joinPath(programFolder, QLatin1String(kFormFile))) {
     setObjectName(QStringLiteral("botWindowTrigger"));
     action_ = new QAction(QStringLiteral("Quake III &Bots..."), &mainWindow);
     action_->setObjectName(QStringLiteral("mnuBotWindow"));
@@ -18,8 +20,7 @@ BotWindowTrigger::BotWindowTrigger(Program& program, QWidget& mainWindow)
     mainWindow.addAction(action_);
     // The main window lists its actions when right-clicked.
     mainWindow.setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(action_, &QAction::triggered, this,
-            [this] { program_.ui.loadForm(program_.programPath(QLatin1String(kFormFile))); });
+    connect(action_, &QAction::triggered, this, [this] { ui_.loadForm(formPath_); });
 }
 
 } // namespace fennick

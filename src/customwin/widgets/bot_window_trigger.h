@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QAction;
 class QWidget;
 
 namespace fennick {
 
-class Program;
+class UiHost;
 
 // How the user opens the Quake III bot window from the main window: an
 // entry of the main window's context menu (right click) and the keyboard
@@ -18,12 +19,14 @@ class BotWindowTrigger : public QObject {
 public:
     static constexpr const char* kFormFile = "forms\\q3_quake3_bot.frm";
 
-    BotWindowTrigger(Program& program, QWidget& mainWindow);
+    // `programFolder` holds the form; `ui` opens it.
+    BotWindowTrigger(UiHost& ui, const QString& programFolder, QWidget& mainWindow);
 
     QAction* action() const { return action_; }
 
 private:
-    Program& program_;
+    UiHost& ui_;
+    const QString formPath_;
     QAction* action_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "customwin/widgets/fk_add_on.h"
 
-#include "app/program.h"
+#include "console/interpreter.h"
+#include "core/game_state.h"
 #include "customwin/form_fonts.h"
 #include "customwin/widgets/add_on_controls.h"
 #include "customwin/widgets/add_on_look.h"
@@ -31,9 +32,9 @@ QScreen* screenOf(const QWidget& widget) {
 
 } // namespace
 
-fkAddOn::fkAddOn(Program& program, QWidget* owner)
-    : QWidget(owner, Qt::Window), program_(program),
-      binding_(program.cvars, program.enums, program.game.currentGame) {
+fkAddOn::fkAddOn(const FormServices& services, QWidget* owner)
+    : QWidget(owner, Qt::Window), interpreter_(services.interpreter),
+      binding_(services.cvars, services.enums, services.game.currentGame) {
     setObjectName(QStringLiteral("fkAddOn"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FormModel::kDefaultCaption);
@@ -126,7 +127,7 @@ void fkAddOn::connectButton(QWidget* widget, const QString& action) {
 }
 
 void fkAddOn::execute(const QString& line, bool echo) {
-    program_.interpreter.ExecuteLine(line, echo);
+    interpreter_.ExecuteLine(line, echo);
 }
 
 void fkAddOn::RefreshBoundControls() {

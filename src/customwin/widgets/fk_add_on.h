@@ -2,6 +2,7 @@
 
 #include "customwin/form_binding.h"
 #include "customwin/form_model.h"
+#include "customwin/form_services.h"
 #include "customwin/twips.h"
 
 #include <QPointer>
@@ -9,8 +10,6 @@
 #include <QWidget>
 
 namespace fennick {
-
-class Program;
 
 // The add-on window: a custom window built from a form description. Its
 // controls whose tag names a cvar are bound to it both ways: refreshing
@@ -25,7 +24,7 @@ public:
 
     // `owner` keeps the window alive no longer than itself; the window is a
     // top-level window of its own.
-    explicit fkAddOn(Program& program, QWidget* owner = nullptr);
+    explicit fkAddOn(const FormServices& services, QWidget* owner = nullptr);
 
     // Builds the description's controls and takes its caption, size and
     // place (twips turned into pixels of this screen).
@@ -56,7 +55,7 @@ private:
     void showValue(const BoundControl& bound);
     void execute(const QString& line, bool echo);
 
-    Program& program_;
+    Interpreter& interpreter_;
     FormBinding binding_;
     TwipScale scale_;
     QVector<BoundControl> bound_;

@@ -4,7 +4,9 @@
 
 namespace fennick {
 
-class Program;
+class GameLauncher;
+class LaunchPreview;
+class StatusLine;
 
 // "Launch Quake" (`Command1`): a click launches the game; the pointer over
 // it shows the command line the launch would run in the status line.
@@ -14,13 +16,17 @@ public:
     // How long the command line stays in the status line.
     static constexpr int kPreviewSeconds = 2;
 
-    explicit LaunchButton(Program& program, QWidget* parent = nullptr);
+    // Pointing at the button shows the previewed command line in the status line.
+    LaunchButton(GameLauncher& launcher, StatusLine& status, const LaunchPreview& preview,
+                 QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    Program& program_;
+    GameLauncher& launcher_;
+    StatusLine& status_;
+    const LaunchPreview& preview_;
 };
 
 } // namespace fennick

@@ -1,6 +1,7 @@
 #include "launch/widgets/mod_panel_view.h"
 
-#include "app/program.h"
+#include "launch/mod_list.h"
+#include "launch/mod_panel.h"
 #include "launch/widgets/mod_list_icons.h"
 #include "launch/widgets/panel_look.h"
 #include "launch/widgets/picture_box.h"
@@ -27,7 +28,8 @@ const QRect kIconRect(456, 58, 36, 36);
 
 } // namespace
 
-ModPanelView::ModPanelView(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+ModPanelView::ModPanelView(ModList& mods, ModPanel& panel, QWidget* parent)
+    : QWidget(parent), mods_(mods), panel_(panel) {
     setObjectName(QStringLiteral("modPanel"));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
@@ -36,7 +38,7 @@ ModPanelView::ModPanelView(Program& program, QWidget* parent) : QWidget(parent),
     connectModel();
     connectCombo();
 
-    showSelection(program_.panel.selectedRow());
+    showSelection(panel_.selectedRow());
     showDescription();
     showConfigurations();
     showDocuments();
@@ -52,7 +54,7 @@ void ModPanelView::buildList() {
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* icons = new ModListIcons(list_);
-    icons->setSourceModel(&program_.mods);
+    icons->setSourceModel(&mods_);
     list_->setModel(icons);
     list_->viewport()->installEventFilter(this);
 
@@ -61,11 +63,11 @@ void ModPanelView::buildList() {
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!syncing_ && current.isValid())
-                    program_.panel.SelectMod(current.row());
+                    panel_.SelectMod(current.row());
             });
     connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) {
         if (index.row() == currentBeforePress_)
-            program_.panel.SelectMod(index.row());
+            panel_.SelectMod(index.row());
     });
 }
 
@@ -74,7 +76,7 @@ void ModPanelView::buildFields() {
     description_->setObjectName(QStringLiteral("Text1"));
     description_->setGeometry(kDescriptionRect);
     description_->setToolTip(tr("Mod description, saved with the configuration"));
-    connect(description_, &QLineEdit::textEdited, &program_.panel, &ModPanel::setDescription);
+    connect(description_, &QLineEdit::textEdited, &panel_, &ModPanel::setDescription);
 
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo1"));
@@ -92,23 +94,22 @@ void ModPanelView::buildFields() {
     files_->setToolTip(tr("The mod's documents: double-click to open"));
     connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (item)
-            program_.panel.openDocument(item->text());
+            panel_.openDocument(item->text());
     });
 
     icon_ = new PictureBox(this);
     icon_->setObjectName(QStringLiteral("picIco"));
     icon_->setGeometry(kIconRect);
     icon_->setToolTip(tr("Mod icon: click for another"));
-    connect(icon_, &PictureBox::clicked, &program_.panel, &ModPanel::pickIcon);
+    connect(icon_, &PictureBox::clicked, &panel_, &ModPanel::pickIcon);
 }
 
 void ModPanelView::connectModel() {
-    ModPanel& panel = program_.panel;
-    connect(&panel, &ModPanel::selectedRowChanged, this, &ModPanelView::showSelection);
-    connect(&panel, &ModPanel::descriptionChanged, this, &ModPanelView::showDescription);
-    connect(&panel, &ModPanel::configurationsChanged, this, &ModPanelView::showConfigurations);
-    connect(&panel, &ModPanel::documentsChanged, this, &ModPanelView::showDocuments);
-    connect(&panel, &ModPanel::iconChanged, this, &ModPanelView::showIcon);
+    connect(&panel_, &ModPanel::selectedRowChanged, this, &ModPanelView::showSelection);
+    connect(&panel_, &ModPanel::descriptionChanged, this, &ModPanelView::showDescription);
+    connect(&panel_, &ModPanel::configurationsChanged, this, &ModPanelView::showConfigurations);
+    connect(&panel_, &ModPanel::documentsChanged, this, &ModPanelView::showDocuments);
+    connect(&panel_, &ModPanel::iconChanged, this, &ModPanelView::showIcon);
 }
 
 // A pick from the list loads that configuration. A typed name is taken at
@@ -118,17 +119,17 @@ void ModPanelView::connectModel() {
 void ModPanelView::connectCombo() {
     connect(combo_, &QComboBox::activated, this, [this] {
         typedPending_ = false;
-        program_.panel.configurationChosen(combo_->currentText());
+        panel_.configurationChosen(combo_->currentText());
     });
     connect(combo_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         typedPending_ = true;
-        program_.panel.configurationTyped(text);
+        panel_.configurationTyped(text);
     });
     connect(combo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (!typedPending_)
             return;
         typedPending_ = false;
-        program_.panel.configurationChosen(combo_->currentText());
+        panel_.configurationChosen(combo_->currentText());
     });
 }
 
@@ -150,31 +151,31 @@ void ModPanelView::showSelection(int row) {
 }
 
 void ModPanelView::showDescription() {
-    description_->setText(program_.panel.description());
+    description_->setText(panel_.description());
     description_->setCursorPosition(0);
-    description_->setEnabled(program_.panel.descriptionEnabled());
+    description_->setEnabled(panel_.descriptionEnabled());
 }
 
 void ModPanelView::showConfigurations() {
     QScopedValueRollback<bool> guard(syncing_, true);
     combo_->clear();
-    combo_->addItems(program_.panel.configurations());
-    const int entry = combo_->findText(program_.panel.configurationText(), Qt::MatchExactly);
+    combo_->addItems(panel_.configurations());
+    const int entry = combo_->findText(panel_.configurationText(), Qt::MatchExactly);
     if (entry >= 0)
         combo_->setCurrentIndex(entry);
-    combo_->setEditText(program_.panel.configurationText());
+    combo_->setEditText(panel_.configurationText());
 }
 
 void ModPanelView::showDocuments() {
     files_->clear();
-    files_->addItems(program_.panel.documentFiles());
+    files_->addItems(panel_.documentFiles());
 }
 
 // The mod's icon, else the window's own icon, else a drawn folder.
 void ModPanelView::showIcon() {
     QPixmap picture;
-    if (!program_.panel.iconPath().isEmpty())
-        picture = QIcon(program_.panel.iconPath()).pixmap(kIconSize, kIconSize);
+    if (!panel_.iconPath().isEmpty())
+        picture = QIcon(panel_.iconPath()).pixmap(kIconSize, kIconSize);
     if (picture.isNull())
         picture = window()->windowIcon().pixmap(kIconSize, kIconSize);
     if (picture.isNull())

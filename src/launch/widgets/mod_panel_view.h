@@ -9,7 +9,8 @@ class QListWidget;
 
 namespace fennick {
 
-class Program;
+class ModList;
+class ModPanel;
 class PictureBox;
 
 // The main window's mod and configuration panel: the mod list
@@ -23,7 +24,7 @@ public:
     static constexpr int kWidth = 500;
     static constexpr int kHeight = 168;
 
-    explicit ModPanelView(Program& program, QWidget* parent = nullptr);
+    ModPanelView(ModList& mods, ModPanel& panel, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +41,8 @@ private:
     void showDocuments();
     void showIcon();
 
-    Program& program_;
+    ModList& mods_;
+    ModPanel& panel_;
     QListView* list_ = nullptr;
     QLineEdit* description_ = nullptr;
     QComboBox* combo_ = nullptr;

@@ -1,6 +1,6 @@
 #include "launch/widgets/video_controls.h"
 
-#include "app/program.h"
+#include "launch/video_settings.h"
 #include "launch/widgets/panel_look.h"
 #include "launch/widgets/picture_box.h"
 
@@ -17,8 +17,8 @@ const QRect kPictureRect(QPoint(192, 2), PanelLook::kRendererSize);
 
 } // namespace
 
-VideoControls::VideoControls(Program& program, QWidget* parent)
-    : QWidget(parent), program_(program) {
+VideoControls::VideoControls(VideoSettings& video, QWidget* parent)
+    : QWidget(parent), video_(video) {
     setObjectName(QStringLiteral("videoControls"));
     setFixedSize(kWidth, kHeight);
 
@@ -36,13 +36,12 @@ VideoControls::VideoControls(Program& program, QWidget* parent)
     picture_->setGeometry(kPictureRect);
     picture_->setToolTip(tr("Renderer: click to switch Quake II between software and OpenGL"));
 
-    VideoSettings& video = program_.video;
     connect(&video, &VideoSettings::entriesChanged, this, &VideoControls::showEntries);
     connect(&video, &VideoSettings::selectorTextChanged, this, &VideoControls::showText);
     connect(&video, &VideoSettings::rendererPictureChanged, this, &VideoControls::showPicture);
     connect(selector_, &QComboBox::textActivated, this, [this](const QString& text) {
         if (!syncing_)
-            program_.video.selectorChanged(text);
+            video_.selectorChanged(text);
     });
     connect(selector_->lineEdit(), &QLineEdit::editingFinished, this,
             &VideoControls::selectorEdited);
@@ -56,8 +55,8 @@ VideoControls::VideoControls(Program& program, QWidget* parent)
 void VideoControls::showEntries() {
     QScopedValueRollback<bool> guard(syncing_, true);
     selector_->clear();
-    selector_->addItems(program_.video.entries());
-    selector_->setEditText(program_.video.selectorText());
+    selector_->addItems(video_.entries());
+    selector_->setEditText(video_.selectorText());
 }
 
 void VideoControls::showText(const QString& text) {
@@ -74,12 +73,12 @@ void VideoControls::selectorEdited() {
     if (syncing_)
         return;
     const QString text = selector_->currentText();
-    if (text != program_.video.selectorText())
-        program_.video.selectorChanged(text);
+    if (text != video_.selectorText())
+        video_.selectorChanged(text);
 }
 
 void VideoControls::showPicture() {
-    const QImage image = PanelLook::rendererImage(program_.video.rendererPicture());
+    const QImage image = PanelLook::rendererImage(video_.rendererPicture());
     picture_->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 }
 

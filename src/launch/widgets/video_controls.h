@@ -6,7 +6,7 @@ class QComboBox;
 
 namespace fennick {
 
-class Program;
+class VideoSettings;
 class PictureBox;
 
 // The main window's video controls: the resolution selector
@@ -19,7 +19,7 @@ public:
     static constexpr int kWidth = 252;
     static constexpr int kHeight = 28;
 
-    explicit VideoControls(Program& program, QWidget* parent = nullptr);
+    explicit VideoControls(VideoSettings& video, QWidget* parent = nullptr);
 
 private:
     void showEntries();
@@ -27,7 +27,7 @@ private:
     void showPicture();
     void selectorEdited();
 
-    Program& program_;
+    VideoSettings& video_;
     QComboBox* selector_ = nullptr;
     PictureBox* picture_ = nullptr;
     // True while the selector is being set from the model.

@@ -1,6 +1,5 @@
 #include "maps/widgets/frm_map_browser.h"
 
-#include "app/program.h"
 #include "common/shown_text.h"
 #include "maps/map_browser.h"
 #include "maps/widgets/levelshot_view.h"
@@ -60,8 +59,8 @@ QStyle::StandardPixmap pictureOf(int image) {
 
 } // namespace
 
-frmMapBrowser::frmMapBrowser(Program& program, QWidget* parent)
-    : QWidget(parent), program_(program), browser_(std::make_unique<MapBrowser>(program)) {
+frmMapBrowser::frmMapBrowser(const BrowserServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), browser_(std::make_unique<MapBrowser>(services)) {
     setObjectName(QStringLiteral("frmMapBrowser"));
     setWindowTitle(QStringLiteral("Fennick Map Browser"));
     resize(760, 560);
@@ -92,7 +91,7 @@ frmMapBrowser::frmMapBrowser(Program& program, QWidget* parent)
     ButtonKeys::closeOnEscape(*this); // Escape is Cancel
 
     connectModel();
-    place_ = std::make_unique<BrowserPlaceKeeper>(program_.ini, FennickIni::kMapBrowser, *this,
+    place_ = std::make_unique<BrowserPlaceKeeper>(services_.ini, FennickIni::kMapBrowser, *this,
                                                   *splitter);
     const QString sortKey = place_->restore();
     browser_->rememberSort(MapRows::ColumnIndex(sortKey), place_->sortOrder());

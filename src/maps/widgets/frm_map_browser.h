@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/browser_services.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -18,7 +20,6 @@ namespace fennick {
 class BrowserPlaceKeeper;
 class LevelshotView;
 class MapBrowser;
-class Program;
 
 // "Fennick Map Browser": the tree of games and groups, the maps of the
 // chosen group, the chosen map's name, title and level shot, the group box
@@ -28,7 +29,7 @@ class Program;
 class frmMapBrowser : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMapBrowser(Program& program, QWidget* parent = nullptr);
+    explicit frmMapBrowser(const BrowserServices& services, QWidget* parent = nullptr);
     ~frmMapBrowser() override;
 
     MapBrowser& browser() { return *browser_; }
@@ -52,7 +53,7 @@ private:
     int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
 
-    Program& program_;
+    BrowserServices services_;
     std::unique_ptr<MapBrowser> browser_;
     QTreeWidget* tree_ = nullptr;
     QLabel* caption_ = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/program.h"
+#include "app/widgets/desktop_ui.h"
 #include "platform/clock.h"
 #include "support/temp_program.h"
-#include "ui/desktop_ui.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/desktop_program.h"
 
+#include "buttons/widgets/fast_info_view.h"
 #include "launch/widgets/launch_button.h"
 #include "platform/text_file.h"
 #include "support/fake_engines.h"
@@ -24,6 +25,8 @@ TEST(DesktopProgram, StartsOnTheStoredGameAndSavesWhenTheMainWindowCloses) {
         platform::writeTextLines(folder.filePath("config.cfg"),
                                  {"\"\",0", "\"\",0", QStringLiteral("\"%1\",0").arg(gameDir),
                                   "\"41\"", "\"10\"", "\"5\"", "\"Software\"", "0,\"\"", "0"}));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/InfoBackQ3.gif"),
+                            folder.filePath("InfoBackQ3.gif")));
 
     platform::ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
     DesktopProgram desktop(folder.path(), &clock);
@@ -35,6 +38,11 @@ TEST(DesktopProgram, StartsOnTheStoredGameAndSavesWhenTheMainWindowCloses) {
     EXPECT_TRUE(desktop.mainWindow().isVisible());
     EXPECT_FALSE(desktop.setupDialog().isVisible());
     EXPECT_TRUE(program.console.lines().contains("=== Fennick"));
+    // The fast-info panel is drawn over the game's picture.
+    auto* info = desktop.mainWindow().findChild<FastInfoView*>("picInfo");
+    const QImage shown = info->picture();
+    info->showBackground(QString());
+    EXPECT_NE(info->picture(), shown);
     // The console window shows what start-up printed before anyone opened it.
     program.interpreter.ExecuteLine("openconsole", false);
     EXPECT_TRUE(desktop.consoleWindow().isVisible());

@@ -33,7 +33,7 @@ protected:
 
     test::DesktopFixture fixture;
     Program& program = *fixture.program;
-    frmConsole console{program};
+    frmConsole console{program.core, program.interpreter, program.catalogue};
     frmSetup setup{program.settings};
     Form1 form{program, setup};
 };

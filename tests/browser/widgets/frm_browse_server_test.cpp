@@ -56,7 +56,7 @@ protected:
         ini.close();
         program.ini.load();
         program.game.currentGame = QStringLiteral("quake3");
-        window = new frmBrowseServer(program);
+        window = new frmBrowseServer(program.browserServices());
         window->show();
         // Opening refreshes the Recent group: the servers give their names.
         EXPECT_TRUE(QTest::qWaitFor(
@@ -266,7 +266,7 @@ TEST_F(BrowseServerTest, FiltersNarrowTheListAndFindPlayerChoosesTheirServer) {
     // The filters are kept in fennick.ini and come back with the window.
     window->close();
     QTest::qWait(10);
-    window = new frmBrowseServer(program);
+    window = new frmBrowseServer(program.browserServices());
     EXPECT_TRUE(child<QCheckBox>("chkHideFull")->isChecked());
     QTRY_COMPARE(child<QLabel>("Label6")->text(), QStringLiteral("2 of 3 servers (filtered)"));
 }

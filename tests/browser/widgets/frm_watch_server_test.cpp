@@ -28,7 +28,7 @@ protected:
         file.close();
         program.game.currentGame = QStringLiteral("quake3");
         program.settings.updateFrequency = QStringLiteral("3600"); // asked once, at opening
-        browser = new frmBrowseServer(program);
+        browser = new frmBrowseServer(program.browserServices());
         browser->show();
         browser->browser().rowClicked(0);
         QTest::mouseDClick(browser->findChild<QWidget*>(QStringLiteral("picServerInfo")),

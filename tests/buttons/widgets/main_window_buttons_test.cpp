@@ -89,7 +89,7 @@ TEST_F(MainWindowButtonsTest, ClosingTheWindowDuringABuildIsHarmless) {
 }
 
 TEST_F(MainWindowButtonsTest, FastInfoLinesLightUpAndAnswerClicks) {
-    FastInfoView view(program.fastInfo, program.panel);
+    FastInfoView view(program.fastInfo);
     view.show();
     program.run(QStringLiteral("set fraglimit 20"));
     const FastInfoEntry entry = program.fastInfo.entries().value(0);
@@ -129,7 +129,8 @@ TEST_F(MainWindowButtonsTest, TheMapShowsItsTitleAndLevelShot) {
           R"("quake3","map",0,0,0,0,"\caption\Map: %m\category\Game","")");
     program.loadCatalogue();
     program.settings.setQuake3Dir(fixture.path(QStringLiteral("q3")));
-    MapPicture picture(program);
+    MapPicture picture(program.fastInfo, program.cvars, program.game, program.mapTitles,
+                       program.levelShots);
     picture.show();
     program.run(QStringLiteral("map q3dm17"));
     EXPECT_EQ(program.fastInfo.entries().value(0).caption, QStringLiteral("Map: The Longest Yard"));

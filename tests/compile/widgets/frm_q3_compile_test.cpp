@@ -1,9 +1,9 @@
 #include "compile/fake_tools.h"
 #include "compile/widgets/frm_q3_compile.h"
 
-#include "app/console_log.h"
 #include "app/widgets/desktop_program.h"
 #include "compile/map_compiler.h"
+#include "core/console_log.h"
 #include "launch/widgets/launch_button.h"
 #include "platform/process_launcher.h"
 #include "platform/system_lookup.h"

@@ -23,7 +23,7 @@ protected:
     ConsoleWindowTest() {
         program.console.ConsolePrint("=== Fennick");
         program.console.ConsolePrint("early line");
-        window = std::make_unique<frmConsole>(program);
+        window = std::make_unique<frmConsole>(program.core, program.interpreter, program.catalogue);
         fixture.ui.attach(program.console, window.get());
         program.game.currentGame = "quake3";
         program.catalogue.loadText(

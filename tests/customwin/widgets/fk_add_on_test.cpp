@@ -110,8 +110,8 @@ protected:
 
     test::DesktopFixture fixture;
     Program& program = *fixture.program;
-    frmConsole console{program};
-    AddOnWindows windows{program, console};
+    frmConsole console{program.core, program.interpreter, program.catalogue};
+    AddOnWindows windows{program.formServices(), console};
 };
 
 TEST_F(AddOnWindowTest, TheWindowLooksAsDescribed) {

@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         LaunchFixture::SetUp();
         Program& p = program();
-        p.videoHook = [&p](const QString& name, const QString& value) {
+        p.interpreter.videoHook = [&p](const QString& name, const QString& value) {
             p.video.VideoCvarChanged(name, value);
         };
         temp.writeFile("config/q3_general.cfg", {"set com_hunkmegs 256"});
@@ -41,10 +41,10 @@ protected:
             platform::FixedDisplayModes({{800, 600, 32}, {1024, 768, 32}}, 1024));
 
         window.resize(ModPanelView::kWidth, ModPanelView::kHeight + 40);
-        new ModPanelView(p, &window);
-        auto* video = new VideoControls(p, &window);
+        new ModPanelView(p.mods, p.panel, &window);
+        auto* video = new VideoControls(p.video, &window);
         video->move(0, ModPanelView::kHeight);
-        auto* launch = new LaunchButton(p, &window);
+        auto* launch = new LaunchButton(p.launcher, p.status, p.preview, &window);
         launch->setGeometry(380, ModPanelView::kHeight, 112, 26);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

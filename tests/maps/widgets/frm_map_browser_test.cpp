@@ -38,7 +38,7 @@ protected:
         program.settings.showMapFiles = true;
         program.game.currentGame = QStringLiteral("quake3");
         program.game.currentModKey = QStringLiteral("quake3");
-        window = new frmMapBrowser(program);
+        window = new frmMapBrowser(program.browserServices());
         window->show();
     }
     ~MapBrowserWindowTest() override { delete window.data(); }
@@ -152,7 +152,7 @@ TEST_F(MapBrowserWindowTest, AReopenedWindowKeepsItsPlaceSizesAndSort) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    window = new frmMapBrowser(program);
+    window = new frmMapBrowser(program.browserServices());
     window->show();
     EXPECT_EQ(window->geometry(), geometry);
     EXPECT_EQ(window->findChild<QSplitter*>()->sizes(), sizes);

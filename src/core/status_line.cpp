@@ -1,4 +1,4 @@
-#include "app/status_line.h"
+#include "core/status_line.h"
 
 #include <cmath>
 

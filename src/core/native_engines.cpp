@@ -1,4 +1,4 @@
-#include "app/native_engines.h"
+#include "core/native_engines.h"
 
 #include "common/game_ids.h"
 

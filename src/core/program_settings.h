@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/game_install.h"
-#include "app/game_state.h"
+#include "core/game_install.h"
+#include "core/game_state.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui_host.h"
+#include "core/ui_host.h"
 
 #include <QPointer>
 #include <QWidget>

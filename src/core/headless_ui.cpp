@@ -1,4 +1,4 @@
-#include "app/headless_ui.h"
+#include "core/headless_ui.h"
 
 namespace fennick {
 
@@ -22,13 +22,10 @@ void HeadlessUi::openServerBrowser() {
 
 void HeadlessUi::loadForm(const QString& path) {
     const QString opening = QStringLiteral("would open the custom window ") + path;
-    if (!program_) {
+    if (!forms_) {
         report(opening);
-    } else if (forms_.LoadForm(*program_, path)) {
-        const FormModel& model = forms_.forms().last().model;
-        report(opening + QStringLiteral(" (\"%1\", %2 controls)")
-                             .arg(model.caption())
-                             .arg(model.controls.size()));
+    } else if (const std::optional<QString> held = forms_->open(path)) {
+        report(opening + QStringLiteral(" (") + *held + QLatin1Char(')'));
     } else {
         report(opening + QStringLiteral(", but it cannot be loaded"));
     }
@@ -36,8 +33,8 @@ void HeadlessUi::loadForm(const QString& path) {
 
 void HeadlessUi::refreshBoundControls() {
     ++refreshCount_;
-    if (program_)
-        forms_.RefreshBoundControls(*program_);
+    if (forms_)
+        forms_->refresh();
 }
 
 } // namespace fennick

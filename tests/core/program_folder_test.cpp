@@ -1,5 +1,5 @@
-#include "app/program_folder.h"
-#include "app/shipped_files.h"
+#include "core/program_folder.h"
+#include "core/shipped_files.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 

@@ -1,4 +1,4 @@
-#include "app/fennick_ini.h"
+#include "core/fennick_ini.h"
 
 #include "common/game_ids.h"
 

@@ -1,8 +1,8 @@
-#include "app/game_install.h"
+#include "core/game_install.h"
 
-#include "app/native_engines.h"
 #include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/launch_rules.h"
+#include "core/native_engines.h"
 #include "platform/file_system.h"
 #include "platform/system_lookup.h"
 

@@ -1,6 +1,6 @@
-#include "ui/desktop_ui.h"
+#include "app/widgets/desktop_ui.h"
 
-#include "app/console_log.h"
+#include "core/console_log.h"
 #include "customwin/widgets/add_on_windows.h"
 #include "ui/window_placement.h"
 

@@ -1,6 +1,6 @@
-#include "app/program_folder.h"
+#include "core/program_folder.h"
 
-#include "app/shipped_files.h"
+#include "core/shipped_files.h"
 #include "platform/file_system.h"
 
 #include <QCoreApplication>
@@ -47,6 +47,17 @@ ProgramFolderChoice userFolderFilledFrom(const QString& shipped, const QString& 
 }
 
 } // namespace
+
+QString programFolderOption() {
+    return QStringLiteral("--program-folder");
+}
+
+QStringList programFolderDefaultLines() {
+    return {QStringLiteral("(default: the folder of this executable when"),
+            QStringLiteral("it holds cmds.lst, as a build or unpacked copy"),
+            QStringLiteral("does; for an installed copy your data folder,"),
+            QStringLiteral("~/.local/share/fennick)")};
+}
 
 ProgramFolderChoice resolveProgramFolder(const ProgramFolderPlaces& places) {
     ProgramFolderChoice choice;

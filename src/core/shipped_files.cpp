@@ -1,4 +1,4 @@
-#include "app/shipped_files.h"
+#include "core/shipped_files.h"
 
 #include "common/record_reader.h"
 #include "platform/file_system.h"

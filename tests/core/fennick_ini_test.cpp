@@ -1,6 +1,6 @@
-#include "app/fennick_ini.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "core/fennick_ini.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
 

@@ -19,6 +19,16 @@ bool modeMatches(qint16 mask, double mp);
 // the start-up script.
 bool isOwnRecord(const QString& name);
 
+// A value is quoted when a space follows its first character (a value
+// whose only space leads it reads back unquoted, any other needs quotes) or
+// when it holds a ";", so a game reading the line never starts a command
+// inside the value.
+bool needsQuotes(const QString& value);
+
+// Appends a value as one word of a saved or script line: in double quotes
+// when needed, a double quote inside it written as an apostrophe.
+void appendValueWord(QString& line, const QString& value);
+
 // The value as the script and command-line text show it: in double quotes
 // when it holds a space that is not its first character.
 QString quotedValue(const QString& value);

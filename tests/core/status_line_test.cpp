@@ -1,4 +1,4 @@
-#include "app/status_line.h"
+#include "core/status_line.h"
 #include "support/qt_print.h"
 
 #include <gtest/gtest.h>

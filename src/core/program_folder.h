@@ -13,6 +13,15 @@ inline const QString kApplicationName = QStringLiteral("fennick");
 // from the folder of its executables (bin/ beside share/).
 inline const QString kShippedFolderFromExecutable = QStringLiteral("../share/fennick");
 
+// The option both programs take to name their program folder
+// ("--program-folder DIR").
+QString programFolderOption();
+
+// Where the program folder is when that option is not given, as the help
+// of both programs says it: lines of at most 48 characters, the first
+// beginning "(default: " and the last ending ")".
+QStringList programFolderDefaultLines();
+
 // The places a program folder can come from.
 struct ProgramFolderPlaces {
     QString executableFolder; // the folder of the running executable

@@ -1,20 +1,30 @@
 #pragma once
 
-#include "app/ui_host.h"
-#include "customwin/headless_forms.h"
+#include "core/ui_host.h"
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace fennick {
-
-class Program;
 
 // The user interface of the command-line tool and the tests: it opens
 // nothing and reports one line naming what it would have opened.
 class HeadlessUi : public UiHost {
 public:
     using Sink = std::function<void(const QString&)>;
+
+    // The custom windows of a run without windows (HeadlessForms): "loadform"
+    // builds one and is told what it holds ("\"Bots\", 12 controls"), or
+    // nothing when the description cannot be loaded; refreshing bound
+    // controls reaches every one.
+    class Forms {
+    public:
+        virtual ~Forms() = default;
+        virtual std::optional<QString> open(const QString& path) = 0;
+        virtual void refresh() = 0;
+    };
+
     explicit HeadlessUi(Sink sink = {}) : sink_(std::move(sink)) {}
 
     void openConsole() override;
@@ -23,10 +33,9 @@ public:
     void loadForm(const QString& path) override;
     void refreshBoundControls() override;
 
-    // With a program attached, "loadform" also builds the custom window's
+    // With forms attached, "loadform" also builds the custom window's
     // model, kept until the run ends, and refreshing reaches its controls.
-    void attach(Program& program) { program_ = &program; }
-    const HeadlessForms& forms() const { return forms_; }
+    void attach(Forms& forms) { forms_ = &forms; }
 
     const QStringList& reports() const { return reports_; }
     int refreshCount() const { return refreshCount_; }
@@ -37,8 +46,7 @@ private:
     Sink sink_;
     QStringList reports_;
     int refreshCount_ = 0;
-    Program* program_ = nullptr;
-    HeadlessForms forms_;
+    Forms* forms_ = nullptr;
 };
 
 } // namespace fennick

@@ -1,4 +1,4 @@
-#include "app/console_log.h"
+#include "core/console_log.h"
 
 namespace fennick {
 
