@@ -5,7 +5,7 @@
 // again is what was read.
 #include "app/fennick_ini.h"
 #include "browser/network_settings.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "fuzz_support.h"
 #include "platform/text_file.h"
 

@@ -1,6 +1,6 @@
 #include "app/fennick_ini.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 #include <QFileInfo>
 #include <QSettings>

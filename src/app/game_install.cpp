@@ -1,8 +1,7 @@
 #include "app/game_install.h"
 
 #include "app/native_engines.h"
-#include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 #include "platform/system_lookup.h"
 
@@ -93,7 +92,7 @@ QString missingGameProblem(const QString& game, const QString& dir) {
         return missingFolderProblem(dir);
     // "no quake3.exe, baseq3 or baseoa folder in DIR"
     QStringList wanted = windowsExecutables(game);
-    wanted.append(gameDataFolder(game));
+    wanted.append(gameFacts(game).dataFolder());
     if (game == kQuake3)
         wanted.append(QStringLiteral("baseoa"));
     const QString last = wanted.takeLast();
@@ -126,7 +125,7 @@ GameInstall inspectGameFolder(const QString& game, const QString& directory,
     // A folder that does not exist holds nothing to look for; the first
     // start tries many such folders.
     if (!platform::folderExists(directory)) {
-        install.dataFolder = gameDataFolder(game);
+        install.dataFolder = gameFacts(game).dataFolder();
         install.problem = missingFolderProblem(directory);
         return install;
     }

@@ -1,7 +1,7 @@
 #include "app/game_search.h"
 
 #include "app/program_settings.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "platform/drives.h"
 #include "platform/system_lookup.h"
 

@@ -1,7 +1,7 @@
 #include "app/program_settings.h"
 
 #include "app/fennick_ini.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 
 namespace fennick {

@@ -4,8 +4,8 @@
 #include "app/game_search.h"
 #include "app/program.h"
 #include "app/settings_file.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 

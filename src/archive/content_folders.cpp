@@ -1,7 +1,6 @@
 #include "archive/content_folders.h"
 
-#include "common/game_ids.h"
-#include "launch/launch_rules.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 
 namespace fennick {

@@ -5,7 +5,7 @@
 #include "app/program_settings.h"
 #include "app/ui_host.h"
 #include "archive/content_folders.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/file_system.h"
 

@@ -1,7 +1,7 @@
 #include "browser/network_settings.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 #include <QSettings>
 

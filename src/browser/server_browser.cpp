@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/text_file.h"
 
@@ -55,7 +55,7 @@ void ServerBrowser::open() {
     Q_EMIT treeChanged();
     rows_.setFilter(ServerFilter::load(program_.ini));
     LoadServers();
-    const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gameFacts(program_.game.currentGame).prefix.toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
 }

@@ -1,9 +1,9 @@
 #include "browser/status_parser.h"
 
-#include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
 #include "console/enum_table.h"
+#include "core/game_facts.h"
 
 #include <algorithm>
 #include <cmath>

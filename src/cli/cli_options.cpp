@@ -1,7 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/cli_command.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 
 #include <QHash>

@@ -4,7 +4,7 @@
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "launch/script_location.h"
 #include "platform/file_system.h"
@@ -64,7 +64,7 @@ QJsonObject gameReport(const Program& program, const QString& game, const QStrin
         script.path.isEmpty() ? QString() : platform::parentFolderOf(script.path);
     return QJsonObject{
         {QStringLiteral("game"), game},
-        {QStringLiteral("name"), gameDisplayName(game)},
+        {QStringLiteral("name"), gameFacts(game).displayName},
         {QStringLiteral("directory"), directory},
         {QStringLiteral("valid"), install.valid()},
         {QStringLiteral("problem"), install.problem},

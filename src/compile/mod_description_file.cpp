@@ -1,7 +1,7 @@
 #include "compile/mod_description_file.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"

@@ -1,8 +1,8 @@
 #include "console/interpreter.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/file_system.h"
 
@@ -207,7 +207,7 @@ void Interpreter::runPlayerProfile(const QString& player) {
                                       player + QStringLiteral("\" cannot be used as a file name"));
         return;
     }
-    const QString prefix = gamePrefix(program_.game.currentGame);
+    const QString prefix = gameFacts(program_.game.currentGame).prefix;
     program_.configs.LoadConfigFile(program_.programPath(
         QStringLiteral("config\\") + prefix + QLatin1Char('_') + player + QStringLiteral(".fkp")));
 }

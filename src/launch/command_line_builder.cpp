@@ -1,8 +1,8 @@
 #include "launch/command_line_builder.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"

@@ -1,7 +1,7 @@
 #include "launch/game_launcher.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "platform/process_launcher.h"
 
 namespace fennick {
@@ -54,11 +54,11 @@ bool GameLauncher::Launch() {
                                 : game == kQuake2 ? state.quake2Exe
                                                   : state.quake3Exe;
     if (std::optional<QString> why = platform::ProcessLauncher::whyNotStartable(executable))
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": ") + *why);
 
     if (!writeLaunchFiles())
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": fenkit.cfg could not be written"));
 
     program_.ui.yieldOnce();
@@ -66,7 +66,7 @@ bool GameLauncher::Launch() {
         program_.processes.startDetached(program_.commandBuilder.executable(),
                                          program_.commandBuilder.arguments(), workingDirectory());
     if (!started.started)
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": ") + started.error);
     return true;
 }

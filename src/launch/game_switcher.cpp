@@ -1,7 +1,7 @@
 #include "launch/game_switcher.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 namespace fennick {
 

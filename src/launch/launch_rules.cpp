@@ -1,7 +1,7 @@
 #include "launch/launch_rules.h"
 
-#include "common/game_ids.h"
 #include "console/cvar_record.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 
 namespace fennick {
@@ -29,17 +29,6 @@ QString quotedValue(const QString& value) {
 
 bool isPlainGameKey(const QString& modKey) {
     return modKey.isEmpty() || isGameId(modKey);
-}
-
-QString baseDataFolder(const QString& game, const QString& directory) {
-    const QString folder = gameDataFolder(game);
-    if (game != kQuake3 || directory.isEmpty())
-        return folder;
-    const QString openArena = QStringLiteral("baseoa");
-    if (!platform::folderExists(platform::joinPath(directory, folder)) &&
-        platform::folderExists(platform::joinPath(directory, openArena)))
-        return openArena;
-    return folder;
 }
 
 QString commandMarkOf(const QString&) {

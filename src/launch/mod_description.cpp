@@ -1,8 +1,8 @@
 #include "launch/mod_description.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
 #include "common/record_reader.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 

@@ -1,8 +1,8 @@
 #include "launch/mod_list.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
 #include "common/record_reader.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -94,7 +94,7 @@ void ModList::FillModList() {
     beginResetModel();
     items_.clear();
     const QString& game = program_.game.currentGame;
-    const QString prefix = gamePrefix(game);
+    const QString prefix = gameFacts(game).prefix;
     if (!prefix.isEmpty()) {
         const QString directory = program_.settings.directoryOf(game);
         const QString baseFolder = baseDataFolder(game, directory);
@@ -164,7 +164,7 @@ QString ModList::ModKeyOf(const QString& folderPath) const {
 }
 
 std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const {
-    const QString prefix = gamePrefix(program_.game.currentGame);
+    const QString prefix = gameFacts(program_.game.currentGame).prefix;
     if (prefix.isEmpty())
         return std::nullopt;
     const QString start = prefix + QLatin1Char('_');
@@ -182,7 +182,7 @@ std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const
 }
 
 QStringList ModList::configurationNames(const QString& key) const {
-    const QString prefix = gamePrefix(program_.game.currentGame);
+    const QString prefix = gameFacts(program_.game.currentGame).prefix;
     QStringList names;
     if (prefix.isEmpty())
         return names;

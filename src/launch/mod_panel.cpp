@@ -1,7 +1,7 @@
 #include "launch/mod_panel.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/mod_description.h"
 #include "platform/file_system.h"
 
@@ -120,7 +120,7 @@ void ModPanel::selectPlainGame() {
     if (!isGameId(game))
         return;
     bool found = SelectModItem(game);
-    found = SelectModItem(gameDisplayName(game)) || found;
+    found = SelectModItem(gameFacts(game).displayName) || found;
     if (found)
         return;
     // The plain game's item is added last. Its descriptor may show some
@@ -169,7 +169,7 @@ void ModPanel::pickIcon() {
 }
 
 void ModPanel::showFastInfoBackground() {
-    const QString file = gameInfoBackground(program_.game.currentGame);
+    const QString file = gameFacts(program_.game.currentGame).infoBackground;
     const std::optional<QString> found =
         file.isEmpty() ? std::nullopt : platform::resolvePath(program_.programPath(file));
     fastInfoBackground_ = found && platform::fileExists(*found) ? *found : QString();

@@ -1,8 +1,8 @@
 #include "launch/video_settings.h"
 
 #include "app/program.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "platform/display_modes.h"
 
 #include <QScopedValueRollback>
@@ -14,52 +14,6 @@
 namespace fennick {
 
 namespace {
-
-// The numbered video modes of each game's engine, as its mode cvar reads
-// them. Quake has no mode cvar Fennick sets; its sizes are the classic ones.
-constexpr std::array<VideoMode, 10> kQuakeModes = {{
-    {0, 320, 200, "320x200"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake II's "gl_mode" and "sw_mode".
-constexpr std::array<VideoMode, 10> kQuake2Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake III's "r_mode" (ioquake3 and the original engine alike; its -1
-// and -2, a custom size and the desktop's, are no entries of the list).
-constexpr std::array<VideoMode, 12> kQuake3Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 1024, "1280x1024"},
-    {9, 1600, 1200, "1600x1200"},
-    {10, 2048, 1536, "2048x1536"},
-    {11, 856, 480, "856x480"},
-}};
 
 constexpr int kUnknownModeNumber = 3;
 // Seconds the status line says that a typed mode was refused.
@@ -141,11 +95,8 @@ constexpr std::array<DriverLine, 3> kDrivers = {{
 } // namespace
 
 std::span<const VideoMode> videoModeTable(const QString& game) {
-    if (game == kQuake2)
-        return kQuake2Modes;
-    if (game == kQuake3)
-        return kQuake3Modes;
-    return kQuakeModes;
+    const GameFacts& facts = gameFacts(game);
+    return facts.slot < 0 ? allGames().front().videoModes : facts.videoModes;
 }
 
 int ModeIndex(const QString& game, const QString& size) {

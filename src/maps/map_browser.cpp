@@ -2,8 +2,8 @@
 
 #include "app/program.h"
 #include "archive/archive_snapshot.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "launch/launch_rules.h"
 #include "maps/map_scan.h"
 #include "maps/maps_file.h"
@@ -79,7 +79,7 @@ void MapBrowser::open(bool mapFiles) {
     caption_ = QStringLiteral("Fennick Map Browser");
     Q_EMIT treeChanged();
     LoadMapList();
-    const QString prefix = gamePrefix(program_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gameFacts(program_.game.currentGame).prefix.toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
     if (program_.game.currentGame == kQuake3) {

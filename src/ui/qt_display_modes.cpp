@@ -1,6 +1,6 @@
 #include "ui/qt_display_modes.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/video_settings.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 #include "app/game_install.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "support/fake_engines.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"

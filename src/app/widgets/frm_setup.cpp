@@ -2,7 +2,7 @@
 
 #include "app/native_engines.h"
 #include "app/program_settings.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "ui/app_look.h"
 #include "ui/window_placement.h"
 
@@ -152,12 +152,12 @@ void frmSetup::buildEngineRow(DirectoryRow& row, QWidget* frame, int y, const ch
     const QString exe = row.game == kQuake1   ? QStringLiteral("quake.exe")
                         : row.game == kQuake2 ? QStringLiteral("quake2.exe")
                                               : QStringLiteral("quake3.exe");
-    QString tip =
-        QStringLiteral("The engine to start when the directory has no %1 but the "
-                       "game's %2 folder: a full path, or a program name looked for "
-                       "in the directory and on PATH. Empty: the first of %3 found.")
-            .arg(exe, gameDataFolder(row.game),
-                 knownEngineNames(row.game, gameDataFolder(row.game)).join(QStringLiteral(", ")));
+    QString tip = QStringLiteral("The engine to start when the directory has no %1 but the "
+                                 "game's %2 folder: a full path, or a program name looked for "
+                                 "in the directory and on PATH. Empty: the first of %3 found.")
+                      .arg(exe, gameFacts(row.game).dataFolder(),
+                           knownEngineNames(row.game, gameFacts(row.game).dataFolder())
+                               .join(QStringLiteral(", ")));
     if (row.game == kQuake3)
         tip += QStringLiteral(" An OpenArena directory (baseoa) uses openarena.");
     row.engine->setToolTip(tip);

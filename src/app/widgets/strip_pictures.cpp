@@ -1,7 +1,7 @@
 #include "app/widgets/strip_pictures.h"
 
 #include "common/fonts.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "ui/metal_text.h"
 
 #include <QLinearGradient>

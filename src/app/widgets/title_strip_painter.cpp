@@ -1,6 +1,6 @@
 #include "app/widgets/title_strip_painter.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
