@@ -215,14 +215,7 @@ bool Form1::mayLight(StripArea area) const {
 }
 
 QString Form1::currentExecutable() const {
-    const QString& game = program_.game.currentGame;
-    if (game == kQuake1)
-        return program_.game.quakeExe;
-    if (game == kQuake2)
-        return program_.game.quake2Exe;
-    if (game == kQuake3)
-        return program_.game.quake3Exe;
-    return {};
+    return program_.game.executableOf(program_.game.currentGame);
 }
 
 void Form1::paintEvent(QPaintEvent*) {
