@@ -86,9 +86,9 @@ QJsonObject gameReport(const Program& program, const QString& game, const QStrin
 
 QJsonObject setupReport(const Program& program, const QString& game, const QString& mod) {
     QJsonArray games;
-    for (const QString& id : {kQuake1, kQuake2, kQuake3}) {
-        if (game.isEmpty() || game == id)
-            games.append(gameReport(program, id, mod));
+    for (const GameFacts& facts : allGames()) {
+        if (game.isEmpty() || game == facts.id)
+            games.append(gameReport(program, facts.id, mod));
     }
     const bool settingsRead =
         platform::fileExists(program.programPath(QStringLiteral("config.cfg")));

@@ -130,10 +130,7 @@ CommandLineBuilder::Build CommandLineBuilder::startBuild() {
     build.botEnable = cvars.GetCvar(QStringLiteral("bot_enable"));
     build.skill = cvars.GetCvar(QStringLiteral("sp_skill"));
 
-    build.executable = build.game == kQuake1   ? game.quakeExe
-                       : build.game == kQuake2 ? game.quake2Exe
-                       : build.game == kQuake3 ? game.quake3Exe
-                                               : QString();
+    build.executable = game.executableOf(build.game);
     build.text = build.executable;
     build.arguments = modArgumentsOf(build.game, commandLineWord(game.currentModKey));
     for (const QString& argument : std::as_const(build.arguments))

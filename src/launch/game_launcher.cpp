@@ -49,10 +49,7 @@ bool GameLauncher::Launch() {
 
     // Check the executable before anything is written: a game that is
     // plainly missing leaves every file as it was.
-    const GameState& state = program_.game;
-    const QString& executable = game == kQuake1   ? state.quakeExe
-                                : game == kQuake2 ? state.quake2Exe
-                                                  : state.quake3Exe;
+    const QString& executable = program_.game.executableOf(game);
     if (std::optional<QString> why = platform::ProcessLauncher::whyNotStartable(executable))
         return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": ") + *why);

@@ -12,25 +12,6 @@ namespace {
 constexpr int kRefusalSeconds = 1;
 constexpr int kReasonSeconds = 4;
 
-struct GameEntry {
-    const QString& game;
-    QString GameState::*exe;
-    const char* refusal;
-};
-
-const GameEntry* entryOf(const QString& game) {
-    static const GameEntry kEntries[] = {
-        {kQuake1, &GameState::quakeExe, "Quake 1 Directory is incorrect"},
-        {kQuake2, &GameState::quake2Exe, "Quake 2 Directory is incorrect"},
-        {kQuake3, &GameState::quake3Exe, "Quake 3 Directory is incorrect"},
-    };
-    for (const GameEntry& entry : kEntries) {
-        if (entry.game == game)
-            return &entry;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 GameSwitcher::GameSwitcher(Program& program) : program_(program) {
@@ -53,11 +34,11 @@ void GameSwitcher::run(const std::function<void()>& step) {
 }
 
 void GameSwitcher::chooseIfUsable(const QString& game) {
-    const GameEntry* entry = entryOf(game);
-    if (!entry)
+    const GameFacts& facts = gameFacts(game);
+    if (facts.slot < 0)
         return;
     GameState& state = program_.game;
-    if (!(state.*(entry->exe)).isEmpty()) {
+    if (!state.executableOf(game).isEmpty()) {
         state.currentGame = game;
         state.gameDirectory = program_.settings.directoryOf(game);
     } else {
@@ -65,7 +46,7 @@ void GameSwitcher::chooseIfUsable(const QString& game) {
         // what is missing (the setup dialog's tooltip has the details);
         // the Windows layout keeps its short message.
         const GameInstall& install = program_.settings.installOf(game);
-        const QString refusal = QString::fromLatin1(entry->refusal);
+        const QString refusal = facts.shortName + QStringLiteral(" Directory is incorrect");
         if (install.dataFound)
             program_.status.queue(refusal + QStringLiteral(": no engine for its ") +
                                       install.dataFolder + QStringLiteral(" folder"),

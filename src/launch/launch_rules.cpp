@@ -36,20 +36,15 @@ QString commandMarkOf(const QString&) {
 }
 
 bool setsByName(const QString& game, const QString& kind) {
-    return game == kQuake1 &&
+    return gameFacts(game).setsByName &&
            (kind.isEmpty() || kind == QLatin1String("set") || kind == QLatin1String("seta"));
 }
 
 QStringList modArgumentsOf(const QString& game, const QString& modKey) {
-    if (isPlainGameKey(modKey))
+    const QStringList& before = gameFacts(game).modArguments;
+    if (isPlainGameKey(modKey) || before.isEmpty())
         return {};
-    if (game == kQuake1)
-        return {QStringLiteral("-game"), modKey};
-    if (game == kQuake2)
-        return {QStringLiteral("+set"), QStringLiteral("game"), modKey};
-    if (game == kQuake3)
-        return {QStringLiteral("+set"), QStringLiteral("fs_game"), modKey};
-    return {};
+    return before + QStringList{modKey};
 }
 
 bool isSafeNamePart(const QString& text) {

@@ -239,12 +239,12 @@ void VideoSettings::showText(const QString& text) {
 }
 
 void VideoSettings::SetRenderer(const QString& mode) {
-    const QString& game = program_.game.currentGame;
-    if (game == kQuake3) {
+    const RendererChoice choice = gameFacts(program_.game.currentGame).renderer;
+    if (choice == RendererChoice::OpenGlOnly) {
         showPicture(RendererPicture::OpenGL);
         return;
     }
-    if (game != kQuake2) {
+    if (choice == RendererChoice::None) {
         // Quake has no renderer choice: nothing to show.
         showPicture(RendererPicture::None);
         return;
@@ -280,7 +280,7 @@ void VideoSettings::useOpenGl() {
 }
 
 void VideoSettings::rendererPictureClicked() {
-    if (program_.game.currentGame != kQuake2)
+    if (gameFacts(program_.game.currentGame).renderer != RendererChoice::SoftwareOrOpenGl)
         return;
     SetRenderer(picture_ == RendererPicture::OpenGL ? QStringLiteral("soft")
                                                     : QStringLiteral("gl"));
