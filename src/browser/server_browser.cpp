@@ -301,13 +301,8 @@ bool ServerBrowser::connectToServer() {
         program_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
     }
     selected_.addtime = program_.clock.daySerial();
-    const ServerGame game = serverGameOf(caption_);
-    if (game == ServerGame::Quake1)
-        selected_.group = QStringLiteral("Quake 1\\Recent");
-    else if (game == ServerGame::Quake2)
-        selected_.group = QStringLiteral("Quake 2\\Recent");
-    else if (game == ServerGame::Quake3)
-        selected_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    if (const GameFacts* game = gameOfText(caption_))
+        selected_.group = game->displayName + QStringLiteral("\\Recent");
     AddOrUpdateServer(selected_);
     Q_EMIT closeRequested();
     return true;

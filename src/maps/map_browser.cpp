@@ -442,18 +442,14 @@ void MapBrowser::confirm() {
                           QStringLiteral("set"));
             cvars.SetCvar(QStringLiteral("fenkit_mapfile"), nameTag_, -1, 0, QStringLiteral("set"));
         }
-    } else if (game == kQuake2 || game == kQuake1) {
+    } else if (isGameId(game)) {
         interpreter.ExecuteLine(QStringLiteral("map ") + name, true);
     }
     if (!busy.alive())
         return;
     current_.addtime = float(program_.clock.daySerial());
-    if (caption_.startsWith(QLatin1String("Quake 1")))
-        current_.group = QStringLiteral("Quake 1\\Recent");
-    else if (caption_.startsWith(QLatin1String("Quake 2")))
-        current_.group = QStringLiteral("Quake 2\\Recent");
-    else if (caption_.startsWith(QLatin1String("Quake 3")))
-        current_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    if (const GameFacts* game = gameOfText(caption_))
+        current_.group = game->displayName + QStringLiteral("\\Recent");
     AddMap(current_);
     if (busy.alive())
         Q_EMIT closeRequested();

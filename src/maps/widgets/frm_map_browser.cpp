@@ -46,16 +46,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
 // The pictures of the tree's image list: games, built-in groups and the
 // user's groups.
 QStyle::StandardPixmap pictureOf(int image) {
-    switch (image) {
-    case MapTree::Quake1:
-    case MapTree::Quake2:
-    case MapTree::Quake3:
+    if (image >= MapTree::FirstGame)
         return QStyle::SP_ComputerIcon;
-    case MapTree::Group:
-        return QStyle::SP_DriveHDIcon;
-    default:
-        return QStyle::SP_DirIcon;
-    }
+    return image == MapTree::Group ? QStyle::SP_DriveHDIcon : QStyle::SP_DirIcon;
 }
 
 } // namespace
