@@ -5,6 +5,7 @@
 #include "datagram_flood.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
+#include "support/wait_for.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -107,7 +108,7 @@ TEST_F(RefreshTest, SilentInternetServersLeaveWhileOnline) {
         b.AddOrUpdateServer(record);
     }
     QSignalSpy finished(&b.work()->refreshRun(), &RefreshRun::finished);
-    QTRY_VERIFY_WITH_TIMEOUT(!b.work()->refreshRun().working(), 3000);
+    ASSERT_SOON(!b.work()->refreshRun().working(), 3000);
     ASSERT_TRUE(b.work()->Refresh());
     ASSERT_TRUE(finished.wait(3000));
     EXPECT_TRUE(b.list().find(alive.address(), QLatin1String(internet)));
@@ -223,8 +224,8 @@ TEST_F(RefreshTest, TheTickUpdatesTheChosenServerAndTheInfoPanel) {
     temp.clock.advance(6000); // older than the five-second interval
     const int asked = int(alive.received.size());
     b.work()->tick();
-    QTRY_COMPARE_WITH_TIMEOUT(int(alive.received.size()), asked + 1, 3000);
-    QTRY_COMPARE_WITH_TIMEOUT(b.SelectedServer().players, qint16(1), 3000);
+    ASSERT_SOON(int(alive.received.size()) == asked + 1, 3000);
+    ASSERT_SOON(b.SelectedServer().players == qint16(1), 3000);
 
     // Phases 1 to 3 and 0 show the name, 4 to 7 the address.
     QStringList headings;
