@@ -12,10 +12,6 @@ const QString kInternet = QStringLiteral("Internet");
 
 } // namespace
 
-bool isBuiltInGroupName(const QString& name) {
-    return name == kRecent || name == kInternet || name == kLan;
-}
-
 // Each game's node is keyed by its prefix in capitals ("Q3"), its groups by
 // that and a letter: "Q3R" Recent, "Q3M" Internet, "Q3L" LAN Network.
 ServerTree::ServerTree() {

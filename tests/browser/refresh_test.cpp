@@ -200,17 +200,17 @@ TEST_F(RefreshTest, SortingFollowsClicksAndGroupsAndSearchFindsExactCase) {
     ServerBrowser& b = open({line(alive, "Quake 3 Arena\\Recent", "Alpha")});
     const int added = ServerRows::ColumnIndex(QStringLiteral("addtime"));
     const int ping = ServerRows::ColumnIndex(QStringLiteral("ping"));
-    EXPECT_EQ(b.sortColumn(), added); // Recent: newest first
-    EXPECT_EQ(b.sortOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(b.sort().column, added); // Recent: newest first
+    EXPECT_EQ(b.sort().order, Qt::DescendingOrder);
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3L")));
-    EXPECT_EQ(b.sortColumn(), ping);
-    EXPECT_EQ(b.sortOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(b.sort().column, ping);
+    EXPECT_EQ(b.sort().order, Qt::AscendingOrder);
     b.sortClicked(2);
     b.sortClicked(3);
-    EXPECT_EQ(b.sortColumn(), 3);
-    EXPECT_EQ(b.sortOrder(), Qt::AscendingOrder); // flips on every click
+    EXPECT_EQ(b.sort().column, 3);
+    EXPECT_EQ(b.sort().order, Qt::AscendingOrder); // flips on every click
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3M")));
-    EXPECT_EQ(b.sortColumn(), 3); // the user's sort stays
+    EXPECT_EQ(b.sort().column, 3); // the user's sort stays
 
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3R")));
     EXPECT_EQ(b.searchRow(QStringLiteral("Alive"), {0}), 0);

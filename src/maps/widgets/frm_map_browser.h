@@ -48,8 +48,6 @@ private:
     void showSelection();
     void showBoxes();
     void save();
-    void showMessage(bool warning, const QString& text);
-    int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
 
     Program& program_;
