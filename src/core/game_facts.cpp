@@ -8,51 +8,15 @@ namespace fennick {
 
 namespace {
 
-// The numbered video modes of each game's engine, as its mode cvar reads
-// them. Quake has no mode cvar Fennick sets; its sizes are the classic ones.
-constexpr std::array<VideoMode, 10> kQuakeModes = {{
-    {0, 320, 200, "320x200"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake II's "gl_mode" and "sw_mode".
-constexpr std::array<VideoMode, 10> kQuake2Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake III's "r_mode" (ioquake3 and the original engine alike; its -1
-// and -2, a custom size and the desktop's, are no entries of the list).
-constexpr std::array<VideoMode, 12> kQuake3Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 1024, "1280x1024"},
-    {9, 1600, 1200, "1600x1200"},
-    {10, 2048, 1536, "2048x1536"},
-    {11, 856, 480, "856x480"},
-}};
+// A game's video modes from their sizes, each numbered by its place.
+QVector<VideoMode> modesOf(const char* sizes) {
+    QVector<VideoMode> modes;
+    for (const QString& size : QString::fromLatin1(sizes).split(QLatin1Char(' '))) {
+        const qsizetype x = size.indexOf(QLatin1Char('x'));
+        modes.append({int(modes.size()), size.left(x).toInt(), size.mid(x + 1).toInt(), size});
+    }
+    return modes;
+}
 
 QByteArray outOfBand(const char* text) {
     return QByteArray(4, '\xff') + QByteArray(text);
@@ -94,7 +58,9 @@ std::array<GameFacts, kGameCount> makeTable() {
             .modArguments = {QStringLiteral("-game")},
             .setsByName = true,
             .renderer = RendererChoice::None,
-            .videoModes = kQuakeModes,
+            // Quake has no mode cvar Fennick sets; its sizes are the classic ones.
+            .videoModes = modesOf("320x200 400x300 512x384 640x480 800x600 960x720 1024x768 "
+                                  "1152x864 1280x960 1600x1200"),
         },
         {
             .slot = 1,
@@ -122,7 +88,9 @@ std::array<GameFacts, kGameCount> makeTable() {
             .modArguments = {QStringLiteral("+set"), QStringLiteral("game")},
             .setsByName = false,
             .renderer = RendererChoice::SoftwareOrOpenGl,
-            .videoModes = kQuake2Modes,
+            // "gl_mode" and "sw_mode".
+            .videoModes = modesOf("320x240 400x300 512x384 640x480 800x600 960x720 1024x768 "
+                                  "1152x864 1280x960 1600x1200"),
         },
         {
             .slot = 2,
@@ -161,7 +129,10 @@ std::array<GameFacts, kGameCount> makeTable() {
             .modArguments = {QStringLiteral("+set"), QStringLiteral("fs_game")},
             .setsByName = false,
             .renderer = RendererChoice::OpenGlOnly,
-            .videoModes = kQuake3Modes,
+            // "r_mode" (ioquake3 and the original engine alike; its -1 and -2, a
+            // custom size and the desktop's, are no entries of the list).
+            .videoModes = modesOf("320x240 400x300 512x384 640x480 800x600 960x720 1024x768 "
+                                  "1152x864 1280x1024 1600x1200 2048x1536 856x480"),
         },
     }};
 }

@@ -68,7 +68,7 @@ struct VideoMode {
     int number;
     int width;
     int height;
-    const char* size; // "640x480"
+    QString size; // "640x480"
 };
 
 struct GameFacts {
@@ -99,7 +99,7 @@ struct GameFacts {
     bool setsByName = false;
     RendererChoice renderer = RendererChoice::None;
     // The engine's mode numbers and sizes, in mode order.
-    std::span<const VideoMode> videoModes;
+    QVector<VideoMode> videoModes;
 
     // The game's own base data folder: "id1", "baseq2", "baseq3"; empty for
     // no game.

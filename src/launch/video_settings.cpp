@@ -94,14 +94,14 @@ constexpr std::array<DriverLine, 3> kDrivers = {{
 
 } // namespace
 
-std::span<const VideoMode> videoModeTable(const QString& game) {
+const QVector<VideoMode>& videoModeTable(const QString& game) {
     const GameFacts& facts = gameFacts(game);
     return facts.slot < 0 ? allGames().front().videoModes : facts.videoModes;
 }
 
 int ModeIndex(const QString& game, const QString& size) {
     for (const VideoMode& mode : videoModeTable(game)) {
-        if (size == QLatin1String(mode.size))
+        if (size == mode.size)
             return mode.number;
     }
     return kUnknownModeNumber;
@@ -110,7 +110,7 @@ int ModeIndex(const QString& game, const QString& size) {
 QString ModeText(const QString& game, int number) {
     for (const VideoMode& mode : videoModeTable(game)) {
         if (mode.number == number)
-            return QLatin1String(mode.size);
+            return mode.size;
     }
     return QStringLiteral("640x480");
 }
@@ -124,16 +124,16 @@ QStringList resolutionEntries(const QString& game, const platform::DisplayModes&
             offered.insert(formatThreeDigits(mode.width) + QLatin1Char('x') +
                            formatThreeDigits(mode.height));
     }
-    const std::span<const VideoMode> table = videoModeTable(game);
+    const QVector<VideoMode>& table = videoModeTable(game);
     QStringList entries;
     for (const VideoMode& mode : table) {
-        if (offered.contains(QLatin1String(mode.size)))
-            entries.append(kFullscreen + QLatin1String(mode.size));
+        if (offered.contains(mode.size))
+            entries.append(kFullscreen + mode.size);
     }
     const int desktopWidth = display.desktopWidth();
     for (const VideoMode& mode : table) {
         if (mode.width <= desktopWidth)
-            entries.append(kWindowed + QLatin1String(mode.size));
+            entries.append(kWindowed + mode.size);
     }
     return entries;
 }

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <span>
 
 namespace fennick {
 
@@ -16,7 +15,7 @@ class Program;
 // Quake III's "r_mode", Quake II's "gl_mode" and "sw_mode", and for Quake
 // (which has no mode cvar Fennick sets) the classic sizes, which also stand
 // for no game.
-std::span<const VideoMode> videoModeTable(const QString& game);
+const QVector<VideoMode>& videoModeTable(const QString& game);
 
 // The mode number of a size text in a game ("1024x768" -> 6); 3 for a size
 // the game has no number for.
