@@ -1,7 +1,6 @@
 #include "app/widgets/desktop_program.h"
 
 #include "compile/widgets/frm_q3_compile.h"
-#include "core/game_facts.h"
 #include "maps/map_browser.h"
 #include "ui/qt_display_modes.h"
 #include "ui/window_closing.h"

@@ -5,7 +5,6 @@
 #include "buttons/widgets/fast_info_view.h"
 #include "buttons/widgets/map_picture.h"
 #include "common/fonts.h"
-#include "core/game_facts.h"
 #include "customwin/widgets/bot_window_trigger.h"
 #include "launch/widgets/launch_button.h"
 #include "launch/widgets/mod_panel_view.h"
