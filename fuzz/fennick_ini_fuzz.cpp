@@ -4,8 +4,8 @@
 // saved by the program (which keeps the keys it does not know) and read
 // again is what was read.
 #include "browser/network_settings.h"
-#include "common/game_ids.h"
 #include "core/fennick_ini.h"
+#include "core/game_facts.h"
 #include "fuzz_support.h"
 #include "platform/text_file.h"
 

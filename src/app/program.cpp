@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/headless_ui.h"
 #include "platform/file_system.h"
 

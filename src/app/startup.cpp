@@ -3,8 +3,8 @@
 #include "app/app_log.h"
 #include "app/program.h"
 #include "app/settings_file.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "core/game_search.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
@@ -37,12 +37,9 @@ void applyDefaultDirectories(ProgramSettings& settings, const QStringList& drive
         const GameInstall& install = settings.installOf(game);
         return !install.valid() && !install.dataFound;
     };
-    if (needsDefault(kQuake1))
-        settings.setQuakeDir(platform::joinPath(root, QStringLiteral("quake")));
-    if (needsDefault(kQuake2))
-        settings.setQuake2Dir(platform::joinPath(root, QStringLiteral("quake2")));
-    if (needsDefault(kQuake3))
-        settings.setQuake3Dir(platform::joinPath(root, QStringLiteral("quake iii arena")));
+    for (const GameFacts& game : allGames())
+        if (needsDefault(game.id))
+            settings.setDirectoryOf(game.id, platform::joinPath(root, game.driveFolders.first()));
 }
 
 // Before the game folders are read, since their engines are set here.
@@ -138,13 +135,9 @@ void Startup::setDefaultDirectories() {
 }
 
 void Startup::chooseStartGame() {
-    const ProgramSettings& settings = program_.settings;
-    if (settings.quake3DirValid())
-        program_.switcher.SwitchGame(kQuake3);
-    else if (settings.quake2DirValid())
-        program_.switcher.SwitchGame(kQuake2);
-    else if (settings.quakeDirValid())
-        program_.switcher.SwitchGame(kQuake1);
+    const QString game = program_.settings.newestValidGame();
+    if (!game.isEmpty())
+        program_.switcher.SwitchGame(game);
     else
         queueNoGameMessage();
 }

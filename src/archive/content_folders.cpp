@@ -1,6 +1,6 @@
 #include "archive/content_folders.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
 

@@ -1,8 +1,8 @@
 #include "archive/content_source.h"
 
 #include "archive/content_folders.h"
-#include "common/game_ids.h"
 #include "core/console_log.h"
+#include "core/game_facts.h"
 #include "core/game_state.h"
 #include "core/launch_rules.h"
 #include "core/program_settings.h"

@@ -10,9 +10,19 @@ namespace fennick {
 
 namespace {
 
-const QString kInternetGroup = QStringLiteral("Quake 3 Arena\\Internet");
-const QString kQ3Lan = QStringLiteral("Quake 3 Arena\\LAN Network");
-const QString kQ2Lan = QStringLiteral("Quake 2\\LAN Network");
+const QString kInternet = QStringLiteral("Internet");
+const QString kLan = QStringLiteral("LAN Network");
+
+QString groupPath(const GameFacts& game, const QString& group) {
+    return game.displayName + QLatin1Char('\\') + group;
+}
+
+// The game of a caption whose LAN Network group Get List fills; null when
+// the game has none.
+const GameFacts* lanGameOf(const QString& caption) {
+    const GameFacts* game = gameOfText(caption);
+    return game && !game->query.lanPorts.isEmpty() ? game : nullptr;
+}
 
 } // namespace
 
@@ -27,29 +37,30 @@ Discovery::Discovery(ServerBrowser& browser, NetworkSettings settings, QObject* 
 }
 
 bool Discovery::offersGetList(const QString& groupText) {
-    return groupText == QLatin1String("LAN Network") || groupText == QLatin1String("Internet");
+    return groupText == kLan || groupText == kInternet;
 }
 
 bool Discovery::wantsGetList(const QString& groupText, int rows) const {
     if (!offersGetList(groupText))
         return false;
     const double now = browser_.clock().secondsSinceMidnight();
-    if (groupText == QLatin1String("LAN Network") && now - LastLanQuery > kLanAgeSeconds)
+    if (groupText == kLan && now - LastLanQuery > kLanAgeSeconds)
         return true;
-    if (groupText == QLatin1String("Internet") && now - LastMasterQuery > kMasterAgeSeconds)
+    if (groupText == kInternet && now - LastMasterQuery > kMasterAgeSeconds)
         return true;
     return rows == 0;
 }
 
 bool Discovery::GetList() {
     const QString caption = browser_.caption();
-    if (caption.endsWith(QLatin1String("Internet")) &&
-        caption.startsWith(QLatin1String("Quake 3"))) {
-        askMasters();
+    const GameFacts* game = gameOfText(caption);
+    if (caption.endsWith(kInternet) && game && game->hasMasters()) {
+        askMasters(*game);
         return true;
     }
-    if (caption.endsWith(QLatin1String("LAN Network"))) {
-        broadcastLan(caption);
+    if (caption.endsWith(kLan)) {
+        if (const GameFacts* lanGame = lanGameOf(caption))
+            broadcastLan(*lanGame);
         return true;
     }
     return false;
@@ -57,38 +68,32 @@ bool Discovery::GetList() {
 
 // Every configured master is asked; their answers are merged into the
 // pending list without repeating an address.
-void Discovery::askMasters() {
+void Discovery::askMasters(const GameFacts& game) {
     LastMasterQuery = browser_.clock().secondsSinceMidnight();
-    browser_.RemoveServerGroup(kInternetGroup);
+    mastersGame_ = &game;
+    browser_.RemoveServerGroup(groupPath(game, kInternet));
     browser_.clearPending();
     socket_.tag = QStringLiteral("Master");
     awaitAnswer(QStringLiteral("Master Server..."));
     const QByteArray request = settings_.masterRequest();
     for (const QString& master : settings_.masters) {
-        const auto target = queryTargetOf(master, QStringLiteral("Quake 3"), true);
+        const auto target = queryTargetOf(master, game.shortName, true);
         if (target)
             report(socket_.sendTo(target->host, target->port, request));
     }
 }
 
-void Discovery::broadcastLan(const QString& caption) {
-    const QByteArray oob(4, '\xff');
-    const auto broadcast = [&](const QString& group, const QVector<quint16>& ports,
-                               const QByteArray& request) {
-        browser_.RemoveServerGroup(group);
+// The game's status request goes to each of its LAN ports in turn.
+void Discovery::broadcastLan(const GameFacts& game) {
+    browser_.RemoveServerGroup(groupPath(game, kLan));
+    socket_.tag = QStringLiteral("LAN");
+    awaitAnswer(QStringLiteral("LAN Network..."));
+    LastLanQuery = browser_.clock().secondsSinceMidnight();
+    for (quint16 port : game.query.lanPorts) {
         socket_.tag = QStringLiteral("LAN");
-        awaitAnswer(QStringLiteral("LAN Network..."));
-        LastLanQuery = browser_.clock().secondsSinceMidnight();
-        for (quint16 port : ports) {
-            socket_.tag = QStringLiteral("LAN");
-            browser_.yielder()();
-            report(socket_.sendTo(settings_.broadcast, port, request));
-        }
-    };
-    if (caption.startsWith(QLatin1String("Quake 3")))
-        broadcast(kQ3Lan, {27960, 27961, 27962, 27963, 27964}, oob + "getstatus");
-    if (caption.startsWith(QLatin1String("Quake 2")))
-        broadcast(kQ2Lan, {27910}, oob + "status");
+        browser_.yielder()();
+        report(socket_.sendTo(settings_.broadcast, port, game.query.statusRequest));
+    }
 }
 
 // The label says what is asked until an answer or the wait's end.
@@ -105,8 +110,10 @@ void Discovery::noAnswer() {
     if (socket_.tag == QLatin1String("Master")) {
         QStringList masters;
         for (const QString& master : settings_.masters)
-            masters.append(master.contains(QLatin1Char(':')) ? master
-                                                             : master + QStringLiteral(":27950"));
+            masters.append(master.contains(QLatin1Char(':'))
+                               ? master
+                               : master + QLatin1Char(':') +
+                                     QString::number(mastersGame_->query.masterPort));
         browser_.reportFailure(masters.isEmpty()
                                    ? QStringLiteral("No master server is set in fennick.ini")
                                    : QStringLiteral("No answer from ") +
@@ -126,20 +133,18 @@ void Discovery::receive(const QByteArray& bytes, const QHostAddress& sender, qui
     }
     if (socket_.tag != QLatin1String("LAN"))
         return;
-    const QString caption = browser_.caption();
-    const QString group = caption.startsWith(QLatin1String("Quake 3"))   ? kQ3Lan
-                          : caption.startsWith(QLatin1String("Quake 2")) ? kQ2Lan
-                                                                         : QString();
-    if (group.isEmpty())
+    const GameFacts* game = lanGameOf(browser_.caption());
+    if (!game)
         return;
     answered_ = true;
-    browser_.AddOrUpdateServer(
-        recordFromReply(group, sender, port, 0.0, bytes, browser_.statusContext()));
+    browser_.AddOrUpdateServer(recordFromReply(groupPath(*game, kLan), sender, port, 0.0, bytes,
+                                               browser_.statusContext()));
 }
 
 void Discovery::decodeMaster(const QByteArray& bytes) {
     for (const QString& address : DecodeMasterReply(bytes)) {
-        if (!browser_.addPending(address + QStringLiteral("\\\\") + kInternetGroup))
+        if (!browser_.addPending(address + QStringLiteral("\\\\") +
+                                 groupPath(*mastersGame_, kInternet)))
             continue;
         browser_.setStatusText(QString::number(browser_.pendingCount()) +
                                QStringLiteral(" remaining"));

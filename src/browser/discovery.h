@@ -2,6 +2,7 @@
 
 #include "browser/network_settings.h"
 #include "browser/server_socket.h"
+#include "core/game_facts.h"
 
 #include <QObject>
 #include <QStringList>
@@ -47,8 +48,8 @@ Q_SIGNALS:
     void error(const QString& text);
 
 private:
-    void askMasters();
-    void broadcastLan(const QString& caption);
+    void askMasters(const GameFacts& game);
+    void broadcastLan(const GameFacts& game);
     void receive(const QByteArray& bytes, const QHostAddress& sender, quint16 port);
     void decodeMaster(const QByteArray& bytes);
     void report(ServerSocket::SendResult result);
@@ -58,6 +59,7 @@ private:
     ServerBrowser& browser_;
     NetworkSettings settings_;
     ServerSocket socket_;
+    const GameFacts* mastersGame_ = nullptr; // whose Internet group the masters fill
     QTimer answerWait_;
     bool answered_ = true;
 };

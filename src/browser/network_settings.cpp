@@ -1,18 +1,20 @@
 #include "browser/network_settings.h"
 
-#include "common/game_ids.h"
 #include "core/core_services.h"
+#include "core/game_facts.h"
 
 #include <QSettings>
 
 namespace fennick {
 
 NetworkSettings NetworkSettings::defaultsFor(const QString& quake3DataFolder) {
+    const GameFacts& quake3 = gameFacts(kQuake3);
+    const GameEdition* edition = quake3.edition(quake3DataFolder);
+    if (!edition)
+        edition = &quake3.editions.first();
     NetworkSettings settings;
-    if (quake3DataFolder == QLatin1String("baseoa")) {
-        settings.masters = QStringList{QStringLiteral("dpmaster.deathmask.net:27950")};
-        settings.protocol = 71;
-    }
+    settings.masters = edition->masters;
+    settings.protocol = edition->masterProtocol;
     return settings;
 }
 

@@ -12,16 +12,15 @@ namespace fennick {
 struct NetworkSettings {
     // The Quake III master servers asked by "Get List", "host:port" each
     // ("master" in the file: one address, or several separated by commas):
-    // by default the two that today's engines ask. Every one is asked, and
-    // an address two of them list is queued once.
-    QStringList masters{QStringLiteral("master.quake3arena.com:27950"),
-                        QStringLiteral("master.ioquake3.org:27950")};
+    // by default those of the edition (see defaultsFor). Every one is
+    // asked, and an address two of them list is queued once.
+    QStringList masters;
     // Where the LAN status broadcasts go ("broadcast").
     QString broadcast = QStringLiteral("255.255.255.255");
     // The master request: "getservers " + protocol + keywords ("protocol",
-    // "keywords"). 68 is the last Quake III Arena release; masters leave out
-    // empty and full servers unless the keywords ask for them.
-    int protocol = 68;
+    // "keywords"); masters leave out empty and full servers unless the
+    // keywords ask for them.
+    int protocol = 0;
     QString keywords = QStringLiteral("empty full");
 
     // FF FF FF FF "getservers 68 empty full"; without keywords nothing
@@ -29,9 +28,10 @@ struct NetworkSettings {
     QByteArray masterRequest() const;
 
     // The defaults for a Quake III directory whose base data folder is
-    // `quake3DataFolder`: an OpenArena installation ("baseoa") asks
-    // OpenArena's master for its protocol, 71, so Get List finds OpenArena
-    // servers; anything else asks the Quake III masters for protocol 68.
+    // `quake3DataFolder`: the masters and protocol of that edition in the
+    // table of games, so an OpenArena installation ("baseoa") asks
+    // OpenArena's master for its protocol and Get List finds OpenArena
+    // servers; anything else asks those of Quake III Arena itself.
     static NetworkSettings defaultsFor(const QString& quake3DataFolder);
 
     // The file's values over those defaults.

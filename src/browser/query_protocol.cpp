@@ -4,36 +4,17 @@
 
 namespace fennick {
 
-namespace {
-
-QByteArray outOfBand(const char* text) {
-    return QByteArray(4, '\xff') + QByteArray(text);
-}
-
-} // namespace
-
-std::optional<QueryProtocol> queryProtocolOf(const QString& gameText) {
-    switch (serverGameOf(gameText)) {
-    case ServerGame::Quake3:
-        return QueryProtocol{ServerGame::Quake3, 27960, 27950, outOfBand("getstatus"),
-                             outOfBand("getservers 45")};
-    case ServerGame::Quake2:
-        return QueryProtocol{ServerGame::Quake2, 27910, 27900, outOfBand("status"),
-                             QByteArray("query")};
-    case ServerGame::Quake1:
-        return QueryProtocol{ServerGame::Quake1, 26000, 26000, {}, {}};
-    case ServerGame::QuakeWorld:
-        return QueryProtocol{ServerGame::QuakeWorld, 27500, 27000, outOfBand("status"),
-                             QByteArray("c")};
-    case ServerGame::None:
-        break;
-    }
-    return std::nullopt;
+const QueryFacts* queryProtocolOf(const QString& gameText) {
+    if (const GameFacts* game = gameOfText(gameText))
+        return &game->query;
+    static const QueryFacts quakeWorld{QueryFacts::Replies::None,        27500,           27000,
+                                       QByteArray(4, '\xff') + "status", QByteArray("c"), {}};
+    return gameText.startsWith(QLatin1String("QuakeWorld")) ? &quakeWorld : nullptr;
 }
 
 std::optional<QueryTarget> queryTargetOf(const QString& address, const QString& gameText,
                                          bool master) {
-    const std::optional<QueryProtocol> protocol = queryProtocolOf(gameText);
+    const QueryFacts* protocol = queryProtocolOf(gameText);
     if (!protocol)
         return std::nullopt;
     QueryTarget target;

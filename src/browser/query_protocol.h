@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/server_record.h"
+#include "core/game_facts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,19 +8,11 @@
 
 namespace fennick {
 
-// One game's query datagrams and default ports. A request is exactly these
-// bytes: no terminating zero and no line end.
-struct QueryProtocol {
-    ServerGame game;
-    quint16 statusPort;
-    quint16 masterPort;
-    QByteArray statusRequest; // empty: nothing is sent
-    QByteArray masterRequest;
-};
-
-// The protocol of the game a group path or caption names; nothing for a
-// text that names no game.
-std::optional<QueryProtocol> queryProtocolOf(const QString& gameText);
+// The query datagrams and default ports of the game a group path or
+// caption names: the game's row of the table of games, or QuakeWorld's,
+// which the browser can ask although no game of the table is QuakeWorld.
+// Null for a text that names neither.
+const QueryFacts* queryProtocolOf(const QString& gameText);
 
 // Where one query goes and what it sends.
 struct QueryTarget {

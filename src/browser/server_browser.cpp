@@ -2,7 +2,7 @@
 
 #include "browser/browser_work.h"
 #include "browser/servers_file.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/text_file.h"
 
@@ -48,13 +48,11 @@ void ServerBrowser::open() {
     list_.clear();
     tree_ = ServerTree();
     rows_.clear();
-    currentNode_ = -1;
-    currentGroup_.clear();
-    caption_.clear();
+    shown_ = {};
     Q_EMIT treeChanged();
     rows_.setFilter(ServerFilter::load(services_.ini));
     LoadServers();
-    const QString prefix = gamePrefix(services_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gameFacts(services_.game.currentGame).prefix.toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
 }
@@ -80,11 +78,9 @@ void ServerBrowser::AddOrUpdateServer(const ServerRecord& record) {
         UpdateServerInList(record);
         return;
     }
-    const int before = int(tree_.nodes().size());
-    tree_.ensureGroupNode(record.group);
-    if (tree_.nodes().size() != before)
+    if (tree_.ensureGroupNode(record.group))
         Q_EMIT treeChanged();
-    if (record.group == currentGroup_)
+    if (record.group == shown_.group)
         ShowServerInList(record);
 }
 
@@ -103,16 +99,13 @@ void ServerBrowser::RemoveServerGroup(const QString& group) {
 }
 
 void ServerBrowser::RefreshServerList() {
-    QVector<ServerRecord> rows;
-    for (const ServerRecord& record : list_.records())
-        if (record.group == currentGroup_)
-            rows.append(record);
+    QVector<ServerRecord> rows = list_.groupRecords(shown_.group);
     if (filter().findsInAllGroups()) {
         QSet<QString> shown;
         for (const ServerRecord& record : std::as_const(rows))
             shown.insert(record.ip);
         for (const ServerRecord& record : list_.records())
-            if (record.group != currentGroup_ && isShown(record.group) &&
+            if (record.group != shown_.group && isShown(record.group) &&
                 !shown.contains(record.ip)) {
                 rows.append(record);
                 shown.insert(record.ip);
@@ -123,11 +116,11 @@ void ServerBrowser::RefreshServerList() {
 }
 
 bool ServerBrowser::isShown(const QString& group) const {
-    if (group == currentGroup_)
+    if (group == shown_.group)
         return true;
-    const qsizetype slash = currentGroup_.indexOf(QLatin1Char('\\'));
+    const qsizetype slash = shown_.group.indexOf(QLatin1Char('\\'));
     return filter().findsInAllGroups() && slash > 0 &&
-           group.startsWith(QStringView(currentGroup_).left(slash + 1));
+           group.startsWith(QStringView(shown_.group).left(slash + 1));
 }
 
 void ServerBrowser::setFilter(const ServerFilter& filter) {
@@ -205,16 +198,10 @@ bool ServerBrowser::SaveServers() {
 }
 
 void ServerBrowser::selectNode(int node) {
-    if (node < 0 || node >= tree_.nodes().size())
+    GroupTree::Shown shown = tree_.show(node);
+    if (shown.node < 0)
         return;
-    if (tree_.isGameNode(node)) {
-        selectNode(tree_.nodeWithKey(tree_.nodes()[node].key + QLatin1Char('R')));
-        return;
-    }
-    currentNode_ = node;
-    caption_ = tree_.caption(node);
-    currentGroup_ = tree_.groupPath(node);
-    groupBox_ = tree_.userGroupsBeside(node);
+    shown_ = std::move(shown);
     statusHold_ = 0;
     Q_EMIT selectionChanged();
     RefreshServerList();
@@ -228,13 +215,12 @@ void ServerBrowser::selectNode(int node) {
 // sort stays.
 void ServerBrowser::sortForGroup() {
     const int added = ServerRows::ColumnIndex(QStringLiteral("addtime"));
-    if (currentGroup_.endsWith(QLatin1String("Recent"))) {
-        sortColumn_ = added;
-        sortOrder_ = Qt::DescendingOrder;
-    } else if (sortColumn_ == added || sortColumn_ < 0) {
-        const bool own = userSortColumn_ >= 0 && userSortColumn_ != added;
-        sortColumn_ = own ? userSortColumn_ : ServerRows::ColumnIndex(QStringLiteral("ping"));
-        sortOrder_ = own ? userSortOrder_ : Qt::AscendingOrder;
+    if (shown_.group.endsWith(QLatin1String("Recent"))) {
+        sort_.newestFirst(added);
+    } else if (sort_.column == added || sort_.column < 0) {
+        const bool own = sort_.userColumn >= 0 && sort_.userColumn != added;
+        sort_.column = own ? sort_.userColumn : ServerRows::ColumnIndex(QStringLiteral("ping"));
+        sort_.order = own ? sort_.userOrder : Qt::AscendingOrder;
     } else {
         return;
     }
@@ -242,17 +228,12 @@ void ServerBrowser::sortForGroup() {
 }
 
 void ServerBrowser::sortClicked(int column) {
-    sortColumn_ = column;
-    sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    rememberSort(sortColumn_, sortOrder_);
+    sort_.click(column, int(ServerRows::columns().size()));
     Q_EMIT sortChanged();
 }
 
 void ServerBrowser::rememberSort(int column, Qt::SortOrder order) {
-    if (column < 0 || column >= ServerRows::columns().size())
-        return;
-    userSortColumn_ = column;
-    userSortOrder_ = order;
+    sort_.remember(column, order, int(ServerRows::columns().size()));
 }
 
 // The stored texts are the servers' bytes: a typed text is looked for as
@@ -300,13 +281,8 @@ bool ServerBrowser::connectToServer() {
         services_.interpreter.ExecuteLine(QStringLiteral("connect ") + connectTo_, true);
     }
     selected_.addtime = services_.clock.daySerial();
-    const ServerGame game = serverGameOf(caption_);
-    if (game == ServerGame::Quake1)
-        selected_.group = QStringLiteral("Quake 1\\Recent");
-    else if (game == ServerGame::Quake2)
-        selected_.group = QStringLiteral("Quake 2\\Recent");
-    else if (game == ServerGame::Quake3)
-        selected_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    if (const GameFacts* game = gameOfText(shown_.caption))
+        selected_.group = game->displayName + QStringLiteral("\\Recent");
     AddOrUpdateServer(selected_);
     Q_EMIT closeRequested();
     return true;
@@ -337,45 +313,27 @@ void ServerBrowser::setStatusText(const QString& text) {
     Q_EMIT statusChanged();
 }
 
-QString ServerBrowser::captionGroup() const {
-    QString group = caption_;
-    return group.replace(QStringLiteral(" - "), QStringLiteral("\\"));
-}
-
-ServerBrowser::SaveResult ServerBrowser::saveIntoGroup(const QString& groupName) {
-    if (isBuiltInGroupName(groupName))
-        return SaveResult::BuiltInGroup;
-    if (selected_.ip.isEmpty())
-        return SaveResult::NoAddress;
-    if (groupName.isEmpty())
-        return SaveResult::NoGroupName;
-    const qsizetype slash = currentGroup_.indexOf(QLatin1Char('\\'));
-    selected_.group = currentGroup_.left(slash + 1) + groupName;
-    selectNode(tree_.nodeForGroup(currentGroup_));
+GroupSave ServerBrowser::saveIntoGroup(const QString& groupName) {
+    const GroupSave check = checkGroupSave(groupName, !selected_.ip.isEmpty());
+    if (check != GroupSave::Saved)
+        return check;
+    selected_.group = GroupTree::groupBeside(shown_.group, groupName);
+    selectNode(tree_.nodeForGroup(shown_.group));
     AddOrUpdateServer(selected_);
     RefreshServerList();
-    return SaveResult::Saved;
+    return GroupSave::Saved;
 }
 
-QString ServerBrowser::messageOf(SaveResult result) {
-    switch (result) {
-    case SaveResult::BuiltInGroup:
-        return QStringLiteral("You cannot add a server to these groups");
-    case SaveResult::NoAddress:
-        return QStringLiteral("You have to specify an IP adress in the Connect To checkbox first");
-    case SaveResult::NoGroupName:
-        return QStringLiteral("You  must specify a group name in the drop down list.\r\n"
-                              "Type a new name if you want to add a new group.");
-    case SaveResult::Saved:
-        break;
-    }
-    return {};
+QString ServerBrowser::messageOf(GroupSave result) {
+    return groupSaveMessage(
+        result,
+        QStringLiteral("You have to specify an IP adress in the Connect To checkbox first"));
 }
 
 void ServerBrowser::renameServer(const QString& ip, const QString& name) {
     ServerRecord record;
     record.ip = ip;
-    record.group = captionGroup();
+    record.group = GroupTree::groupOfCaption(shown_.caption);
     GetServer(record);
     record.hostname = name;
     AddOrUpdateServer(record);
@@ -384,7 +342,7 @@ void ServerBrowser::renameServer(const QString& ip, const QString& name) {
 void ServerBrowser::deleteServer(const QString& ip) {
     ServerRecord record;
     record.ip = ip;
-    record.group = captionGroup();
+    record.group = GroupTree::groupOfCaption(shown_.caption);
     RemoveServer(record);
     RefreshServerList();
 }
@@ -429,7 +387,7 @@ void ServerBrowser::passwordTyped(const QString& password) {
 void ServerBrowser::typedIntoBox(QString ServerRecord::*field, const QString& text) {
     ServerRecord record;
     record.ip = connectTo_;
-    record.group = captionGroup();
+    record.group = GroupTree::groupOfCaption(shown_.caption);
     GetServer(record);
     record.*field = text;
     selected_.*field = text;

@@ -5,6 +5,7 @@
 #include "browser/server_rows.h"
 #include "browser/server_tree.h"
 #include "browser/status_parser.h"
+#include "common/list_sort.h"
 
 #include <QObject>
 #include <QSet>
@@ -52,9 +53,8 @@ public:
     void selectNode(int node);
 
     // "Save" into the group the group box names.
-    enum class SaveResult { Saved, BuiltInGroup, NoAddress, NoGroupName };
-    SaveResult saveIntoGroup(const QString& groupName);
-    static QString messageOf(SaveResult result);
+    GroupSave saveIntoGroup(const QString& groupName);
+    static QString messageOf(GroupSave result);
 
     // The user's edits of the shown group.
     void renameServer(const QString& ip, const QString& name);
@@ -74,16 +74,12 @@ public:
     bool connectToServer();
     static bool isNoAddress(const QString& address);
 
-    // The list's sort: a click on a column sorts by it and flips the order
-    // every time; a Recent group shows the newest first. Leaving it for
-    // another group gives the user's own sort back: the last column they
-    // sorted by (also in an earlier run, see rememberSort), else the ping.
+    // The list's sort (see ListSort): a Recent group shows the newest
+    // first. Leaving it for another group gives the user's own sort back,
+    // else the ping.
     void sortClicked(int column);
-    int sortColumn() const { return sortColumn_; }
-    Qt::SortOrder sortOrder() const { return sortOrder_; }
+    const ListSort& sort() const { return sort_; }
     void rememberSort(int column, Qt::SortOrder order);
-    int userSortColumn() const { return userSortColumn_; }
-    Qt::SortOrder userSortOrder() const { return userSortOrder_; }
 
     // The filters of the list. A find in all groups shows the records of
     // the game's other groups too, one row per address (the shown group's
@@ -141,10 +137,10 @@ public:
     const ServerTree& tree() const { return tree_; }
     ServerRows& rows() { return rows_; }
 
-    int currentNode() const { return currentNode_; }
-    const QString& CurrentServerGroup() const { return currentGroup_; }
-    const QString& caption() const { return caption_; }
-    const QStringList& groupBox() const { return groupBox_; }
+    int currentNode() const { return shown_.node; }
+    const QString& CurrentServerGroup() const { return shown_.group; }
+    const QString& caption() const { return shown_.caption; }
+    const QStringList& groupBox() const { return shown_.groupBox; }
     const QString& statusText() const { return statusText_; }
     const ServerRecord& SelectedServer() const { return selected_; }
     const QString& connectTo() const { return connectTo_; }
@@ -164,8 +160,6 @@ Q_SIGNALS:
     void onlineChanged();
 
 private:
-    // The shown group as its caption gives it ("Quake 3 Arena\Recent").
-    QString captionGroup() const;
     // A record of the shown group, or of another group of its game while
     // a find looks in all groups.
     bool isShown(const QString& group) const;
@@ -176,10 +170,7 @@ private:
     ServerList list_;
     ServerTree tree_;
     ServerRows rows_;
-    int currentNode_ = -1;
-    QString currentGroup_;
-    QString caption_;
-    QStringList groupBox_;
+    GroupTree::Shown shown_;
     QString statusText_ = QStringLiteral("0 servers");
     int statusHold_ = 0;
     ServerRecord selected_;
@@ -190,10 +181,7 @@ private:
     bool typesByGroupGame_ = false;
     QStringList pending_;
     QSet<QString> pendingSeen_;
-    int sortColumn_ = -1;
-    Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
-    int userSortColumn_ = -1;
-    Qt::SortOrder userSortOrder_ = Qt::AscendingOrder;
+    ListSort sort_{-1, Qt::DescendingOrder};
     std::unique_ptr<BrowserWork> work_;
 };
 

@@ -8,21 +8,6 @@
 
 namespace fennick {
 
-ServerGame serverGameOf(const QString& text) {
-    struct Prefix {
-        QLatin1String text;
-        ServerGame game;
-    };
-    static const Prefix kPrefixes[] = {{QLatin1String("Quake 3"), ServerGame::Quake3},
-                                       {QLatin1String("Quake 2"), ServerGame::Quake2},
-                                       {QLatin1String("Quake 1"), ServerGame::Quake1},
-                                       {QLatin1String("QuakeWorld"), ServerGame::QuakeWorld}};
-    for (const Prefix& prefix : kPrefixes)
-        if (text.startsWith(prefix.text))
-            return prefix.game;
-    return ServerGame::None;
-}
-
 qint16 toInt16Field(const QString& text) {
     // Leading blanks, tabs and line ends are white space to the reader.
     qsizetype start = 0;

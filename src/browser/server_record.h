@@ -30,10 +30,6 @@ struct ServerRecord {
     bool operator==(const ServerRecord&) const = default;
 };
 
-// The game a group path or group caption stands for, by its leading text.
-enum class ServerGame { None, Quake3, Quake2, Quake1, QuakeWorld };
-ServerGame serverGameOf(const QString& text);
-
 // The numeric value of a reply text as a 16-bit field: its leading number
 // rounded to the nearest whole number (halves to the even one), held to
 // -32768..32767 when it lies outside.

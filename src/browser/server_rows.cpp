@@ -28,14 +28,6 @@ const QVector<ServerColumn>& ServerRows::columns() {
     return table;
 }
 
-int ServerRows::ColumnIndex(const QString& key) {
-    const QVector<ServerColumn>& table = columns();
-    for (int i = 0; i < table.size(); ++i)
-        if (key == QLatin1String(table[i].key))
-            return i;
-    return -1;
-}
-
 QString ServerRows::cellText(const ServerRecord& record, const QString& key) {
     return cellTextAt(record, ColumnIndex(key));
 }
@@ -72,14 +64,6 @@ QString ServerRows::shownText(const ServerRecord& record, const QString& key) {
     return visibleCharacters(tidyColourCodes(shownServerText(cellText(record, key))));
 }
 
-int ServerRows::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
-}
-
-int ServerRows::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(columns().size());
-}
-
 QVariant ServerRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
         return {};
@@ -112,13 +96,6 @@ const QString& ServerRows::sortText(int row, int column) const {
     return sortTexts_[row];
 }
 
-QVariant ServerRows::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= columns().size())
-        return {};
-    return QString::fromLatin1(columns()[section].caption);
-}
-
 // The name cell can be edited in place.
 Qt::ItemFlags ServerRows::flags(const QModelIndex& index) const {
     Qt::ItemFlags result = QAbstractTableModel::flags(index);
@@ -135,65 +112,41 @@ bool ServerRows::setData(const QModelIndex& index, const QVariant& value, int ro
     return true;
 }
 
-void ServerRows::clear() {
-    assign({});
-}
-
-void ServerRows::assign(QVector<ServerRecord> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
+// The sort texts are made again when asked for; which rows pass is worked
+// out at once.
+void ServerRows::rowsAssigned() {
     sortTexts_.clear();
     passes_.resize(rows_.size());
-    passing_ = 0;
-    for (int i = 0; i < rows_.size(); ++i) {
-        passes_[i] = filter_.passes(rows_[i]);
-        passing_ += passes_[i];
-    }
-    endResetModel();
+    filterAll();
 }
 
-void ServerRows::append(const ServerRecord& record) {
-    const int at = int(rows_.size());
-    beginInsertRows({}, at, at);
-    rows_.append(record);
+void ServerRows::rowAppended(int at) {
     if (sortTexts_.size() == at && sortColumn_ >= 0)
-        sortTexts_.append(cellTextAt(record, sortColumn_));
-    passes_.append(filter_.passes(record));
+        sortTexts_.append(cellTextAt(rows_[at], sortColumn_));
+    passes_.append(filter_.passes(rows_[at]));
     passing_ += passes_.constLast();
-    endInsertRows();
 }
 
-bool ServerRows::update(const ServerRecord& record) {
-    int at = 0;
-    while (at < rows_.size() && (rows_[at].ip != record.ip || rows_[at].group != record.group))
-        ++at;
-    if (at == rows_.size())
-        return false;
-    rows_[at] = record;
+void ServerRows::rowChanged(int at) {
     if (at < sortTexts_.size())
-        sortTexts_[at] = cellTextAt(record, sortColumn_);
-    const bool passing = filter_.passes(record);
+        sortTexts_[at] = cellTextAt(rows_[at], sortColumn_);
+    const bool passing = filter_.passes(rows_[at]);
     passing_ += int(passing) - int(passes_[at]);
     passes_[at] = passing;
-    Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
-    return true;
 }
 
 void ServerRows::setFilter(const ServerFilter& filter) {
     filter_ = filter;
+    filterAll();
+    Q_EMIT filterChanged();
+}
+
+void ServerRows::filterAll() {
     passing_ = 0;
     for (int i = 0; i < rows_.size(); ++i) {
         passes_[i] = filter_.passes(rows_[i]);
         passing_ += passes_[i];
     }
-    Q_EMIT filterChanged();
-}
-
-int ServerRows::rowOf(const QString& ip) const {
-    for (int i = 0; i < rows_.size(); ++i)
-        if (rows_[i].ip == ip)
-            return i;
-    return -1;
 }
 
 } // namespace fennick

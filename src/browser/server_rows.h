@@ -3,7 +3,8 @@
 #include "browser/server_filter.h"
 #include "browser/server_record.h"
 
-#include <QAbstractTableModel>
+#include "common/record_rows.h"
+
 #include <QVector>
 
 namespace fennick {
@@ -15,9 +16,7 @@ struct ServerColumn {
     int widthTwips;
 };
 
-// The rows of the shown group, as the list view shows them: each row is a
-// copy of a record, its cells the texts the column table gives. Columns
-// are found by key, never by position.
+// The rows of the shown group (see RecordRows), a row for each address.
 //
 // The cell texts (cellText) are what the list sorts by (SortRole) and an
 // edit starts from. What is shown differs: server texts as UTF-8 when they
@@ -25,12 +24,15 @@ struct ServerColumn {
 // ColouredRole), and "Added" as a local date and time. The sort texts are
 // kept for the column last sorted by, so a sort of many rows does not
 // format a number at every comparison.
-class ServerRows : public QAbstractTableModel {
+class ServerRows : public RecordRows<ServerRows, ServerRecord> {
     Q_OBJECT
 public:
     static const QVector<ServerColumn>& columns();
-    // The column of a key, -1 for none.
-    static int ColumnIndex(const QString& key);
+    static const QString& keyOf(const ServerRecord& record) { return record.ip; }
+    // A row shows a record of its address and group.
+    static bool sameRow(const ServerRecord& row, const ServerRecord& record) {
+        return row.ip == record.ip && row.group == record.group;
+    }
     // The cell text of a record in a column.
     static QString cellText(const ServerRecord& record, const QString& key);
     // The same by column position, without looking up a key.
@@ -40,26 +42,12 @@ public:
     static constexpr int SortRole = Qt::UserRole + 1;
     static constexpr int ColouredRole = Qt::UserRole + 2; // the name, codes kept
 
-    using QAbstractTableModel::QAbstractTableModel;
+    using RecordRows::RecordRows;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // An edited name is not stored here: nameEdited hands it to the browser.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-
-    void clear();
-    void append(const ServerRecord& record);
-    // Replaces every row at once (one reset, not a signal per row).
-    void assign(QVector<ServerRecord> rows);
-    // Rewrites the first row showing this record (its address and group);
-    // false when none does.
-    bool update(const ServerRecord& record);
-    const ServerRecord& row(int index) const { return rows_[index]; }
-    // The first row whose address cell is `ip`, -1 for none.
-    int rowOf(const QString& ip) const;
 
     // Every row is held against the filter as it comes or changes. Rows
     // that fail stay here (the chosen server may still be shown); the
@@ -80,7 +68,12 @@ Q_SIGNALS:
     void filterChanged();
 
 private:
-    QVector<ServerRecord> rows_;
+    friend class RecordRows<ServerRows, ServerRecord>;
+    void rowsAssigned();
+    void rowAppended(int at);
+    void rowChanged(int at);
+    void filterAll();
+
     // The texts of one column, row by row, for the sort; empty until asked.
     mutable QVector<QString> sortTexts_;
     mutable int sortColumn_ = -1;

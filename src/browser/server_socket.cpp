@@ -2,6 +2,7 @@
 
 #include "browser/query_protocol.h"
 #include "browser/status_parser.h"
+#include "core/game_facts.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -19,7 +20,8 @@ ServerSocket::SendResult ServerSocket::SetWinsock(const QString& address, const 
     const std::optional<QueryTarget> target = queryTargetOf(address, gameText, master);
     if (!target)
         return SendResult::NothingToSend;
-    if (serverGameOf(gameText) == ServerGame::Quake3 && yield_)
+    // Quake III's query lets the event loop run once before it is sent.
+    if (gameOfText(gameText) == &gameFacts(kQuake3) && yield_)
         yield_();
     if (target->request.isEmpty())
         return SendResult::NothingToSend;

@@ -1,5 +1,7 @@
 #include "browser/server_tree.h"
 
+#include "core/game_facts.h"
+
 namespace fennick {
 
 namespace {
@@ -10,20 +12,18 @@ const QString kInternet = QStringLiteral("Internet");
 
 } // namespace
 
-bool isBuiltInGroupName(const QString& name) {
-    return name == kRecent || name == kInternet || name == kLan;
-}
-
+// Each game's node is keyed by its prefix in capitals ("Q3"), its groups by
+// that and a letter: "Q3R" Recent, "Q3M" Internet, "Q3L" LAN Network.
 ServerTree::ServerTree() {
-    add(QStringLiteral("Q1"), QStringLiteral("Quake 1"), {});
-    add(QStringLiteral("Q1R"), kRecent, QStringLiteral("Q1"));
-    add(QStringLiteral("Q2"), QStringLiteral("Quake 2"), {});
-    add(QStringLiteral("Q2R"), kRecent, QStringLiteral("Q2"));
-    add(QStringLiteral("Q2L"), kLan, QStringLiteral("Q2"));
-    add(QStringLiteral("Q3"), QStringLiteral("Quake 3 Arena"), {});
-    add(QStringLiteral("Q3R"), kRecent, QStringLiteral("Q3"));
-    add(QStringLiteral("Q3M"), kInternet, QStringLiteral("Q3"));
-    add(QStringLiteral("Q3L"), kLan, QStringLiteral("Q3"));
+    for (const GameFacts& game : allGames()) {
+        const QString key = game.prefix.toUpper();
+        add(key, game.displayName, {});
+        add(key + QLatin1Char('R'), kRecent, key);
+        if (game.hasMasters())
+            add(key + QLatin1Char('M'), kInternet, key);
+        if (!game.query.lanPorts.isEmpty())
+            add(key + QLatin1Char('L'), kLan, key);
+    }
 }
 
 } // namespace fennick

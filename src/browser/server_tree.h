@@ -12,7 +12,4 @@ public:
     ServerTree(); // the fixed nodes
 };
 
-// The built-in groups, which the user cannot save servers into.
-bool isBuiltInGroupName(const QString& name);
-
 } // namespace fennick

@@ -1,9 +1,9 @@
 #include "browser/status_parser.h"
 
-#include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/number_text.h"
 #include "console/enum_table.h"
+#include "core/game_facts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,13 +19,14 @@ QString value(const QString& reply, const char* key) {
     return GetKeyValue(reply, QLatin1String(key));
 }
 
-void readQuake3(ServerRecord& record, const QString& reply, const StatusContext& context) {
+void readQuake3(ServerRecord& record, const QString& reply, const StatusContext& context,
+                const QString& groupGame) {
     record.hostname = value(reply, "sv_hostname");
     record.maxclients = toInt16Field(value(reply, "sv_maxclients"));
     record.motd = value(reply, "sv_motd");
     record.needpass = toInt16Field(value(reply, "g_needpass")) != 0;
     const QString type = value(reply, "g_gametype");
-    const QString& game = context.typesOfGroupGame ? kQuake3 : context.currentGame;
+    const QString& game = context.typesOfGroupGame ? groupGame : context.currentGame;
     const QString display =
         context.enums ? context.enums->EnumDisplay(game, QStringLiteral("g_gametype"), type)
                       : QString();
@@ -97,8 +98,9 @@ std::optional<QStringList> playerEntries(const QString& reply) {
 
 void ParseStatus(ServerRecord& record, const QString& reply, const StatusContext& context) {
     record.lastupdate = context.nowSecondsOfDay;
-    const ServerGame game = serverGameOf(record.group);
-    if (game != ServerGame::Quake3 && game != ServerGame::Quake2)
+    const GameFacts* game = gameOfText(record.group);
+    const QueryFacts::Replies replies = game ? game->query.replies : QueryFacts::Replies::None;
+    if (replies == QueryFacts::Replies::None)
         return;
     const QString text = reply.left(kMaxReplyBytes);
     record.map = value(text, "mapname");
@@ -106,8 +108,8 @@ void ParseStatus(ServerRecord& record, const QString& reply, const StatusContext
     record.fraglimit = toInt16Field(value(text, "fraglimit"));
     record.capturelimit = toInt16Field(value(text, "capturelimit"));
     record.mod = value(text, "gamename");
-    if (game == ServerGame::Quake3)
-        readQuake3(record, text, context);
+    if (replies == QueryFacts::Replies::Quake3)
+        readQuake3(record, text, context, game->id);
     else
         readQuake2(record, text);
 

@@ -1,7 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/cli_command.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "core/program_folder.h"
 

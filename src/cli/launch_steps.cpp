@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "cli/cli_options.h"
 #include "cli/compile_choice.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 namespace fennick::cli {
 
@@ -25,8 +25,8 @@ void reportUnknownMod(const Program& program, const QString& mod, QTextStream& e
     QStringList keys;
     for (const ModItem& item : program.mods.items())
         keys.append(item.key);
-    errors << "fennick-cli: " << gameDisplayName(program.game.currentGame) << " has no mod '" << mod
-           << "' (its mods: " << keys.join(QStringLiteral(", ")) << ")\n";
+    errors << "fennick-cli: " << gameFacts(program.game.currentGame).displayName << " has no mod '"
+           << mod << "' (its mods: " << keys.join(QStringLiteral(", ")) << ")\n";
     errors.flush();
 }
 

@@ -3,7 +3,7 @@
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "core/program_folder.h"
 #include "maps/map_browser.h"

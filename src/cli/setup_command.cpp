@@ -4,7 +4,7 @@
 #include "cli/cli_session.h"
 #include "cli/command_arguments.h"
 #include "cli/option_parser.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "core/program_folder.h"
 #include "launch/script_location.h"
@@ -65,7 +65,7 @@ QJsonObject gameReport(const Program& program, const QString& game, const QStrin
         script.path.isEmpty() ? QString() : platform::parentFolderOf(script.path);
     return QJsonObject{
         {QStringLiteral("game"), game},
-        {QStringLiteral("name"), gameDisplayName(game)},
+        {QStringLiteral("name"), gameFacts(game).displayName},
         {QStringLiteral("directory"), directory},
         {QStringLiteral("valid"), install.valid()},
         {QStringLiteral("problem"), install.problem},
@@ -87,9 +87,9 @@ QJsonObject gameReport(const Program& program, const QString& game, const QStrin
 
 QJsonObject setupReport(const Program& program, const QString& game, const QString& mod) {
     QJsonArray games;
-    for (const QString& id : {kQuake1, kQuake2, kQuake3}) {
-        if (game.isEmpty() || game == id)
-            games.append(gameReport(program, id, mod));
+    for (const GameFacts& facts : allGames()) {
+        if (game.isEmpty() || game == facts.id)
+            games.append(gameReport(program, facts.id, mod));
     }
     const bool settingsRead =
         platform::fileExists(program.programPath(QStringLiteral("config.cfg")));

@@ -32,12 +32,9 @@ QString GroupTree::caption(int node) const {
 }
 
 int GroupTree::gameNodeOf(const QString& group) const {
-    if (group.startsWith(QLatin1String("Quake 1")))
-        return nodeWithKey(QStringLiteral("Q1"));
-    if (group.startsWith(QLatin1String("Quake 2")))
-        return nodeWithKey(QStringLiteral("Q2"));
-    if (group.startsWith(QLatin1String("Quake 3 Arena")))
-        return nodeWithKey(QStringLiteral("Q3"));
+    for (int i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i].parent < 0 && group.startsWith(nodes_[i].text))
+            return i;
     return -1;
 }
 
@@ -51,15 +48,13 @@ int GroupTree::nodeForGroup(const QString& group) const {
     return -1;
 }
 
-int GroupTree::ensureGroupNode(const QString& group) {
+bool GroupTree::ensureGroupNode(const QString& group) {
     const int game = gameNodeOf(group);
-    if (game < 0)
-        return -1;
-    if (const int found = nodeForGroup(group); found >= 0)
-        return found;
+    if (game < 0 || nodeForGroup(group) >= 0)
+        return false;
     const qsizetype slash = group.indexOf(QLatin1Char('\\'));
     nodes_.append({QString(), slash < 0 ? QString() : group.mid(slash + 1), game, 1});
-    return int(nodes_.size()) - 1;
+    return true;
 }
 
 QStringList GroupTree::userGroupsBeside(int node) const {
@@ -71,6 +66,50 @@ QStringList GroupTree::userGroupsBeside(int node) const {
         if (other.key.isEmpty() && other.parent == parent && parent >= 0)
             names.append(other.text);
     return names;
+}
+
+bool isBuiltInGroupName(const QString& name) {
+    return name == QLatin1String("Recent") || name == QLatin1String("Internet") ||
+           name == QLatin1String("LAN Network");
+}
+
+GroupSave checkGroupSave(const QString& groupName, bool chosen) {
+    if (isBuiltInGroupName(groupName))
+        return GroupSave::BuiltInGroup;
+    if (!chosen)
+        return GroupSave::NothingChosen;
+    return groupName.isEmpty() ? GroupSave::NoGroupName : GroupSave::Saved;
+}
+
+QString groupSaveMessage(GroupSave result, const QString& chooseFirst) {
+    switch (result) {
+    case GroupSave::BuiltInGroup:
+        return QStringLiteral("You cannot add a server to these groups");
+    case GroupSave::NothingChosen:
+        return chooseFirst;
+    case GroupSave::NoGroupName:
+        return QStringLiteral("You  must specify a group name in the drop down list.\r\n"
+                              "Type a new name if you want to add a new group.");
+    case GroupSave::Saved:
+        break;
+    }
+    return {};
+}
+
+GroupTree::Shown GroupTree::show(int node) const {
+    if (isGameNode(node))
+        node = nodeWithKey(nodes_[node].key + QLatin1Char('R'));
+    if (node < 0 || node >= nodes_.size())
+        return {};
+    return {node, groupPath(node), caption(node), userGroupsBeside(node)};
+}
+
+QString GroupTree::groupOfCaption(QString caption) {
+    return caption.replace(QStringLiteral(" - "), QStringLiteral("\\"));
+}
+
+QString GroupTree::groupBeside(const QString& group, const QString& name) {
+    return group.left(group.indexOf(QLatin1Char('\\')) + 1) + name;
 }
 
 } // namespace fennick

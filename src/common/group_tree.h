@@ -32,20 +32,52 @@ public:
     // first node whose text ends the path. -1 when the path names no game
     // or no node ends it.
     int nodeForGroup(const QString& group) const;
-    // nodeForGroup, adding a user group (image 1) under the game when none
-    // is found. -1 when the path names no game.
-    int ensureGroupNode(const QString& group);
+    // Adds a user group (image 1) under the game when no node shows the
+    // group (nodeForGroup); true when it did. Nothing for a path that names
+    // no game.
+    bool ensureGroupNode(const QString& group);
 
     // The texts of the user groups beside a node, in node order.
     QStringList userGroupsBeside(int node) const;
+
+    // What a browser shows for a chosen node: its group path, its caption
+    // and the user groups beside it for the "Save in" box. A game node
+    // stands for its Recent group (the node with its key and "R"); `node`
+    // is -1 when the node is none.
+    struct Shown {
+        int node = -1;
+        QString group;
+        QString caption;
+        QStringList groupBox;
+    };
+    Shown show(int node) const;
+
+    // The group path of a caption: "Quake 3 Arena - Internet" gives
+    // "Quake 3 Arena\Internet".
+    static QString groupOfCaption(QString caption);
+    // The group of the same game with another name: ("Quake 3
+    // Arena\Recent", "Clan") gives "Quake 3 Arena\Clan".
+    static QString groupBeside(const QString& group, const QString& name);
 
     // Adds a node under the node with `parentKey` (none for a game node).
     int add(const QString& key, const QString& text, const QString& parentKey, int image = 1);
 
 private:
+    // The game node whose text starts the group path; -1 for none.
     int gameNodeOf(const QString& group) const;
 
     QVector<Node> nodes_;
 };
+
+// The built-in groups' names ("Recent", "Internet", "LAN Network"): no
+// record is saved into them by hand.
+bool isBuiltInGroupName(const QString& name);
+
+// "Save" into the group the "Save in" box names, as both browsers answer
+// it: refused for a built-in group, with nothing chosen, or with no name.
+enum class GroupSave { Saved, BuiltInGroup, NothingChosen, NoGroupName };
+GroupSave checkGroupSave(const QString& groupName, bool chosen);
+// The message of a refused save; each browser says what to choose.
+QString groupSaveMessage(GroupSave result, const QString& chooseFirst);
 
 } // namespace fennick

@@ -48,6 +48,14 @@ public:
         }
         records_.removeLast();
     }
+    // The records of a group, slot 1 first.
+    QVector<Record> groupRecords(const QString& group) const {
+        QVector<Record> found;
+        for (const Record& record : records_)
+            if (record.group == group)
+                found.append(record);
+        return found;
+    }
     // Removes every record of a group.
     void removeGroup(const QString& group) {
         for (int slot = 1; slot <= count();) {

@@ -1,8 +1,8 @@
 #include "compile/map_compile_step.h"
 
-#include "common/game_ids.h"
 #include "compile/mod_description_file.h"
 #include "console/cvar_store.h"
+#include "core/game_facts.h"
 
 namespace fennick {
 

@@ -1,7 +1,7 @@
 #include "compile/mod_description_file.h"
 
-#include "common/game_ids.h"
 #include "core/console_log.h"
+#include "core/game_facts.h"
 #include "core/game_state.h"
 #include "core/launch_rules.h"
 #include "core/program_settings.h"

@@ -1,9 +1,9 @@
 #include "console/interpreter.h"
 
-#include "common/game_ids.h"
 #include "common/number_text.h"
 #include "common/trim_spaces.h"
 #include "console/cvar_store.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
 
@@ -197,7 +197,7 @@ void Interpreter::runPlayerProfile(const QString& player) {
                                    player + QStringLiteral("\" cannot be used as a file name"));
         return;
     }
-    const QString prefix = gamePrefix(core_.game.currentGame);
+    const QString prefix = gameFacts(core_.game.currentGame).prefix;
     if (loadConfigFile)
         loadConfigFile(core_.programPath(QStringLiteral("config\\") + prefix + QLatin1Char('_') +
                                          player + QStringLiteral(".fkp")));

@@ -1,6 +1,6 @@
 #include "core/fennick_ini.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -69,9 +69,9 @@ bool FennickIni::save(QString* error) {
         return true;
     // Every known key is written, empty when it has no value, so the
     // file shows what can be set.
-    for (const QString& game : {kQuake1, kQuake2, kQuake3}) {
+    for (const GameFacts& game : allGames()) {
         for (const QString& section : {kEngines, kHomes}) {
-            const QString key = section + QLatin1Char('/') + game;
+            const QString key = section + QLatin1Char('/') + game.id;
             if (!values_.contains(key))
                 values_.insert(key, QString());
         }

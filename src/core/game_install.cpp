@@ -1,6 +1,6 @@
 #include "core/game_install.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "core/native_engines.h"
 #include "platform/file_system.h"
@@ -11,18 +11,6 @@
 namespace fennick {
 
 namespace {
-
-// The Windows executables of each game, in order of preference.
-QStringList windowsExecutables(const QString& game) {
-    if (game == kQuake1)
-        return {QStringLiteral("vquake.exe"), QStringLiteral("glquake.exe"),
-                QStringLiteral("winquake.exe"), QStringLiteral("quake.exe")};
-    if (game == kQuake2)
-        return {QStringLiteral("quake2.exe")};
-    if (game == kQuake3)
-        return {QStringLiteral("quake3.exe")};
-    return {};
-}
 
 // The path of a file in the folder as it is spelled on disk, or empty.
 QString fileInFolder(const QString& dir, const QString& name, bool mustBeExecutable) {
@@ -92,10 +80,10 @@ QString missingGameProblem(const QString& game, const QString& dir) {
     if (!platform::folderExists(dir))
         return missingFolderProblem(dir);
     // "no quake3.exe, baseq3 or baseoa folder in DIR"
-    QStringList wanted = windowsExecutables(game);
-    wanted.append(gameDataFolder(game));
-    if (game == kQuake3)
-        wanted.append(QStringLiteral("baseoa"));
+    const GameFacts& facts = gameFacts(game);
+    QStringList wanted = facts.windowsExecutables;
+    for (const GameEdition& edition : facts.editions)
+        wanted.append(edition.dataFolder);
     const QString last = wanted.takeLast();
     return QStringLiteral("no %1 or %2 folder in %3")
         .arg(wanted.join(QStringLiteral(", ")), last, dir);
@@ -126,12 +114,12 @@ GameInstall inspectGameFolder(const QString& game, const QString& directory,
     // A folder that does not exist holds nothing to look for; the first
     // start tries many such folders.
     if (!platform::folderExists(directory)) {
-        install.dataFolder = gameDataFolder(game);
+        install.dataFolder = gameFacts(game).dataFolder();
         install.problem = missingFolderProblem(directory);
         return install;
     }
     install.dataFolder = baseDataFolder(game, directory);
-    for (const QString& name : windowsExecutables(game)) {
+    for (const QString& name : gameFacts(game).windowsExecutables) {
         install.executable = fileInFolder(directory, name, false);
         if (!install.executable.isEmpty()) {
             install.layout = GameInstall::Layout::Windows;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_facts.h"
+
 #include <QString>
 
 namespace fennick {
@@ -12,6 +14,14 @@ struct GameState {
     QString quake2Exe;
     QString quake3Exe;
     QString currentModKey; // lower-case mod folder, or the game identifier
+
+    // The executable path of a game by identifier; empty for no game.
+    const QString& executableOf(const QString& game) const {
+        static const QString none;
+        const QString* const paths[kGameCount] = {&quakeExe, &quake2Exe, &quake3Exe};
+        const int slot = gameFacts(game).slot;
+        return slot < 0 ? none : *paths[slot];
+    }
 };
 
 } // namespace fennick

@@ -1,6 +1,6 @@
 #include "core/launch_rules.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 
 namespace fennick {
@@ -50,36 +50,20 @@ bool isPlainGameKey(const QString& modKey) {
     return modKey.isEmpty() || isGameId(modKey);
 }
 
-QString baseDataFolder(const QString& game, const QString& directory) {
-    const QString folder = gameDataFolder(game);
-    if (game != kQuake3 || directory.isEmpty())
-        return folder;
-    const QString openArena = QStringLiteral("baseoa");
-    if (!platform::folderExists(platform::joinPath(directory, folder)) &&
-        platform::folderExists(platform::joinPath(directory, openArena)))
-        return openArena;
-    return folder;
-}
-
 QString commandMarkOf(const QString&) {
     return QStringLiteral("+");
 }
 
 bool setsByName(const QString& game, const QString& kind) {
-    return game == kQuake1 &&
+    return gameFacts(game).setsByName &&
            (kind.isEmpty() || kind == QLatin1String("set") || kind == QLatin1String("seta"));
 }
 
 QStringList modArgumentsOf(const QString& game, const QString& modKey) {
-    if (isPlainGameKey(modKey))
+    const QStringList& before = gameFacts(game).modArguments;
+    if (isPlainGameKey(modKey) || before.isEmpty())
         return {};
-    if (game == kQuake1)
-        return {QStringLiteral("-game"), modKey};
-    if (game == kQuake2)
-        return {QStringLiteral("+set"), QStringLiteral("game"), modKey};
-    if (game == kQuake3)
-        return {QStringLiteral("+set"), QStringLiteral("fs_game"), modKey};
-    return {};
+    return before + QStringList{modKey};
 }
 
 bool isSafeNamePart(const QString& text) {

@@ -36,14 +36,6 @@ QString quotedValue(const QString& value);
 // True for the plain game: a game identifier, or no mod chosen at all.
 bool isPlainGameKey(const QString& modKey);
 
-// The base data folder of a game installed in `directory`: "id1", "baseq2"
-// or "baseq3", and for Quake III "baseoa" (OpenArena's) when the directory
-// has that folder and no "baseq3". Empty for an unknown game. Everything
-// that needs the game's base folder asks here: the start-up script of the
-// plain game, the mod list (which does not list it as a mod) and the
-// readers of the game's archives.
-QString baseDataFolder(const QString& game, const QString& directory);
-
 // What starts a command on the game's command line: "+" for all three
 // games. A "-" starts one of Quake's start-up options, which the engine
 // does not run as a command (so "-exec" would never read the script).

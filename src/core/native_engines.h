@@ -5,17 +5,9 @@
 
 namespace fennick {
 
-// The engines that run the games natively (on Linux and other systems
-// without the Windows executables), as distributions and the engines' own
-// releases name their programs.
-//
-// Each known engine may also name the folder below the user's home folder
-// where it keeps the user's files (".q3a" for ioquake3); the engine searches
-// that folder, mod by mod, as it searches the game folder.
-struct NativeEngine {
-    const char* fileName;
-    const char* homeFolder; // below the home folder; empty when not known
-};
+// The engines that run the games natively, by the names their programs go
+// by; the engines themselves are the editions' rows of the table of games
+// (core/game_facts.h).
 
 // The well-known engines for a game and its base data folder, in the order
 // they are looked for. Quake III's "baseoa" folder (OpenArena) gets the

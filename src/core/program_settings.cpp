@@ -1,24 +1,12 @@
 #include "core/program_settings.h"
 
-#include "common/game_ids.h"
 #include "core/fennick_ini.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 
 namespace fennick {
 
 namespace {
-
-// The slot of a game in the list of validation results: 0, 1 or 2, and
-// -1 for anything else.
-int slotOf(const QString& game) {
-    return game == kQuake1 ? 0 : game == kQuake2 ? 1 : game == kQuake3 ? 2 : -1;
-}
-
-QString GameState::*exeOf(const QString& game) {
-    return game == kQuake1   ? &GameState::quakeExe
-           : game == kQuake2 ? &GameState::quake2Exe
-                             : &GameState::quake3Exe;
-}
 
 // A folder typed with a separator at its end. Windows paths end in "\";
 // elsewhere "/" counts too, except for the root folder "/" itself, which
@@ -40,36 +28,15 @@ ProgramSettings::ProgramSettings(GameState& game, FennickIni& ini,
     : QObject(parent), game_(game), ini_(ini), system_(system) {}
 
 void ProgramSettings::validate(const QString& game) {
-    const int slot = slotOf(game);
+    const int slot = gameFacts(game).slot;
     if (slot < 0)
         return;
     GameInstall& install = installs_[slot];
     install = inspectGameFolder(
-        game, directoryOf(game),
+        game, directories_[slot],
         EngineSettings{ini_.engine(game).trimmed(), ini_.home(game).trimmed()}, system_);
-    game_.*exeOf(game) = install.executable;
-}
-
-void ProgramSettings::setQuakeDir(const QString& dir) {
-    quakeDir_ = dir;
-    validate(kQuake1);
-    Q_EMIT changed();
-}
-
-void ProgramSettings::setQuake2Dir(const QString& dir) {
-    quake2Dir_ = dir;
-    validate(kQuake2);
-    Q_EMIT changed();
-}
-
-// The map compiler is looked for beside the Windows executable only.
-void ProgramSettings::setQuake3Dir(const QString& dir) {
-    quake3Dir_ = dir;
-    validate(kQuake3);
-    if (installs_[2].layout == GameInstall::Layout::Windows && !q3MapValid_)
-        setQ3MapPath(platform::joinPath(dir, QStringLiteral("Tools\\q3map.exe")));
-    Q_EMIT quake3DirectoryChanged();
-    Q_EMIT changed();
+    QString* const executables[kGameCount] = {&game_.quakeExe, &game_.quake2Exe, &game_.quake3Exe};
+    *executables[slot] = install.executable;
 }
 
 void ProgramSettings::setQ3MapPath(const QString& path) {
@@ -79,20 +46,27 @@ void ProgramSettings::setQ3MapPath(const QString& path) {
     Q_EMIT changed();
 }
 
+// The map compiler is looked for beside Quake III's Windows executable
+// only.
 void ProgramSettings::setDirectoryOf(const QString& game, const QString& dir) {
-    if (game == kQuake1)
-        setQuakeDir(dir);
-    else if (game == kQuake2)
-        setQuake2Dir(dir);
-    else if (game == kQuake3)
-        setQuake3Dir(dir);
+    const int slot = gameFacts(game).slot;
+    if (slot < 0)
+        return;
+    directories_[slot] = dir;
+    validate(game);
+    if (game == kQuake3) {
+        if (installs_[slot].layout == GameInstall::Layout::Windows && !q3MapValid_)
+            setQ3MapPath(platform::joinPath(dir, QStringLiteral("Tools\\q3map.exe")));
+        Q_EMIT quake3DirectoryChanged();
+    }
+    Q_EMIT changed();
 }
 
 void ProgramSettings::trimTrailingSeparators() {
-    for (const QString& game : {kQuake1, kQuake2, kQuake3}) {
-        const QString dir = directoryOf(game);
+    for (const GameFacts& game : allGames()) {
+        const QString dir = directories_[game.slot];
         if (endsWithSeparator(dir))
-            setDirectoryOf(game, dir.left(dir.size() - 1));
+            setDirectoryOf(game.id, dir.left(dir.size() - 1));
     }
 }
 
@@ -108,7 +82,7 @@ QString ProgramSettings::engineOf(const QString& game) const {
 }
 
 void ProgramSettings::setEngineOf(const QString& game, const QString& engine) {
-    if (slotOf(game) < 0)
+    if (!isGameId(game))
         return;
     ini_.setEngine(game, engine);
     validate(game);
@@ -117,32 +91,34 @@ void ProgramSettings::setEngineOf(const QString& game, const QString& engine) {
 
 const GameInstall& ProgramSettings::installOf(const QString& game) const {
     static const GameInstall none;
-    const int slot = slotOf(game);
+    const int slot = gameFacts(game).slot;
     return slot < 0 ? none : installs_[slot];
 }
 
 void ProgramSettings::revalidate() {
-    for (const QString& game : {kQuake1, kQuake2, kQuake3})
-        validate(game);
+    for (const GameFacts& game : allGames())
+        validate(game.id);
     Q_EMIT changed();
 }
 
 QString ProgramSettings::directoryOf(const QString& game) const {
-    if (game == kQuake1)
-        return quakeDir_;
-    if (game == kQuake2)
-        return quake2Dir_;
-    if (game == kQuake3)
-        return quake3Dir_;
+    const int slot = gameFacts(game).slot;
+    return slot < 0 ? QString() : directories_[slot];
+}
+
+// The newest game first.
+QString ProgramSettings::newestValidGame() const {
+    for (auto game = allGames().rbegin(); game != allGames().rend(); ++game)
+        if (directoryValid(game->id))
+            return game->id;
     return {};
 }
 
 ProgramSettings::Snapshot ProgramSettings::snapshot() const {
     Snapshot values;
-    const QString games[3] = {kQuake1, kQuake2, kQuake3};
-    for (int i = 0; i < 3; ++i) {
-        values.directories[i] = directoryOf(games[i]);
-        values.engines[i] = engineOf(games[i]);
+    for (const GameFacts& game : allGames()) {
+        values.directories[game.slot] = directories_[game.slot];
+        values.engines[game.slot] = engineOf(game.id);
     }
     values.q3MapPath = q3MapPath_;
     values.oglMode = oglMode;
@@ -156,12 +132,11 @@ ProgramSettings::Snapshot ProgramSettings::snapshot() const {
 // Engines first, since they decide the directories' validity; the q3map
 // path last, since a Quake III directory may offer one of its own.
 void ProgramSettings::restore(const Snapshot& values) {
-    const QString games[3] = {kQuake1, kQuake2, kQuake3};
-    for (int i = 0; i < 3; ++i)
-        if (engineOf(games[i]) != values.engines[i])
-            setEngineOf(games[i], values.engines[i]);
-    for (int i = 0; i < 3; ++i)
-        setDirectoryOf(games[i], values.directories[i]);
+    for (const GameFacts& game : allGames())
+        if (engineOf(game.id) != values.engines[game.slot])
+            setEngineOf(game.id, values.engines[game.slot]);
+    for (const GameFacts& game : allGames())
+        setDirectoryOf(game.id, values.directories[game.slot]);
     setQ3MapPath(values.q3MapPath);
     oglMode = values.oglMode;
     maxServers = values.maxServers;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game_facts.h"
 #include "core/game_install.h"
 #include "core/game_state.h"
 
@@ -26,13 +27,13 @@ public:
     ProgramSettings(GameState& game, FennickIni& ini, const platform::SystemLookup& system,
                     QObject* parent = nullptr);
 
-    const QString& quakeDir() const { return quakeDir_; }
-    const QString& quake2Dir() const { return quake2Dir_; }
-    const QString& quake3Dir() const { return quake3Dir_; }
+    const QString& quakeDir() const { return directories_[0]; }
+    const QString& quake2Dir() const { return directories_[1]; }
+    const QString& quake3Dir() const { return directories_[2]; }
     const QString& q3MapPath() const { return q3MapPath_; }
-    void setQuakeDir(const QString& dir);
-    void setQuake2Dir(const QString& dir);
-    void setQuake3Dir(const QString& dir);
+    void setQuakeDir(const QString& dir) { setDirectoryOf(kQuake1, dir); }
+    void setQuake2Dir(const QString& dir) { setDirectoryOf(kQuake2, dir); }
+    void setQuake3Dir(const QString& dir) { setDirectoryOf(kQuake3, dir); }
     void setQ3MapPath(const QString& path);
     // Assigns the directory field of a game ("quake1", "quake2", "quake3");
     // other names are ignored.
@@ -43,9 +44,10 @@ public:
     // backslash (on Linux also one trailing "/") and is validated again.
     void trimTrailingSeparators();
 
-    bool quakeDirValid() const { return !game_.quakeExe.isEmpty(); }
-    bool quake2DirValid() const { return !game_.quake2Exe.isEmpty(); }
-    bool quake3DirValid() const { return !game_.quake3Exe.isEmpty(); }
+    bool quakeDirValid() const { return directoryValid(kQuake1); }
+    bool quake2DirValid() const { return directoryValid(kQuake2); }
+    bool quake3DirValid() const { return directoryValid(kQuake3); }
+    bool directoryValid(const QString& game) const { return !game_.executableOf(game).isEmpty(); }
     bool q3MapValid() const { return q3MapValid_; }
 
     // The directory field of a game ("quake1", "quake2", "quake3").
@@ -59,6 +61,9 @@ public:
     // What the last validation of a game's directory found: the executable
     // a launch starts, where its engine came from, or why it is not valid.
     const GameInstall& installOf(const QString& game) const;
+    // The newest game with a valid directory (Quake III, else Quake II,
+    // else Quake), the one a start brings up; empty when there is none.
+    QString newestValidGame() const;
 
     // Validates every directory again, for engines that were installed or
     // settings that were read since (start-up reads "fennick.ini").
@@ -77,8 +82,8 @@ public:
     // Every field at one moment, to go back to: the setup dialog's Cancel
     // restores what the fields held when it was opened.
     struct Snapshot {
-        QString directories[3];
-        QString engines[3];
+        QString directories[kGameCount];
+        QString engines[kGameCount];
         QString q3MapPath, oglMode, maxServers, updateFrequency;
         bool showMapFiles = false;
         bool createDescription = false;
@@ -103,10 +108,8 @@ private:
     GameState& game_;
     FennickIni& ini_;
     const platform::SystemLookup& system_;
-    GameInstall installs_[3];
-    QString quakeDir_;
-    QString quake2Dir_;
-    QString quake3Dir_;
+    GameInstall installs_[kGameCount];
+    QString directories_[kGameCount]; // by the games' slots
     QString q3MapPath_;
     bool q3MapValid_ = false;
 };

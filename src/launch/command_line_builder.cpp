@@ -2,8 +2,8 @@
 
 #include "archive/bot_list.h"
 #include "buttons/fast_info.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -133,10 +133,7 @@ CommandLineBuilder::Build CommandLineBuilder::startBuild() {
     build.botEnable = cvars.GetCvar(QStringLiteral("bot_enable"));
     build.skill = cvars.GetCvar(QStringLiteral("sp_skill"));
 
-    build.executable = build.game == kQuake1   ? game.quakeExe
-                       : build.game == kQuake2 ? game.quake2Exe
-                       : build.game == kQuake3 ? game.quake3Exe
-                                               : QString();
+    build.executable = game.executableOf(build.game);
     build.text = build.executable;
     build.arguments = modArgumentsOf(build.game, commandLineWord(game.currentModKey));
     for (const QString& argument : std::as_const(build.arguments))

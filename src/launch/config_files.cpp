@@ -1,7 +1,7 @@
 #include "launch/config_files.h"
 
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -80,19 +80,19 @@ QString ConfigFiles::configFolder() const {
 }
 
 QString ConfigFiles::generalFilePath() const {
-    return platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
+    return platform::joinPath(configFolder(), gameFacts(context_.game.currentGame).prefix +
                                                   QStringLiteral("_general.cfg"));
 }
 
 QString ConfigFiles::configurationPath(const QString& modKey, int number) const {
-    return platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
+    return platform::joinPath(configFolder(), gameFacts(context_.game.currentGame).prefix +
                                                   QLatin1Char('_') + modKey + QLatin1Char('_') +
                                                   QString::number(number) + QStringLiteral(".fkc"));
 }
 
 ConfigFiles::FoundConfiguration ConfigFiles::FindConfigurationFile(const QString& name) const {
     const QString folder = configFolder();
-    const QString prefix = gamePrefix(context_.game.currentGame) + QLatin1Char('_') +
+    const QString prefix = gameFacts(context_.game.currentGame).prefix + QLatin1Char('_') +
                            context_.game.currentModKey + QLatin1Char('_');
     qint64 largest = -1;
     for (const QString& file : platform::listFiles(folder, QStringLiteral("*.fkc"))) {
@@ -182,7 +182,7 @@ bool ConfigFiles::saveProfile() {
         return false;
     }
     const QString path =
-        platform::joinPath(configFolder(), gamePrefix(context_.game.currentGame) +
+        platform::joinPath(configFolder(), gameFacts(context_.game.currentGame).prefix +
                                                QLatin1Char('_') + player + QStringLiteral(".fkp"));
     return saveLines(path, linesOfScope(kScopeProfile));
 }

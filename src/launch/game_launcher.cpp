@@ -1,8 +1,8 @@
 #include "launch/game_launcher.h"
 
 #include "archive/bot_scan.h"
-#include "common/game_ids.h"
 #include "compile/map_compile_step.h"
+#include "core/game_facts.h"
 #include "launch/command_line_builder.h"
 #include "launch/config_files.h"
 #include "platform/process_launcher.h"
@@ -55,23 +55,20 @@ bool GameLauncher::Launch() {
 
     // Check the executable before anything is written: a game that is
     // plainly missing leaves every file as it was.
-    const GameState& state = context_.game;
-    const QString& executable = game == kQuake1   ? state.quakeExe
-                                : game == kQuake2 ? state.quake2Exe
-                                                  : state.quake3Exe;
+    const QString& executable = context_.game.executableOf(game);
     if (std::optional<QString> why = platform::ProcessLauncher::whyNotStartable(executable))
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": ") + *why);
 
     if (!writeLaunchFiles())
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": fenkit.cfg could not be written"));
 
     context_.ui.yieldOnce();
     const platform::ProcessLauncher::Result started = context_.processes.startDetached(
         commandBuilder_.executable(), commandBuilder_.arguments(), workingDirectory());
     if (!started.started)
-        return refuse(QStringLiteral("Cannot launch ") + gameDisplayName(game) +
+        return refuse(QStringLiteral("Cannot launch ") + gameFacts(game).displayName +
                       QStringLiteral(": ") + started.error);
     return true;
 }

@@ -1,6 +1,6 @@
 #include "launch/game_switcher.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 namespace fennick {
 
@@ -10,25 +10,6 @@ namespace {
 // and the longer time for one that also says what is missing.
 constexpr int kRefusalSeconds = 1;
 constexpr int kReasonSeconds = 4;
-
-struct GameEntry {
-    const QString& game;
-    QString GameState::*exe;
-    const char* refusal;
-};
-
-const GameEntry* entryOf(const QString& game) {
-    static const GameEntry kEntries[] = {
-        {kQuake1, &GameState::quakeExe, "Quake 1 Directory is incorrect"},
-        {kQuake2, &GameState::quake2Exe, "Quake 2 Directory is incorrect"},
-        {kQuake3, &GameState::quake3Exe, "Quake 3 Directory is incorrect"},
-    };
-    for (const GameEntry& entry : kEntries) {
-        if (entry.game == game)
-            return &entry;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -40,11 +21,11 @@ void GameSwitcher::run(const std::function<void()>& step) {
 }
 
 void GameSwitcher::chooseIfUsable(const QString& game) {
-    const GameEntry* entry = entryOf(game);
-    if (!entry)
+    const GameFacts& facts = gameFacts(game);
+    if (facts.slot < 0)
         return;
     GameState& state = context_.game;
-    if (!(state.*(entry->exe)).isEmpty()) {
+    if (!state.executableOf(game).isEmpty()) {
         state.currentGame = game;
         state.gameDirectory = context_.settings.directoryOf(game);
     } else {
@@ -52,7 +33,7 @@ void GameSwitcher::chooseIfUsable(const QString& game) {
         // what is missing (the setup dialog's tooltip has the details);
         // the Windows layout keeps its short message.
         const GameInstall& install = context_.settings.installOf(game);
-        const QString refusal = QString::fromLatin1(entry->refusal);
+        const QString refusal = facts.shortName + QStringLiteral(" Directory is incorrect");
         if (install.dataFound)
             context_.status.queue(refusal + QStringLiteral(": no engine for its ") +
                                       install.dataFolder + QStringLiteral(" folder"),

@@ -1,7 +1,8 @@
 #include "launch/mod_description.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "common/record_reader.h"
+#include "core/game_facts.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 

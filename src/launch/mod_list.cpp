@@ -1,7 +1,7 @@
 #include "launch/mod_list.h"
 
-#include "common/game_ids.h"
 #include "common/record_reader.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -93,7 +93,7 @@ void ModList::FillModList() {
     beginResetModel();
     items_.clear();
     const QString& game = context_.game.currentGame;
-    const QString prefix = gamePrefix(game);
+    const QString prefix = gameFacts(game).prefix;
     if (!prefix.isEmpty()) {
         const QString directory = context_.settings.directoryOf(game);
         const QString baseFolder = baseDataFolder(game, directory);
@@ -163,7 +163,7 @@ QString ModList::ModKeyOf(const QString& folderPath) const {
 }
 
 std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const {
-    const QString prefix = gamePrefix(context_.game.currentGame);
+    const QString prefix = gameFacts(context_.game.currentGame).prefix;
     if (prefix.isEmpty())
         return std::nullopt;
     const QString start = prefix + QLatin1Char('_');
@@ -181,7 +181,7 @@ std::optional<QString> ModList::findDescriptorKey(const QString& itemText) const
 }
 
 QStringList ModList::configurationNames(const QString& key) const {
-    const QString prefix = gamePrefix(context_.game.currentGame);
+    const QString prefix = gameFacts(context_.game.currentGame).prefix;
     QStringList names;
     if (prefix.isEmpty())
         return names;

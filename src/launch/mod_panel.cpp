@@ -1,6 +1,6 @@
 #include "launch/mod_panel.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "launch/command_line_builder.h"
 #include "launch/config_files.h"
 #include "launch/mod_description.h"
@@ -125,7 +125,7 @@ void ModPanel::selectPlainGame() {
     if (!isGameId(game))
         return;
     bool found = SelectModItem(game);
-    found = SelectModItem(gameDisplayName(game)) || found;
+    found = SelectModItem(gameFacts(game).displayName) || found;
     if (found)
         return;
     // The plain game's item is added last. Its descriptor may show some
@@ -173,7 +173,7 @@ void ModPanel::pickIcon() {
 }
 
 void ModPanel::showFastInfoBackground() {
-    const QString file = gameInfoBackground(context_.game.currentGame);
+    const QString file = gameFacts(context_.game.currentGame).infoBackground;
     const std::optional<QString> found =
         file.isEmpty() ? std::nullopt : platform::resolvePath(context_.programPath(file));
     fastInfoBackground_ = found && platform::fileExists(*found) ? *found : QString();

@@ -1,7 +1,8 @@
 #include "launch/video_settings.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "platform/display_modes.h"
 
 #include <QScopedValueRollback>
@@ -13,52 +14,6 @@
 namespace fennick {
 
 namespace {
-
-// The numbered video modes of each game's engine, as its mode cvar reads
-// them. Quake has no mode cvar Fennick sets; its sizes are the classic ones.
-constexpr std::array<VideoMode, 10> kQuakeModes = {{
-    {0, 320, 200, "320x200"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake II's "gl_mode" and "sw_mode".
-constexpr std::array<VideoMode, 10> kQuake2Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 960, "1280x960"},
-    {9, 1600, 1200, "1600x1200"},
-}};
-
-// Quake III's "r_mode" (ioquake3 and the original engine alike; its -1
-// and -2, a custom size and the desktop's, are no entries of the list).
-constexpr std::array<VideoMode, 12> kQuake3Modes = {{
-    {0, 320, 240, "320x240"},
-    {1, 400, 300, "400x300"},
-    {2, 512, 384, "512x384"},
-    {3, 640, 480, "640x480"},
-    {4, 800, 600, "800x600"},
-    {5, 960, 720, "960x720"},
-    {6, 1024, 768, "1024x768"},
-    {7, 1152, 864, "1152x864"},
-    {8, 1280, 1024, "1280x1024"},
-    {9, 1600, 1200, "1600x1200"},
-    {10, 2048, 1536, "2048x1536"},
-    {11, 856, 480, "856x480"},
-}};
 
 constexpr int kUnknownModeNumber = 3;
 // Seconds the status line says that a typed mode was refused.
@@ -139,17 +94,14 @@ constexpr std::array<DriverLine, 3> kDrivers = {{
 
 } // namespace
 
-std::span<const VideoMode> videoModeTable(const QString& game) {
-    if (game == kQuake2)
-        return kQuake2Modes;
-    if (game == kQuake3)
-        return kQuake3Modes;
-    return kQuakeModes;
+const QVector<VideoMode>& videoModeTable(const QString& game) {
+    const GameFacts& facts = gameFacts(game);
+    return facts.slot < 0 ? allGames().front().videoModes : facts.videoModes;
 }
 
 int ModeIndex(const QString& game, const QString& size) {
     for (const VideoMode& mode : videoModeTable(game)) {
-        if (size == QLatin1String(mode.size))
+        if (size == mode.size)
             return mode.number;
     }
     return kUnknownModeNumber;
@@ -158,7 +110,7 @@ int ModeIndex(const QString& game, const QString& size) {
 QString ModeText(const QString& game, int number) {
     for (const VideoMode& mode : videoModeTable(game)) {
         if (mode.number == number)
-            return QLatin1String(mode.size);
+            return mode.size;
     }
     return QStringLiteral("640x480");
 }
@@ -172,16 +124,16 @@ QStringList resolutionEntries(const QString& game, const platform::DisplayModes&
             offered.insert(formatThreeDigits(mode.width) + QLatin1Char('x') +
                            formatThreeDigits(mode.height));
     }
-    const std::span<const VideoMode> table = videoModeTable(game);
+    const QVector<VideoMode>& table = videoModeTable(game);
     QStringList entries;
     for (const VideoMode& mode : table) {
-        if (offered.contains(QLatin1String(mode.size)))
-            entries.append(kFullscreen + QLatin1String(mode.size));
+        if (offered.contains(mode.size))
+            entries.append(kFullscreen + mode.size);
     }
     const int desktopWidth = display.desktopWidth();
     for (const VideoMode& mode : table) {
         if (mode.width <= desktopWidth)
-            entries.append(kWindowed + QLatin1String(mode.size));
+            entries.append(kWindowed + mode.size);
     }
     return entries;
 }
@@ -287,12 +239,12 @@ void VideoSettings::showText(const QString& text) {
 }
 
 void VideoSettings::SetRenderer(const QString& mode) {
-    const QString& game = context_.game.currentGame;
-    if (game == kQuake3) {
+    const RendererChoice choice = gameFacts(context_.game.currentGame).renderer;
+    if (choice == RendererChoice::OpenGlOnly) {
         showPicture(RendererPicture::OpenGL);
         return;
     }
-    if (game != kQuake2) {
+    if (choice == RendererChoice::None) {
         // Quake has no renderer choice: nothing to show.
         showPicture(RendererPicture::None);
         return;
@@ -328,7 +280,7 @@ void VideoSettings::useOpenGl() {
 }
 
 void VideoSettings::rendererPictureClicked() {
-    if (context_.game.currentGame != kQuake2)
+    if (gameFacts(context_.game.currentGame).renderer != RendererChoice::SoftwareOrOpenGl)
         return;
     SetRenderer(picture_ == RendererPicture::OpenGL ? QStringLiteral("soft")
                                                     : QStringLiteral("gl"));

@@ -1,27 +1,20 @@
 #pragma once
 
+#include "core/game_facts.h"
 #include "launch/launch_context.h"
 #include "platform/display_modes.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <span>
 
 namespace fennick {
 
-// One numbered video mode of the games.
-struct VideoMode {
-    int number;
-    int width;
-    int height;
-    const char* size; // "640x480"
-};
-
 // The mode numbers of a game's engine and their sizes, in mode order:
 // Quake III's "r_mode", Quake II's "gl_mode" and "sw_mode", and for Quake
-// (which has no mode cvar Fennick sets) the classic sizes.
-std::span<const VideoMode> videoModeTable(const QString& game);
+// (which has no mode cvar Fennick sets) the classic sizes, which also stand
+// for no game.
+const QVector<VideoMode>& videoModeTable(const QString& game);
 
 // The mode number of a size text in a game ("1024x768" -> 6); 3 for a size
 // the game has no number for.

@@ -1,8 +1,8 @@
 #include "maps/map_browser.h"
 
 #include "archive/archive_snapshot.h"
-#include "common/game_ids.h"
 #include "common/number_text.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "maps/map_scan.h"
 #include "maps/maps_file.h"
@@ -75,12 +75,10 @@ void MapBrowser::open(bool mapFiles) {
     list_.clear();
     tree_ = MapTree();
     rows_.clear();
-    currentNode_ = -1;
-    displayedGroup_.clear();
-    caption_ = QStringLiteral("Fennick Map Browser");
+    shown_ = {-1, {}, QStringLiteral("Fennick Map Browser"), {}};
     Q_EMIT treeChanged();
     LoadMapList();
-    const QString prefix = gamePrefix(services_.game.currentGame).toUpper(); // "Q3"
+    const QString prefix = gameFacts(services_.game.currentGame).prefix.toUpper(); // "Q3"
     if (!prefix.isEmpty())
         selectNode(tree_.nodeWithKey(prefix + QLatin1Char('R')));
     if (services_.game.currentGame == kQuake3) {
@@ -150,11 +148,9 @@ void MapBrowser::AddMap(MapRecord record) {
     }
     if (!list_.store(record))
         return; // the list is full
-    const int before = int(tree_.nodes().size());
-    tree_.ensureGroupNode(record.group);
-    if (tree_.nodes().size() != before)
+    if (tree_.ensureGroupNode(record.group))
         Q_EMIT treeChanged();
-    if (record.group == displayedGroup_)
+    if (record.group == shown_.group)
         ShowMapInList(record);
 }
 
@@ -173,11 +169,7 @@ void MapBrowser::RemoveGroup(const QString& group) {
 }
 
 void MapBrowser::RefreshList() {
-    QVector<MapRecord> shown;
-    for (const MapRecord& record : list_.records())
-        if (record.group == displayedGroup_)
-            shown.append(record);
-    rows_.assign(std::move(shown));
+    rows_.assign(list_.groupRecords(shown_.group));
     Q_EMIT countChanged();
 }
 
@@ -187,7 +179,7 @@ void MapBrowser::ShowMapInList(const MapRecord& record) {
 }
 
 void MapBrowser::UpdateMapInList(const MapRecord& record) {
-    if (record.group == displayedGroup_)
+    if (record.group == shown_.group)
         rows_.update(record); // the view's sort places the row again
 }
 
@@ -202,7 +194,7 @@ void MapBrowser::setStatus(const QString& text) {
 }
 
 void MapBrowser::ScanMaps() {
-    if (!caption_.startsWith(QLatin1String("Quake 3")))
+    if (!shown_.caption.startsWith(QLatin1String("Quake 3")))
         return;
     if (scanning_) {
         const QString refused = QStringLiteral("A map scan is running: wait until it ends");
@@ -221,7 +213,7 @@ void MapBrowser::runScan() {
     scanning_ = true;
     stopScan_ = false;
     const double started = services.clock.secondsSinceMidnight();
-    const QString group = displayedGroup_;
+    const QString group = shown_.group;
     int added = 0;
     {
         TitleRun titles(services);
@@ -253,23 +245,17 @@ void MapBrowser::runScan() {
     const QString found = QStringLiteral("Found ") + QString::number(rows_.rowCount()) +
                           QStringLiteral(" maps in ") +
                           formatSeconds(services.clock.elapsedSince(started)) +
-                          QStringLiteral(" sec (group ") + displayedGroup_ + QLatin1Char(')');
+                          QStringLiteral(" sec (group ") + shown_.group + QLatin1Char(')');
     services.console.ConsolePrint(found);
     setStatus(found);
 }
 
 void MapBrowser::selectNode(int node) {
-    if (node < 0 || node >= tree_.nodes().size())
+    GroupTree::Shown shown = tree_.show(node);
+    if (shown.node < 0)
         return;
-    if (tree_.isGameNode(node)) {
-        selectNode(tree_.nodeWithKey(tree_.nodes()[node].key + QLatin1Char('R')));
-        return;
-    }
-    currentNode_ = node;
-    caption_ = tree_.caption(node);
-    displayedGroup_ = tree_.groupPath(node);
-    groupBox_ = tree_.userGroupsBeside(node);
-    updateVisible_ = isScannedGroupName(tree_.nodes()[node].text);
+    shown_ = std::move(shown);
+    updateVisible_ = isScannedGroupName(tree_.nodes()[shown_.node].text);
     Q_EMIT selectionChanged();
     RefreshList();
     // Sorted before a scan fills it, so the rows find their places as they
@@ -280,33 +266,22 @@ void MapBrowser::selectNode(int node) {
 }
 
 void MapBrowser::sortForGroup() {
-    if (displayedGroup_.endsWith(kRecentSuffix)) {
-        sortColumn_ = MapRows::ColumnIndex(QStringLiteral("addtime"));
-        sortOrder_ = Qt::DescendingOrder;
+    if (shown_.group.endsWith(kRecentSuffix)) {
+        sort_.newestFirst(MapRows::ColumnIndex(QStringLiteral("addtime")));
     } else {
-        sortColumn_ = userSortColumn_;
-        sortOrder_ = userSortOrder_;
+        sort_.column = sort_.userColumn;
+        sort_.order = sort_.userOrder;
     }
     Q_EMIT sortChanged();
 }
 
 void MapBrowser::sortClicked(int column) {
-    sortColumn_ = column;
-    sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    rememberSort(sortColumn_, sortOrder_);
+    sort_.click(column, int(MapRows::columns().size()));
     Q_EMIT sortChanged();
 }
 
 void MapBrowser::rememberSort(int column, Qt::SortOrder order) {
-    if (column < 0 || column >= MapRows::columns().size())
-        return;
-    userSortColumn_ = column;
-    userSortOrder_ = order;
-}
-
-QString MapBrowser::captionGroup() const {
-    QString group = caption_;
-    return group.replace(QStringLiteral(" - "), QStringLiteral("\\"));
+    sort_.remember(column, order, int(MapRows::columns().size()));
 }
 
 void MapBrowser::itemClicked(int row) {
@@ -321,7 +296,7 @@ void MapBrowser::itemClicked(int row) {
     setTitle(item.fullname);
     MapRecord chosen;
     chosen.name = item.name;
-    chosen.group = displayedGroup_;
+    chosen.group = shown_.group;
     GetMap(chosen);
     current_ = chosen;
 }
@@ -363,11 +338,11 @@ void MapBrowser::setTitle(const QString& title) {
     Q_EMIT boxesChanged();
     MapRecord record;
     record.name = nameBox_;
-    record.group = captionGroup();
+    record.group = GroupTree::groupOfCaption(shown_.caption);
     GetMap(record);
     record.fullname = title;
     current_.fullname = title;
-    const bool userGroup = currentNode_ >= 0 && tree_.nodes()[currentNode_].key.isEmpty();
+    const bool userGroup = shown_.node >= 0 && tree_.nodes()[shown_.node].key.isEmpty();
     if (userGroup)
         AddMap(record);
 }
@@ -377,41 +352,26 @@ void MapBrowser::deleteItem(int row) {
         return;
     MapRecord record;
     record.name = rows_.row(row).name;
-    record.group = captionGroup();
+    record.group = GroupTree::groupOfCaption(shown_.caption);
     RemoveMap(record);
     RefreshList();
 }
 
-MapBrowser::SaveResult MapBrowser::saveIntoGroup(const QString& groupName) {
-    if (groupName == QLatin1String("Recent") || groupName == QLatin1String("Internet") ||
-        groupName == QLatin1String("LAN Network"))
-        return SaveResult::BuiltInGroup;
-    if (current_.name.isEmpty())
-        return SaveResult::NoName;
-    if (groupName.isEmpty())
-        return SaveResult::NoGroupName;
-    const qsizetype slash = displayedGroup_.indexOf(QLatin1Char('\\'));
-    const QString group = displayedGroup_.left(slash + 1) + groupName;
+GroupSave MapBrowser::saveIntoGroup(const QString& groupName) {
+    const GroupSave check = checkGroupSave(groupName, !current_.name.isEmpty());
+    if (check != GroupSave::Saved)
+        return check;
+    const QString group = GroupTree::groupBeside(shown_.group, groupName);
     current_.group = group;
     // Stored first, so a new group has its node to be shown with.
     AddMap(current_);
     selectNode(tree_.nodeForGroup(group));
-    return SaveResult::Saved;
+    return GroupSave::Saved;
 }
 
-QString MapBrowser::messageOf(SaveResult result) {
-    switch (result) {
-    case SaveResult::BuiltInGroup:
-        return QStringLiteral("You cannot add a server to these groups");
-    case SaveResult::NoName:
-        return QStringLiteral("You have to specify a map name in the Map Name checkbox first");
-    case SaveResult::NoGroupName:
-        return QStringLiteral("You  must specify a group name in the drop down list.\r\n"
-                              "Type a new name if you want to add a new group.");
-    case SaveResult::Saved:
-        break;
-    }
-    return {};
+QString MapBrowser::messageOf(GroupSave result) {
+    return groupSaveMessage(
+        result, QStringLiteral("You have to specify a map name in the Map Name checkbox first"));
 }
 
 // A map's name becomes part of a command line of the console and of the
@@ -443,18 +403,14 @@ void MapBrowser::confirm() {
                           QStringLiteral("set"));
             cvars.SetCvar(QStringLiteral("fenkit_mapfile"), nameTag_, -1, 0, QStringLiteral("set"));
         }
-    } else if (game == kQuake2 || game == kQuake1) {
+    } else if (isGameId(game)) {
         interpreter.ExecuteLine(QStringLiteral("map ") + name, true);
     }
     if (!busy.alive())
         return;
     current_.addtime = float(services_.clock.daySerial());
-    if (caption_.startsWith(QLatin1String("Quake 1")))
-        current_.group = QStringLiteral("Quake 1\\Recent");
-    else if (caption_.startsWith(QLatin1String("Quake 2")))
-        current_.group = QStringLiteral("Quake 2\\Recent");
-    else if (caption_.startsWith(QLatin1String("Quake 3")))
-        current_.group = QStringLiteral("Quake 3 Arena\\Recent");
+    if (const GameFacts* game = gameOfText(shown_.caption))
+        current_.group = game->displayName + QStringLiteral("\\Recent");
     AddMap(current_);
     if (busy.alive())
         Q_EMIT closeRequested();

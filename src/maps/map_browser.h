@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/browser_services.h"
+#include "common/list_sort.h"
 #include "maps/map_list.h"
 #include "maps/map_rows.h"
 #include "maps/map_tree.h"
@@ -59,34 +60,28 @@ public:
     // The Delete key on a row: the map leaves the shown group.
     void deleteItem(int row);
     // "Save": files the chosen map into the group the group box names.
-    enum class SaveResult { Saved, BuiltInGroup, NoName, NoGroupName };
-    SaveResult saveIntoGroup(const QString& groupName);
-    static QString messageOf(SaveResult result);
+    GroupSave saveIntoGroup(const QString& groupName);
+    static QString messageOf(GroupSave result);
     void setDevMode(bool on) { devMode_ = on; }
     // "OK": the next start plays the chosen map, which goes into its game's
     // Recent group; then the window closes.
     void confirm();
 
-    // The list's sort: a click on a column sorts by it and flips the order
-    // every time; a Recent group shows the newest first, others by the
-    // user's sort: the last column they sorted by (also in an earlier run,
-    // see rememberSort), by name until they chose one.
+    // The list's sort (see ListSort): a Recent group shows the newest
+    // first, others the user's sort, by name until they chose one.
     void sortClicked(int column);
-    int sortColumn() const { return sortColumn_; }
-    Qt::SortOrder sortOrder() const { return sortOrder_; }
+    const ListSort& sort() const { return sort_; }
     void rememberSort(int column, Qt::SortOrder order);
-    int userSortColumn() const { return userSortColumn_; }
-    Qt::SortOrder userSortOrder() const { return userSortOrder_; }
 
     const MapList& list() const { return list_; }
     const MapTree& tree() const { return tree_; }
     MapRows& rows() { return rows_; }
     const MapRecord& currentRecord() const { return current_; }
-    int currentNode() const { return currentNode_; }
-    const QString& displayedGroup() const { return displayedGroup_; }
-    const QString& caption() const { return caption_; } // Label1
-    QString countText() const;                          // Label6
-    const QStringList& groupBox() const { return groupBox_; }
+    int currentNode() const { return shown_.node; }
+    const QString& displayedGroup() const { return shown_.group; }
+    const QString& caption() const { return shown_.caption; } // Label1
+    QString countText() const;                                // Label6
+    const QStringList& groupBox() const { return shown_.groupBox; }
     const QString& nameBox() const { return nameBox_; }
     const QString& nameTag() const { return nameTag_; }
     const QString& titleBox() const { return titleBox_; }
@@ -117,7 +112,6 @@ private:
     class Busy;
     void showLevelshot();
     void sortForGroup();
-    QString captionGroup() const;
     void setStatus(const QString& text);
     void runScan();
     // False, with a console line, for a name that would end a command.
@@ -128,10 +122,7 @@ private:
     MapTree tree_;
     MapRows rows_;
     MapRecord current_;
-    int currentNode_ = -1;
-    QString displayedGroup_;
-    QString caption_ = QStringLiteral("Fennick Map Browser");
-    QStringList groupBox_;
+    GroupTree::Shown shown_{-1, {}, QStringLiteral("Fennick Map Browser"), {}};
     QString nameBox_;
     QString nameTag_;
     QString titleBox_;
@@ -139,10 +130,7 @@ private:
     bool updateVisible_ = false;
     bool devMode_ = false;
     QString statusText_;
-    int sortColumn_ = 0;
-    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-    int userSortColumn_ = 0;
-    Qt::SortOrder userSortOrder_ = Qt::AscendingOrder;
+    ListSort sort_{0, Qt::AscendingOrder, 0, Qt::AscendingOrder};
     bool scanning_ = false;
     bool stopScan_ = false;
     bool closed_ = false;

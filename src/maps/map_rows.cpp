@@ -13,14 +13,6 @@ const QVector<MapColumn>& MapRows::columns() {
     return table;
 }
 
-int MapRows::ColumnIndex(const QString& key) {
-    const QVector<MapColumn>& table = columns();
-    for (int i = 0; i < table.size(); ++i)
-        if (key == QLatin1String(table[i].key))
-            return i;
-    return -1;
-}
-
 QString MapRows::cellText(const MapRecord& r, const QString& key) {
     return textOf(r, QLatin1String(key.toLatin1()));
 }
@@ -43,14 +35,6 @@ QString MapRows::textOf(const MapRecord& r, QLatin1String key) {
     return {};
 }
 
-int MapRows::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
-}
-
-int MapRows::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(columns().size());
-}
-
 QVariant MapRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size() || index.column() >= columns().size())
         return {};
@@ -68,46 +52,6 @@ QVariant MapRows::data(const QModelIndex& index, int role) const {
     if (key == QLatin1String("addtime"))
         return shownDate(record.addtime);
     return textOf(record, key);
-}
-
-QVariant MapRows::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= columns().size())
-        return {};
-    return QString::fromLatin1(columns()[section].caption);
-}
-
-void MapRows::clear() {
-    assign({});
-}
-
-void MapRows::assign(QVector<MapRecord> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-void MapRows::append(const MapRecord& record) {
-    const int at = int(rows_.size());
-    beginInsertRows({}, at, at);
-    rows_.append(record);
-    endInsertRows();
-}
-
-bool MapRows::update(const MapRecord& record) {
-    const int at = rowOf(record.name);
-    if (at < 0)
-        return false;
-    rows_[at] = record;
-    Q_EMIT dataChanged(index(at, 0), index(at, columnCount() - 1));
-    return true;
-}
-
-int MapRows::rowOf(const QString& name) const {
-    for (int i = 0; i < rows_.size(); ++i)
-        if (rows_[i].name == name)
-            return i;
-    return -1;
 }
 
 } // namespace fennick

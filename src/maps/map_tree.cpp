@@ -1,5 +1,7 @@
 #include "maps/map_tree.h"
 
+#include "core/game_facts.h"
+
 namespace fennick {
 
 namespace {
@@ -13,16 +15,15 @@ bool isScannedGroupName(const QString& name) {
     return name == kAll || name == QLatin1String("Mod") || name == QLatin1String("Map");
 }
 
+// Each game's node is keyed by its prefix in capitals ("Q3"), its groups by
+// that and a letter: "Q3R" Recent, "Q3A" All.
 MapTree::MapTree() {
-    add(QStringLiteral("Q1"), QStringLiteral("Quake 1"), {}, Quake1);
-    add(QStringLiteral("Q1R"), kRecent, QStringLiteral("Q1"), Group);
-    add(QStringLiteral("Q1A"), kAll, QStringLiteral("Q1"), Group);
-    add(QStringLiteral("Q2"), QStringLiteral("Quake 2"), {}, Quake2);
-    add(QStringLiteral("Q2R"), kRecent, QStringLiteral("Q2"), Group);
-    add(QStringLiteral("Q2A"), kAll, QStringLiteral("Q2"), Group);
-    add(QStringLiteral("Q3"), QStringLiteral("Quake 3 Arena"), {}, Quake3);
-    add(QStringLiteral("Q3R"), kRecent, QStringLiteral("Q3"), Group);
-    add(QStringLiteral("Q3A"), kAll, QStringLiteral("Q3"), Group);
+    for (const GameFacts& game : allGames()) {
+        const QString key = game.prefix.toUpper();
+        add(key, game.displayName, {}, FirstGame + game.slot);
+        add(key + QLatin1Char('R'), kRecent, key, Group);
+        add(key + QLatin1Char('A'), kAll, key, Group);
+    }
 }
 
 void MapTree::addModGroup() {

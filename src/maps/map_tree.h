@@ -10,8 +10,9 @@ namespace fennick {
 // shown (addModGroup, addMapFileGroup).
 class MapTree : public GroupTree {
 public:
-    // The pictures of the window's image list.
-    enum Image { UserGroup = 1, Group = 3, Quake1 = 6, Quake2 = 7, Quake3 = 8 };
+    // The pictures of the window's image list: the games' from FirstGame on,
+    // in the order of the table of games.
+    enum Image { UserGroup = 1, Group = 3, FirstGame = 6 };
 
     MapTree();
     void addModGroup();

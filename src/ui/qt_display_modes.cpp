@@ -1,7 +1,6 @@
 #include "ui/qt_display_modes.h"
 
-#include "common/game_ids.h"
-#include "launch/video_settings.h"
+#include "core/game_facts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,8 +25,8 @@ QList<platform::DisplayMode> QtDisplayModes::modes() const {
         return {};
     const int depth = screen->depth();
     QList<platform::DisplayMode> modes;
-    for (const QString& game : {kQuake1, kQuake2, kQuake3}) {
-        for (const VideoMode& mode : videoModeTable(game)) {
+    for (const GameFacts& game : allGames()) {
+        for (const VideoMode& mode : game.videoModes) {
             if (mode.width <= size.width() && mode.height <= size.height())
                 modes.append({mode.width, mode.height, depth});
         }

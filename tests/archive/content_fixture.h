@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/program.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "support/temp_program.h"
 #include "support/zip_writer.h"
 

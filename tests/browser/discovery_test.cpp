@@ -4,6 +4,7 @@
 #include "browser/server_browser.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
+#include "support/wait_for.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -96,13 +97,13 @@ TEST_F(DiscoveryTest, GetListAsksEveryMasterAndQueriesWhatTheyList) {
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3M")));
     EXPECT_EQ(b.statusText(), QStringLiteral("Master Server..."));
     EXPECT_EQ(b.list().count(), 0); // the old Internet list is dropped
-    QTRY_COMPARE_WITH_TIMEOUT(requests.size(), 2, 3000);
+    ASSERT_SOON(requests.size() == 2, 3000);
     EXPECT_EQ(requests[0], QByteArray("\xff\xff\xff\xffgetservers 71 empty full"));
-    QTRY_COMPARE_WITH_TIMEOUT(b.pendingCount(), 2, 3000);
+    ASSERT_SOON(b.pendingCount() == 2, 3000);
 
     b.work()->tick(); // the pending list goes to the query pool
     EXPECT_EQ(b.pendingCount(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(b.rows().rowCount(), 1, 3000);
+    ASSERT_SOON(b.rows().rowCount() == 1, 3000);
     EXPECT_EQ(b.rows().row(0).hostname, QStringLiteral("Listed"));
     EXPECT_EQ(b.rows().row(0).ip, game.address());
 
@@ -117,35 +118,56 @@ TEST_F(DiscoveryTest, GetListAsksEveryMasterAndQueriesWhatTheyList) {
                  b.work()->discovery().LastLanQuery > 0);
 }
 
-TEST_F(DiscoveryTest, LanRepliesAreStoredInTheShownGamesGroup) {
-    // The broadcasts go to loopback: a second loopback address with fake
-    // servers on the game's LAN ports.
-    std::vector<std::unique_ptr<QUdpSocket>> lan;
-    QList<quint16> asked;
-    for (quint16 port : {27960, 27961, 27962, 27963, 27964}) {
-        auto socket = std::make_unique<QUdpSocket>();
-        if (!socket->bind(QHostAddress(QStringLiteral("127.0.0.2")), port))
-            GTEST_SKIP() << "port " << port << " on 127.0.0.2 is taken";
-        QUdpSocket* raw = socket.get();
-        QObject::connect(raw, &QUdpSocket::readyRead, [raw, port, &asked] {
-            while (raw->hasPendingDatagrams()) {
-                const QNetworkDatagram d = raw->receiveDatagram();
-                asked.append(port);
-                if (port == 27962)
-                    raw->writeDatagram("\xff\xff\xff\xffstatusResponse\n\\sv_hostname\\On LAN",
-                                       d.senderAddress(), quint16(d.senderPort()));
-            }
-        });
-        lan.push_back(std::move(socket));
-    }
+// Each game's LAN Network group broadcasts the game's status request to its
+// LAN ports; the one answer is stored in that group.
+TEST_F(DiscoveryTest, EachGamesLanBroadcastAndItsAnswer) {
+    const QByteArray oob(4, '\xff');
+    const struct {
+        const char* node;
+        QList<quint16> ports;
+        QByteArray request;
+        const char* group;
+    } cases[] = {
+        {"Q3L",
+         {27960, 27961, 27962, 27963, 27964},
+         oob + "getstatus",
+         "Quake 3 Arena\\LAN Network"},
+        {"Q2L", {27910}, oob + "status", "Quake 2\\LAN Network"},
+    };
     ServerBrowser& b = open("[network]\nbroadcast=127.0.0.2\n");
-    b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3L")));
-    QTRY_COMPARE_WITH_TIMEOUT(b.rows().rowCount(), 1, 3000);
-    EXPECT_THAT(asked, testing::UnorderedElementsAre(27960, 27961, 27962, 27963, 27964));
-    EXPECT_EQ(b.rows().row(0).hostname, QStringLiteral("On LAN"));
-    EXPECT_EQ(b.rows().row(0).ip, QStringLiteral("127.0.0.2:27962"));
-    EXPECT_EQ(b.rows().row(0).group, QStringLiteral("Quake 3 Arena\\LAN Network"));
-    EXPECT_EQ(b.rows().row(0).ping, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.node);
+        // The broadcasts go to loopback: a second loopback address with
+        // fake servers on the game's LAN ports; the last one answers.
+        std::vector<std::unique_ptr<QUdpSocket>> lan;
+        QList<quint16> asked;
+        for (quint16 port : c.ports) {
+            auto socket = std::make_unique<QUdpSocket>();
+            if (!socket->bind(QHostAddress(QStringLiteral("127.0.0.2")), port))
+                GTEST_SKIP() << "port " << port << " on 127.0.0.2 is taken";
+            QUdpSocket* raw = socket.get();
+            QObject::connect(raw, &QUdpSocket::readyRead, [raw, port, &asked, &c] {
+                while (raw->hasPendingDatagrams()) {
+                    const QNetworkDatagram d = raw->receiveDatagram();
+                    asked.append(port);
+                    EXPECT_EQ(d.data(), c.request);
+                    if (port == c.ports.last())
+                        raw->writeDatagram("\xff\xff\xff\xffstatusResponse\n\\hostname\\On LAN"
+                                           "\\sv_hostname\\On LAN",
+                                           d.senderAddress(), quint16(d.senderPort()));
+                }
+            });
+            lan.push_back(std::move(socket));
+        }
+        b.selectNode(b.tree().nodeWithKey(QLatin1String(c.node)));
+        ASSERT_SOON(b.rows().rowCount() == 1, 3000);
+        EXPECT_THAT(asked, testing::UnorderedElementsAreArray(c.ports));
+        const ServerRecord& found = b.rows().row(0);
+        EXPECT_EQ(found.hostname, QStringLiteral("On LAN"));
+        EXPECT_EQ(found.ip, QStringLiteral("127.0.0.2:") + QString::number(c.ports.last()));
+        EXPECT_EQ(found.group, QLatin1String(c.group));
+        EXPECT_EQ(found.ping, 0);
+    }
 }
 
 } // namespace

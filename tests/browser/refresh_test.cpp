@@ -5,6 +5,7 @@
 #include "datagram_flood.h"
 #include "support/qt_print.h"
 #include "support/temp_program.h"
+#include "support/wait_for.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -107,7 +108,7 @@ TEST_F(RefreshTest, SilentInternetServersLeaveWhileOnline) {
         b.AddOrUpdateServer(record);
     }
     QSignalSpy finished(&b.work()->refreshRun(), &RefreshRun::finished);
-    QTRY_VERIFY_WITH_TIMEOUT(!b.work()->refreshRun().working(), 3000);
+    ASSERT_SOON(!b.work()->refreshRun().working(), 3000);
     ASSERT_TRUE(b.work()->Refresh());
     ASSERT_TRUE(finished.wait(3000));
     EXPECT_TRUE(b.list().find(alive.address(), QLatin1String(internet)));
@@ -199,17 +200,17 @@ TEST_F(RefreshTest, SortingFollowsClicksAndGroupsAndSearchFindsExactCase) {
     ServerBrowser& b = open({line(alive, "Quake 3 Arena\\Recent", "Alpha")});
     const int added = ServerRows::ColumnIndex(QStringLiteral("addtime"));
     const int ping = ServerRows::ColumnIndex(QStringLiteral("ping"));
-    EXPECT_EQ(b.sortColumn(), added); // Recent: newest first
-    EXPECT_EQ(b.sortOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(b.sort().column, added); // Recent: newest first
+    EXPECT_EQ(b.sort().order, Qt::DescendingOrder);
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3L")));
-    EXPECT_EQ(b.sortColumn(), ping);
-    EXPECT_EQ(b.sortOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(b.sort().column, ping);
+    EXPECT_EQ(b.sort().order, Qt::AscendingOrder);
     b.sortClicked(2);
     b.sortClicked(3);
-    EXPECT_EQ(b.sortColumn(), 3);
-    EXPECT_EQ(b.sortOrder(), Qt::AscendingOrder); // flips on every click
+    EXPECT_EQ(b.sort().column, 3);
+    EXPECT_EQ(b.sort().order, Qt::AscendingOrder); // flips on every click
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3M")));
-    EXPECT_EQ(b.sortColumn(), 3); // the user's sort stays
+    EXPECT_EQ(b.sort().column, 3); // the user's sort stays
 
     b.selectNode(b.tree().nodeWithKey(QStringLiteral("Q3R")));
     EXPECT_EQ(b.searchRow(QStringLiteral("Alive"), {0}), 0);
@@ -223,8 +224,8 @@ TEST_F(RefreshTest, TheTickUpdatesTheChosenServerAndTheInfoPanel) {
     temp.clock.advance(6000); // older than the five-second interval
     const int asked = int(alive.received.size());
     b.work()->tick();
-    QTRY_COMPARE_WITH_TIMEOUT(int(alive.received.size()), asked + 1, 3000);
-    QTRY_COMPARE_WITH_TIMEOUT(b.SelectedServer().players, qint16(1), 3000);
+    ASSERT_SOON(int(alive.received.size()) == asked + 1, 3000);
+    ASSERT_SOON(b.SelectedServer().players == qint16(1), 3000);
 
     // Phases 1 to 3 and 0 show the name, 4 to 7 the address.
     QStringList headings;

@@ -99,10 +99,10 @@ TEST_F(ServerBrowserTest, StoringReplacesInPlaceOrAddsAGroupNode) {
 
 TEST_F(ServerBrowserTest, SaveIntoAGroupAsksForWhatIsMissing) {
     ServerBrowser& b = open();
-    using R = ServerBrowser::SaveResult;
+    using R = GroupSave;
     EXPECT_EQ(b.saveIntoGroup(QStringLiteral("Internet")), R::BuiltInGroup);
     b.setConnectTo(QString());
-    EXPECT_EQ(b.saveIntoGroup(QStringLiteral("Friends")), R::NoAddress);
+    EXPECT_EQ(b.saveIntoGroup(QStringLiteral("Friends")), R::NothingChosen);
     b.setConnectTo(QStringLiteral("9.9.9.9:27960"));
     EXPECT_EQ(b.saveIntoGroup(QString()), R::NoGroupName);
     EXPECT_EQ(ServerBrowser::messageOf(R::NoGroupName),

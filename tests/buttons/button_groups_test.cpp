@@ -1,5 +1,6 @@
 #include "support/qt_print.h"
 #include "support/temp_program.h"
+#include "support/wait_for.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -131,16 +132,16 @@ TEST_F(ButtonGroupsTest, PacedBuildAppearsOneByOneAndRestartsOnANewGroup) {
     groups.GetButtonGroups();
     EXPECT_THAT(captions(), ElementsAre("-UnUsed", "-UnUsed", "-UnUsed", "-UnUsed"));
     EXPECT_TRUE(groups.building());
-    QTRY_VERIFY_WITH_TIMEOUT(groups.slots()[1].enabled, 2000);
+    ASSERT_SOON(groups.slots()[1].enabled, 2000);
     EXPECT_TRUE(groups.building());
 
     groups.selectGroup(QStringLiteral("Other"));
     EXPECT_THAT(captions(), ElementsAre("-UnUsed", "-UnUsed", "-UnUsed", "-UnUsed"));
-    QTRY_VERIFY_WITH_TIMEOUT(!groups.building(), 2000);
+    ASSERT_SOON(!groups.building(), 2000);
     EXPECT_THAT(captions(), ElementsAre("O1", "-UnUsed", "-UnUsed", "-UnUsed"));
 
     groups.selectGroup(QStringLiteral("Quick Start"));
-    QTRY_VERIFY_WITH_TIMEOUT(!groups.building(), 3000);
+    ASSERT_SOON(!groups.building(), 3000);
     EXPECT_THAT(captions(), ElementsAre("Q1", "Q2", "Q3", "Q4", "other:Q5", "other:Q6"));
 }
 

@@ -1,4 +1,3 @@
-#include "common/game_ids.h"
 #include "common/key_value.h"
 #include "support/qt_print.h"
 
@@ -41,18 +40,6 @@ TEST(GetKeyValue, CasesOfThePart) {
         SCOPED_TRACE(c.text.toStdString() + " / " + c.key);
         EXPECT_EQ(GetKeyValue(c.text, QString::fromUtf8(c.key)), QString::fromUtf8(c.expected));
     }
-}
-
-TEST(GameIds, PrefixesAndDisplayTexts) {
-    EXPECT_EQ(gamePrefix(QStringLiteral("quake1")), QStringLiteral("q1"));
-    EXPECT_EQ(gamePrefix(QStringLiteral("quake2")), QStringLiteral("q2"));
-    EXPECT_EQ(gamePrefix(QStringLiteral("quake3")), QStringLiteral("q3"));
-    EXPECT_EQ(gamePrefix(QStringLiteral("Quake3")), QString());
-    EXPECT_EQ(gamePrefix(QString()), QString());
-    EXPECT_EQ(gameDisplayName(QStringLiteral("quake1")), QStringLiteral("Quake 1"));
-    EXPECT_EQ(gameDisplayName(QStringLiteral("quake2")), QStringLiteral("Quake 2"));
-    EXPECT_EQ(gameDisplayName(QStringLiteral("quake3")), QStringLiteral("Quake 3 Arena"));
-    EXPECT_EQ(gameDisplayName(QStringLiteral("doom")), QString());
 }
 
 } // namespace

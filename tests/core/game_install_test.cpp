@@ -1,4 +1,4 @@
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/game_install.h"
 #include "support/fake_engines.h"
 #include "support/qt_print.h"

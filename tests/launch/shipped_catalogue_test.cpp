@@ -1,7 +1,7 @@
 #include "buttons/coloured_text.h"
-#include "common/game_ids.h"
 #include "common/key_value.h"
 #include "common/record_reader.h"
+#include "core/game_facts.h"
 #include "core/launch_rules.h"
 #include "customwin/form_parser.h"
 #include "launch/mod_description.h"
@@ -199,7 +199,7 @@ TEST_F(ShippedFolderTest, ButtonsOfferEachGameItsGroupsAndWindows) {
                 }
             }
         }
-        const QString prefix = gamePrefix(game);
+        const QString prefix = gameFacts(game).prefix;
         for (const QString& window :
              {QStringLiteral("openconsole"), QStringLiteral("openmapbrowser"),
               QStringLiteral("openserverbrowser"), prefix + QStringLiteral("_video.frm"),

@@ -76,9 +76,9 @@ TEST(QtDisplayModes, OfferTheTableSizesThatFitThePrimaryScreenAndTheScreenItself
         const QStringList entries = resolutionEntries(game, display);
         for (const VideoMode& mode : videoModeTable(game)) {
             const bool fits = mode.width <= screen.width && mode.height <= screen.height;
-            EXPECT_EQ(entries.contains(QStringLiteral("Fullscreen - ") + QLatin1String(mode.size)),
+            EXPECT_EQ(entries.contains(QStringLiteral("Fullscreen - ") + mode.size),
                       fits && screen.bitsPerPixel >= 16)
-                << mode.size;
+                << mode.size.toStdString();
         }
     }
 }

@@ -37,8 +37,8 @@ TEST_F(MapBrowserTest, OpensOnTheCurrentGamesRecentGroupWithTheGroupsItAsksFor) 
     browser.open();
     EXPECT_EQ(browser.caption(), QStringLiteral("Quake 2 - Recent"));
     EXPECT_EQ(browser.countText(), QStringLiteral("2 maps"));
-    EXPECT_EQ(browser.sortColumn(), MapRows::ColumnIndex("addtime"));
-    EXPECT_EQ(browser.sortOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(browser.sort().column, MapRows::ColumnIndex("addtime"));
+    EXPECT_EQ(browser.sort().order, Qt::DescendingOrder);
     EXPECT_FALSE(browser.updateVisible());
     EXPECT_THAT(nodeTexts(),
                 ElementsAre("Quake 1/6", "Recent/3", "All/3", "Quake 2/7", "Recent/3", "All/3",
@@ -57,7 +57,7 @@ TEST_F(MapBrowserTest, OpensOnTheCurrentGamesRecentGroupWithTheGroupsItAsksFor) 
     browser.selectNode(9);
     EXPECT_EQ(browser.caption(), QStringLiteral("Quake 3 Arena - Favourites"));
     EXPECT_THAT(browser.groupBox(), ElementsAre("Favourites"));
-    EXPECT_EQ(browser.sortColumn(), MapRows::ColumnIndex("name"));
+    EXPECT_EQ(browser.sort().column, MapRows::ColumnIndex("name"));
     EXPECT_EQ(browser.rows().row(0).timesplayed, 2);
     EXPECT_EQ(MapRows::cellText(browser.rows().row(0), "addtime"), QStringLiteral("00000.00"));
 }
@@ -168,24 +168,24 @@ TEST_F(MapBrowserTest, SaveFilesTheChosenMapIntoAUserGroup) {
     const struct {
         const char* group;
         const char* name;
-        MapBrowser::SaveResult result;
+        GroupSave result;
     } refused[] = {
-        {"Recent", "q3dm1", MapBrowser::SaveResult::BuiltInGroup},
-        {"LAN Network", "q3dm1", MapBrowser::SaveResult::BuiltInGroup},
-        {"Favourites", "", MapBrowser::SaveResult::NoName},
-        {"", "q3dm1", MapBrowser::SaveResult::NoGroupName},
+        {"Recent", "q3dm1", GroupSave::BuiltInGroup},
+        {"LAN Network", "q3dm1", GroupSave::BuiltInGroup},
+        {"Favourites", "", GroupSave::NothingChosen},
+        {"", "q3dm1", GroupSave::NoGroupName},
     };
     for (const auto& r : refused) {
         browser.setName(QLatin1String(r.name));
         EXPECT_EQ(browser.saveIntoGroup(QLatin1String(r.group)), r.result) << r.group;
     }
-    EXPECT_EQ(MapBrowser::messageOf(MapBrowser::SaveResult::NoGroupName),
+    EXPECT_EQ(MapBrowser::messageOf(GroupSave::NoGroupName),
               QStringLiteral("You  must specify a group name in the drop down list.\r\n"
                              "Type a new name if you want to add a new group."));
     EXPECT_EQ(browser.list().count(), 0);
 
     browser.setName("q3dm7");
-    EXPECT_EQ(browser.saveIntoGroup("Favourites"), MapBrowser::SaveResult::Saved);
+    EXPECT_EQ(browser.saveIntoGroup("Favourites"), GroupSave::Saved);
     EXPECT_EQ(browser.caption(), QStringLiteral("Quake 3 Arena - Favourites"));
     EXPECT_EQ(browser.tree().nodes().constLast().image, 1);
     EXPECT_EQ(browser.countText(), QStringLiteral("1 map"));

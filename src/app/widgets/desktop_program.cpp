@@ -1,6 +1,5 @@
 #include "app/widgets/desktop_program.h"
 
-#include "common/game_ids.h"
 #include "compile/widgets/frm_q3_compile.h"
 #include "maps/map_browser.h"
 #include "ui/qt_display_modes.h"
@@ -69,13 +68,9 @@ void DesktopProgram::openMapBrowser() {
 void DesktopProgram::chooseGameIfNone() {
     if (!program_.game.currentGame.isEmpty())
         return;
-    const ProgramSettings& settings = program_.settings;
-    if (settings.quake3DirValid())
-        program_.switcher.SwitchGame(kQuake3);
-    else if (settings.quake2DirValid())
-        program_.switcher.SwitchGame(kQuake2);
-    else if (settings.quakeDirValid())
-        program_.switcher.SwitchGame(kQuake1);
+    const QString game = program_.settings.newestValidGame();
+    if (!game.isEmpty())
+        program_.switcher.SwitchGame(game);
 }
 
 bool DesktopProgram::start() {

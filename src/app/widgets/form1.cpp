@@ -5,7 +5,6 @@
 #include "buttons/widgets/fast_info_view.h"
 #include "buttons/widgets/map_picture.h"
 #include "common/fonts.h"
-#include "common/game_ids.h"
 #include "customwin/widgets/bot_window_trigger.h"
 #include "launch/widgets/launch_button.h"
 #include "launch/widgets/mod_panel_view.h"
@@ -224,14 +223,7 @@ bool Form1::mayLight(StripArea area) const {
 }
 
 QString Form1::currentExecutable() const {
-    const QString& game = program_.game.currentGame;
-    if (game == kQuake1)
-        return program_.game.quakeExe;
-    if (game == kQuake2)
-        return program_.game.quake2Exe;
-    if (game == kQuake3)
-        return program_.game.quake3Exe;
-    return {};
+    return program_.game.executableOf(program_.game.currentGame);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -1,6 +1,6 @@
 #include "app/widgets/frm_setup.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "core/native_engines.h"
 #include "core/program_settings.h"
 #include "ui/app_look.h"
@@ -149,17 +149,17 @@ void frmSetup::buildEngineRow(DirectoryRow& row, QWidget* frame, int y, const ch
     row.engineLabel =
         named(new QLabel(QLatin1String(caption), frame), label, QRect(10, y + 3, 118, 20));
     row.engine = named(new QLineEdit(frame), edit, QRect(130, y, 284, 24));
-    const QString exe = row.game == kQuake1   ? QStringLiteral("quake.exe")
-                        : row.game == kQuake2 ? QStringLiteral("quake2.exe")
-                                              : QStringLiteral("quake3.exe");
+    const GameFacts& game = gameFacts(row.game);
     QString tip =
         QStringLiteral("The engine to start when the directory has no %1 but the "
                        "game's %2 folder: a full path, or a program name looked for "
                        "in the directory and on PATH. Empty: the first of %3 found.")
-            .arg(exe, gameDataFolder(row.game),
-                 knownEngineNames(row.game, gameDataFolder(row.game)).join(QStringLiteral(", ")));
-    if (row.game == kQuake3)
-        tip += QStringLiteral(" An OpenArena directory (baseoa) uses openarena.");
+            .arg(game.windowsExecutables.constLast(), game.dataFolder(),
+                 knownEngineNames(row.game, game.dataFolder()).join(QStringLiteral(", ")));
+    for (const GameEdition& variant : game.editions.sliced(1))
+        tip += QStringLiteral(" An %1 directory (%2) uses %3.")
+                   .arg(variant.name, variant.dataFolder,
+                        knownEngineNames(row.game, variant.dataFolder).join(QStringLiteral(", ")));
     row.engine->setToolTip(tip);
     row.engineLabel->setToolTip(tip);
 }
@@ -253,7 +253,7 @@ void frmSetup::showTab(int index) {
 void frmSetup::refreshFields() {
     for (const DirectoryRow& row : rows_) {
         setTextIfChanged(row.edit, settings_.directoryOf(row.game));
-        colourLabel(row.label, directoryValid(row.game));
+        colourLabel(row.label, settings_.directoryValid(row.game));
         refreshEngineRow(row);
     }
     setTextIfChanged(q3MapPath_, settings_.q3MapPath());
@@ -278,14 +278,6 @@ void frmSetup::refreshEngineRow(const DirectoryRow& row) {
     const QString found =
         install.native() ? QStringLiteral("found: ") + install.executable : QString();
     row.engine->setPlaceholderText(found);
-}
-
-bool frmSetup::directoryValid(const QString& game) const {
-    if (game == kQuake1)
-        return settings_.quakeDirValid();
-    if (game == kQuake2)
-        return settings_.quake2DirValid();
-    return settings_.quake3DirValid();
 }
 
 void frmSetup::acceptSettings() {

@@ -63,7 +63,6 @@ private:
     void buildDeveloperFrame();
     void connectFields();
     void browseFor(const DirectoryRow& row);
-    bool directoryValid(const QString& game) const;
     void showTab(int index);
     void refreshFields();
     void buildButtons();

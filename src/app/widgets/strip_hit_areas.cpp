@@ -1,6 +1,6 @@
 #include "app/widgets/strip_hit_areas.h"
 
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "app/widgets/strip_pictures.h"
 
 #include "common/fonts.h"
-#include "common/game_ids.h"
+#include "core/game_facts.h"
 #include "ui/metal_text.h"
 
 #include <QLinearGradient>
@@ -132,9 +132,9 @@ QImage drawLight() {
 StripPictures StripPictures::draw() {
     StripPictures pictures;
     pictures.background = drawBackground();
-    pictures.bigQuake1 = drawBigPicture(kBigSize, QStringLiteral("Q1"), kQuake1Metal);
-    pictures.bigQuake2 = drawBigPicture(kBigSize, QStringLiteral("Q2"), kQuake2Metal);
-    pictures.bigQuake3 = drawBigPicture(kBigQuake3Size, QStringLiteral("Q3"), kQuake3Metal);
+    pictures.big[0] = drawBigPicture(kBigSize, QStringLiteral("Q1"), kQuake1Metal);
+    pictures.big[1] = drawBigPicture(kBigSize, QStringLiteral("Q2"), kQuake2Metal);
+    pictures.big[2] = drawBigPicture(kBigQuake3Size, QStringLiteral("Q3"), kQuake3Metal);
     pictures.games = drawGames();
     pictures.light = drawLight();
     return pictures;
@@ -142,13 +142,8 @@ StripPictures StripPictures::draw() {
 
 const QImage& StripPictures::bigPictureOf(const QString& game) const {
     static const QImage none;
-    if (game == kQuake1)
-        return bigQuake1;
-    if (game == kQuake2)
-        return bigQuake2;
-    if (game == kQuake3)
-        return bigQuake3;
-    return none;
+    const int slot = gameFacts(game).slot;
+    return slot < 0 ? none : big[slot];
 }
 
 } // namespace fennick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_facts.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,11 +12,10 @@ namespace fennick {
 // icons and the highlight that is OR-ed over an icon under the pointer.
 struct StripPictures {
     QImage background; // drawn at (8, 8)
-    QImage bigQuake1;  // at (30, 20)
-    QImage bigQuake2;  // at (30, 20)
-    QImage bigQuake3;  // at (25, 20)
-    QImage games;      // at (75, 17): the Quake, Quake II, Quake III icons
-    QImage light;      // the highlight
+    // By the games' slots, each ending at x 70: Quake III's is the wider.
+    QImage big[kGameCount];
+    QImage games; // at (75, 17): the Quake, Quake II, Quake III icons
+    QImage light; // the highlight
 
     static StripPictures draw();
 

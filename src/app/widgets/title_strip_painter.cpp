@@ -1,7 +1,5 @@
 #include "app/widgets/title_strip_painter.h"
 
-#include "common/game_ids.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -27,7 +25,7 @@ void TitleStripPainter::paint(QImage& target, const StripState& state, const QFo
         painter.drawImage(QPoint(8, 8), pictures_.background);
         const QImage& big = pictures_.bigPictureOf(state.game);
         if (!big.isNull())
-            painter.drawImage(state.game == kQuake3 ? QPoint(25, 20) : QPoint(30, 20), big);
+            painter.drawImage(QPoint(70 - big.width(), 20), big);
         painter.drawImage(QPoint(75, 17), pictures_.games);
         paintText(painter, state, font);
     }

@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -71,12 +70,7 @@ frmBrowseServer::frmBrowseServer(const BrowserServices& services, QWidget* paren
     lower->addWidget(buildChosenServer());
     rightLayout->addLayout(lower);
 
-    splitter_ = new QSplitter(this);
-    splitter_->setObjectName(QStringLiteral("splitter"));
-    splitter_->addWidget(tree_);
-    splitter_->addWidget(right);
-    splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({170, 610});
+    splitter_ = makeBrowserSplitter(this, tree_, right, 610);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter_, 1);
     layout->addWidget(buildButtons());
@@ -110,25 +104,16 @@ frmBrowseServer::~frmBrowseServer() {
 }
 
 void frmBrowseServer::buildTree() {
-    tree_ = new QTreeWidget(this);
-    tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setHeaderHidden(true);
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    tree_ = makeGroupTree(this, [this](int node) {
         if (!syncing_)
-            browser_->selectNode(item->data(0, Qt::UserRole).toInt());
+            browser_->selectNode(node);
     });
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("Label1"));
 }
 
 void frmBrowseServer::buildList() {
-    list_ = new QTreeView(this);
-    list_->setObjectName(QStringLiteral("ListView1"));
-    list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_ = makeRecordList(this);
     list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     // The view sorts a proxy of the rows, as the column clicks ask, by the
     // kept cell texts, and leaves out those the filters hide; the names
@@ -137,7 +122,6 @@ void frmBrowseServer::buildList() {
     list_->setModel(sorted_);
     list_->setItemDelegateForColumn(ServerRows::ColumnIndex(QStringLiteral("hostname")),
                                     new ColouredNameDelegate(ServerRows::ColouredRole, list_));
-    list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
             &ServerBrowser::sortClicked);
     fitColumns();
@@ -311,11 +295,8 @@ void frmBrowseServer::connectModel() {
         status_->setText(browser_->statusText());
         status_->setToolTip(browser_->statusText());
     });
-    connect(browser_.get(), &ServerBrowser::sortChanged, this, [this] {
-        sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
-        list_->header()->setSortIndicatorShown(browser_->sortColumn() >= 0);
-        list_->header()->setSortIndicator(browser_->sortColumn(), browser_->sortOrder());
-    });
+    connect(browser_.get(), &ServerBrowser::sortChanged, this,
+            [this] { showListSort(list_, sorted_, browser_->sort()); });
     connect(browser_.get(), &ServerBrowser::closeRequested, this, &QWidget::close);
     connect(browser_.get(), &ServerBrowser::workStarted, this, [this](BrowserWork* work) {
         connect(work, &BrowserWork::ticked, this, &frmBrowseServer::showInfo);
@@ -323,8 +304,9 @@ void frmBrowseServer::connectModel() {
             progress_->setMaximum(std::max(maximum, 1));
             progress_->setValue(value);
         });
-        connect(work, &BrowserWork::error, this,
-                [this](const QString& text) { showMessage(true, text); });
+        connect(work, &BrowserWork::error, this, [this](const QString& text) {
+            openBrowserMessage(this, "browserMessage", true, text);
+        });
     });
 }
 
@@ -430,25 +412,11 @@ void frmBrowseServer::highlightChosen() {
 }
 
 void frmBrowseServer::save() {
-    const ServerBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
-    if (result == ServerBrowser::SaveResult::Saved)
+    const GroupSave result = browser_->saveIntoGroup(groupBox_->currentText());
+    if (result == GroupSave::Saved)
         return;
-    showMessage(result == ServerBrowser::SaveResult::BuiltInGroup,
-                ServerBrowser::messageOf(result));
-}
-
-// Messages do not hold up the browser: its timer and sockets go on.
-void frmBrowseServer::showMessage(bool warning, const QString& text) {
-    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
-                                windowTitle(), text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("browserMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-int frmBrowseServer::selectedRow() const {
-    const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : sourceRow(rows.first());
+    openBrowserMessage(this, "browserMessage", result == GroupSave::BuiltInGroup,
+                       ServerBrowser::messageOf(result));
 }
 
 // The Delete key removes the selected server from the shown group; keys
@@ -467,7 +435,7 @@ bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
         browser_->work()->toggleOnline();
     if (watched == list_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        const int row = selectedRow();
+        const int row = selectedSourceRow(list_, sorted_);
         if (row >= 0) {
             browser_->deleteServer(browser_->rows().row(row).ip);
             return true;
@@ -477,9 +445,10 @@ bool frmBrowseServer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmBrowseServer::closeEvent(QCloseEvent* event) {
-    const int sort = browser_->userSortColumn();
-    place_->save(sort >= 0 ? QLatin1String(ServerRows::columns()[sort].key) : QString(),
-                 browser_->userSortOrder());
+    const ListSort& sort = browser_->sort();
+    place_->save(sort.userColumn >= 0 ? QLatin1String(ServerRows::columns()[sort.userColumn].key)
+                                      : QString(),
+                 sort.userOrder);
     if (watch_)
         watch_->close();
     browser_->close();

@@ -66,11 +66,9 @@ private:
     void showChosen();
     void highlightChosen();
     void save();
-    void showMessage(bool warning, const QString& text);
     void showInfo();
     void openWatch();
     void search();
-    int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
 
     BrowserServices services_;

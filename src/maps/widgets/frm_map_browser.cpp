@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -45,16 +44,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
 // The pictures of the tree's image list: games, built-in groups and the
 // user's groups.
 QStyle::StandardPixmap pictureOf(int image) {
-    switch (image) {
-    case MapTree::Quake1:
-    case MapTree::Quake2:
-    case MapTree::Quake3:
+    if (image >= MapTree::FirstGame)
         return QStyle::SP_ComputerIcon;
-    case MapTree::Group:
-        return QStyle::SP_DriveHDIcon;
-    default:
-        return QStyle::SP_DirIcon;
-    }
+    return image == MapTree::Group ? QStyle::SP_DriveHDIcon : QStyle::SP_DirIcon;
 }
 
 } // namespace
@@ -79,12 +71,7 @@ frmMapBrowser::frmMapBrowser(const BrowserServices& services, QWidget* parent)
     rightLayout->addLayout(countRow);
     rightLayout->addWidget(buildChosenMap());
 
-    auto* splitter = new QSplitter(this);
-    splitter->setObjectName(QStringLiteral("splitter"));
-    splitter->addWidget(tree_);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 590});
+    QSplitter* splitter = makeBrowserSplitter(this, tree_, right, 590);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addWidget(buildButtons());
@@ -101,24 +88,15 @@ frmMapBrowser::frmMapBrowser(const BrowserServices& services, QWidget* parent)
 frmMapBrowser::~frmMapBrowser() = default;
 
 void frmMapBrowser::buildTree() {
-    tree_ = new QTreeWidget(this);
-    tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setHeaderHidden(true);
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    tree_ = makeGroupTree(this, [this](int node) {
         if (!syncing_)
-            browser_->selectNode(item->data(0, Qt::UserRole).toInt());
+            browser_->selectNode(node);
     });
     caption_ = makeLabel(this, "Label1", QStringLiteral("Fennick Map Browser"));
 }
 
 void frmMapBrowser::buildList() {
-    list_ = new QTreeView(this);
-    list_->setObjectName(QStringLiteral("ListView1"));
-    list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_ = makeRecordList(this);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The view sorts a proxy of the rows, as the model's sort asks; a row
     // that is rewritten finds its place again.
@@ -127,7 +105,6 @@ void frmMapBrowser::buildList() {
     sorted_->setSortRole(MapRows::SortRole);
     sorted_->setDynamicSortFilter(true);
     list_->setModel(sorted_);
-    list_->header()->setSectionsClickable(true);
     connect(list_->header(), &QHeaderView::sectionClicked, browser_.get(),
             &MapBrowser::sortClicked);
     // Each column at least as wide as its caption and a date and time.
@@ -227,11 +204,8 @@ void frmMapBrowser::connectModel() {
             [this] { status_->setText(browser_->statusText()); });
     connect(model, &MapBrowser::pictureChanged, this,
             [this] { picture_->showPicture(browser_->picture()); });
-    connect(model, &MapBrowser::sortChanged, this, [this] {
-        sorted_->sort(browser_->sortColumn(), browser_->sortOrder());
-        list_->header()->setSortIndicatorShown(true);
-        list_->header()->setSortIndicator(browser_->sortColumn(), browser_->sortOrder());
-    });
+    connect(model, &MapBrowser::sortChanged, this,
+            [this] { showListSort(list_, sorted_, browser_->sort()); });
     connect(model, &MapBrowser::scanProgress, this, [this](int done, int total) {
         progress_->setRange(0, std::max(total, 1));
         progress_->setValue(total > 0 ? done : 0);
@@ -266,34 +240,21 @@ void frmMapBrowser::showBoxes() {
 }
 
 void frmMapBrowser::save() {
-    const MapBrowser::SaveResult result = browser_->saveIntoGroup(groupBox_->currentText());
-    if (result != MapBrowser::SaveResult::Saved)
-        showMessage(result == MapBrowser::SaveResult::BuiltInGroup, MapBrowser::messageOf(result));
-}
-
-// Messages do not hold up a scan that is running.
-void frmMapBrowser::showMessage(bool warning, const QString& text) {
-    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
-                                windowTitle(), text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("mapBrowserMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    const GroupSave result = browser_->saveIntoGroup(groupBox_->currentText());
+    if (result != GroupSave::Saved)
+        openBrowserMessage(this, "mapBrowserMessage", result == GroupSave::BuiltInGroup,
+                           MapBrowser::messageOf(result));
 }
 
 int frmMapBrowser::sourceRow(const QModelIndex& index) const {
     return sorted_->mapToSource(index).row();
 }
 
-int frmMapBrowser::selectedRow() const {
-    const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : sourceRow(rows.first());
-}
-
 // The Delete key removes the selected map from the shown group.
 bool frmMapBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        const int row = selectedRow();
+        const int row = selectedSourceRow(list_, sorted_);
         if (row >= 0) {
             browser_->deleteItem(row);
             return true;
@@ -306,8 +267,8 @@ bool frmMapBrowser::eventFilter(QObject* watched, QEvent* event) {
 // work that lets events run (a scan, a picture search) has ended, so no
 // such work is left running on a window that is gone.
 void frmMapBrowser::closeEvent(QCloseEvent* event) {
-    const int sort = browser_->userSortColumn();
-    place_->save(QLatin1String(MapRows::columns()[sort].key), browser_->userSortOrder());
+    const ListSort& sort = browser_->sort();
+    place_->save(QLatin1String(MapRows::columns()[sort.userColumn].key), sort.userOrder);
     browser_->close();
     QWidget::closeEvent(event);
     if (!browser_->busy())

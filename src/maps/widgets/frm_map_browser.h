@@ -49,8 +49,6 @@ private:
     void showSelection();
     void showBoxes();
     void save();
-    void showMessage(bool warning, const QString& text);
-    int selectedRow() const;
     int sourceRow(const QModelIndex& index) const;
 
     BrowserServices services_;

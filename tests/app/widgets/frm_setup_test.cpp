@@ -1,6 +1,7 @@
 #include "app/widgets/desktop_fixture.h"
 #include "app/widgets/frm_setup.h"
 #include "support/fake_engines.h"
+#include "support/wait_for.h"
 #include "support/zip_writer.h"
 #include "ui/app_look.h"
 
@@ -248,7 +249,7 @@ TEST_F(SetupDialogTest, AQuakeThreeFolderSetAfterTheStartBringsItsBots) {
     EXPECT_EQ(addbots(), 2);
 
     typeInto("txtQ3Dir", fixture.path("q3/none"));
-    QTRY_VERIFY_WITH_TIMEOUT(program.BotNames.isEmpty(), 3000);
+    ASSERT_SOON(program.BotNames.isEmpty(), 3000);
     EXPECT_EQ(addbots(), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "buttons/widgets/fast_info_view.h"
 #include "buttons/widgets/map_picture.h"
 #include "support/qt_print.h"
+#include "support/wait_for.h"
 #include "support/zip_writer.h"
 
 #include <QBuffer>
@@ -58,7 +59,7 @@ TEST_F(MainWindowButtonsTest, GroupsBuildIntoButtonsAndTheOverflowList) {
     EXPECT_EQ(selector->currentText(), QStringLiteral("Quick Start"));
     EXPECT_EQ(button(area, 0)->text(), QStringLiteral("UnUsed"));
     EXPECT_FALSE(button(area, 0)->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(other->count(), 2, 3000);
+    ASSERT_SOON(other->count() == 2, 3000);
     EXPECT_EQ(button(area, 3)->text(), QStringLiteral("Q4"));
     EXPECT_EQ(button(area, 3)->toolTip(), QStringLiteral("Tip 4"));
     EXPECT_EQ(other->currentIndex(), -1); // showing its idle text
@@ -75,7 +76,7 @@ TEST_F(MainWindowButtonsTest, GroupsBuildIntoButtonsAndTheOverflowList) {
     selector->setCurrentIndex(1);
     EXPECT_EQ(button(area, 0)->text(), QStringLiteral("UnUsed"));
     EXPECT_EQ(other->count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(button(area, 0)->text(), QStringLiteral("T1"), 2000);
+    ASSERT_SOON(button(area, 0)->text() == QStringLiteral("T1"), 2000);
 }
 
 TEST_F(MainWindowButtonsTest, ClosingTheWindowDuringABuildIsHarmless) {
@@ -84,7 +85,7 @@ TEST_F(MainWindowButtonsTest, ClosingTheWindowDuringABuildIsHarmless) {
     program.buttonGroups.GetButtonGroups();
     QTest::qWait(ButtonGroups::kPauseMs + 20);
     delete area;
-    QTRY_VERIFY_WITH_TIMEOUT(!program.buttonGroups.building(), 2000);
+    ASSERT_SOON(!program.buttonGroups.building(), 2000);
     EXPECT_TRUE(program.buttonGroups.slots()[3].enabled);
 }
 
