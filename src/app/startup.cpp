@@ -54,7 +54,7 @@ void loadFennickIni(Program& program) {
 Startup::Startup(Program& program, StartupView* view)
     : drives(platform::fixedDrives()), nativePlaces(nativePlacesOf(program.system)),
       program_(program), view_(view) {
-    hooks.scanBots = [&program] { program.botScan.LoadNow(); };
+    hooks.scanBots = [&program] { program.botScan.loadNow(); };
 }
 
 void Startup::run() {
@@ -127,7 +127,7 @@ void Startup::loadSettings() {
     AppendLog(program_,
               QStringLiteral("Started first time - Welcome and thanks for using Fennick"));
     program_.status.statusText = QStringLiteral("Welcome to Fennick For The First Time");
-    SearchGameDirectories(program_.settings, drives, nativePlaces);
+    searchGameDirectories(program_.settings, drives, nativePlaces);
 }
 
 void Startup::setDefaultDirectories() {
@@ -191,10 +191,10 @@ void headlessStartup(Program& program) {
         LoadProgramSettings(program, false);
     } else {
         const QStringList drives = platform::fixedDrives();
-        SearchGameDirectories(program.settings, drives, nativePlacesOf(program.system));
+        searchGameDirectories(program.settings, drives, nativePlacesOf(program.system));
         applyDefaultDirectories(program.settings, drives);
     }
-    program.botScan.LoadNow();
+    program.botScan.loadNow();
 }
 
 } // namespace fennick

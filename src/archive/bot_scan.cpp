@@ -26,7 +26,7 @@ BotScan::BotScan(ContentSource& content, BotList& bots, std::function<void()> ch
     connect(&settle_, &QTimer::timeout, this, &BotScan::ensureCurrent);
 }
 
-void BotScan::LoadNow() {
+void BotScan::loadNow() {
     following_ = true;
     read();
 }

@@ -28,7 +28,7 @@ public:
             QObject* parent = nullptr);
 
     // Reads the list (LoadBots) and follows the folder from now on.
-    void LoadNow();
+    void loadNow();
     // The Quake III folder was set; read again once it settles.
     void folderChanged();
     // Reads the list at once if the folder changed since the last read.

@@ -112,7 +112,7 @@ Levelshot LevelShots::fromArchives(const QString& folder, const QString& pattern
     return notFound();
 }
 
-Levelshot LevelShots::FindLevelshot(const QString& map) {
+Levelshot LevelShots::findLevelshot(const QString& map) {
     const bool plain = isPlainMapName(map);
     if (plain) {
         Levelshot cached = fromTempAnyFormat(map);
@@ -130,7 +130,7 @@ Levelshot LevelShots::FindLevelshot(const QString& map) {
 }
 
 bool LevelShots::ShowLevelshot(const QString& map, QImage& area, const QColor& background) {
-    const Levelshot shot = FindLevelshot(map);
+    const Levelshot shot = findLevelshot(map);
     switch (shot.outcome) {
     case Levelshot::Outcome::Found:
         drawLevelshot(area, shot.picture);

@@ -29,7 +29,7 @@ public:
 
     // Finds the picture: in "temp" first, else (for Quake III) extracted
     // from the base folder's archives, then from the chosen mod's.
-    Levelshot FindLevelshot(const QString& map);
+    Levelshot findLevelshot(const QString& map);
 
     // Draws the map's picture stretched over the whole of `area` and returns
     // true; when none is found, fills `area` with `background` and returns

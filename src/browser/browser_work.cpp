@@ -48,12 +48,12 @@ void BrowserWork::stop() {
 void BrowserWork::groupSelected() {
     const QString text = browser_.tree().nodes().value(browser_.currentNode()).text;
     if (discovery_.wantsGetList(text, browser_.rows().rowCount()))
-        discovery_.GetList();
+        discovery_.getList();
     if (browser_.OnlineMode())
-        Refresh();
+        refresh();
 }
 
-bool BrowserWork::Refresh() {
+bool BrowserWork::refresh() {
     return refresh_.start();
 }
 

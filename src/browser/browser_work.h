@@ -32,8 +32,8 @@ public:
     // After a node selection: Get List where it is due, Refresh while
     // online.
     void groupSelected();
-    bool Refresh();
-    bool GetList() { return discovery_.GetList(); }
+    bool refresh();
+    bool getList() { return discovery_.getList(); }
 
     // One timer tick; the timer calls it every second.
     void tick();

@@ -51,7 +51,7 @@ bool Discovery::wantsGetList(const QString& groupText, int rows) const {
     return rows == 0;
 }
 
-bool Discovery::GetList() {
+bool Discovery::getList() {
     const QString caption = browser_.caption();
     const GameFacts* game = gameOfText(caption);
     if (caption.endsWith(kInternet) && game && game->hasMasters()) {

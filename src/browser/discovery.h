@@ -29,7 +29,7 @@ public:
 
     // Get List on the shown group (by its caption); false when the caption
     // names no group that discovers.
-    bool GetList();
+    bool getList();
     // On a node selection: whether Get List is offered for the group, and
     // whether it runs at once (stale or empty list).
     static bool offersGetList(const QString& groupText);

@@ -180,7 +180,7 @@ int levelshotMain(const QStringList& arguments, CliStreams& streams) {
     chooseGameAndMod(session, *given);
     echoConsoleTo(session.program(), streams.errors);
     const QString map = given->positional[0];
-    const Levelshot shot = session.program().levelShots.FindLevelshot(map);
+    const Levelshot shot = session.program().levelShots.findLevelshot(map);
     if (shot.outcome != Levelshot::Outcome::Found) {
         streams.errors << "fennick-cli: no level shot found for " << map << '\n';
         return 1;

@@ -161,7 +161,7 @@ int masterMain(const QStringList& arguments, CliStreams& streams) {
     browser.nameTypesByGroupGame();
     browser.selectNode(browser.tree().nodeWithKey(QStringLiteral("Q3M")));
     Discovery discovery(browser, settings);
-    discovery.GetList();
+    discovery.getList();
     waitMs(timeout);
     QStringList addresses;
     for (const QString& entry : browser.takePending())
@@ -212,7 +212,7 @@ int lanMain(const QStringList& arguments, CliStreams& streams) {
     browser.selectNode(
         browser.tree().nodeWithKey(quake3 ? QStringLiteral("Q3L") : QStringLiteral("Q2L")));
     Discovery discovery(browser, networkSettingsOf(session.program().core));
-    discovery.GetList();
+    discovery.getList();
     waitMs(timeout);
     printServers(streams, groupRecords(browser, browser.CurrentServerGroup()));
     return 0;

@@ -30,7 +30,7 @@ bool MapCompileStep::run() {
         if (!offerMap(cvar))
             return false;
     }
-    WriteModDescription(core_.game, core_.settings, core_.console,
+    writeModDescription(core_.game, core_.settings, core_.console,
                         modDescription_ ? modDescription_() : QString());
     return true;
 }

@@ -12,7 +12,7 @@
 
 namespace fennick {
 
-void WriteModDescription(const GameState& game, const ProgramSettings& settings,
+void writeModDescription(const GameState& game, const ProgramSettings& settings,
                          ConsoleLog& console, const QString& description) {
     const QString& key = game.currentModKey;
     if (!settings.createDescription || game.currentGame != kQuake3 || !isSafeNamePart(key) ||

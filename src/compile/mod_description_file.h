@@ -14,7 +14,7 @@ class ProgramSettings;
 // line, when it differs from the folder name (ignoring case). Nothing is
 // written when the folder does not exist (the plain game has none) or the
 // description is blank; a failed write is reported on the console.
-void WriteModDescription(const GameState& game, const ProgramSettings& settings,
+void writeModDescription(const GameState& game, const ProgramSettings& settings,
                          ConsoleLog& console, const QString& description);
 
 } // namespace fennick

@@ -22,7 +22,7 @@ void tryFolders(ProgramSettings& settings, const QString& root, const GameFacts&
 
 } // namespace
 
-void SearchGameDirectories(ProgramSettings& settings, const QStringList& drives,
+void searchGameDirectories(ProgramSettings& settings, const QStringList& drives,
                            const NativePlaces& native) {
     for (const QString& drive : drives) {
         for (const GameFacts& game : allGames())

@@ -29,7 +29,7 @@ NativePlaces nativePlacesOf(const platform::SystemLookup& system);
 // "games/openarena", then below each system root "quake", "quake2",
 // "quake3" and "openarena". A folder there is valid when it holds the
 // game's data and an engine is found (usually on PATH).
-void SearchGameDirectories(ProgramSettings& settings, const QStringList& drives,
+void searchGameDirectories(ProgramSettings& settings, const QStringList& drives,
                            const NativePlaces& native = {});
 
 } // namespace fennick

@@ -200,7 +200,7 @@ void ConfigFiles::SelectConfiguration(const QString& name) {
     marker = found.path;
 }
 
-QStringList ConfigFiles::ListConfigurations(const QString& modKey) const {
+QStringList ConfigFiles::listConfigurations(const QString& modKey) const {
     QStringList names;
     for (int number = 0; number < kListedConfigurations; ++number) {
         const std::optional<QStringList> lines =

@@ -44,7 +44,7 @@ public:
     void SelectConfiguration(const QString& name);
 
     // The names (line 2) of a mod's configurations 0 to 9, in number order.
-    QStringList ListConfigurations(const QString& modKey) const;
+    QStringList listConfigurations(const QString& modKey) const;
     // The first line of a mod's configuration 0, its descriptor.
     std::optional<QString> modDescriptor(const QString& modKey) const;
 

@@ -320,7 +320,7 @@ void MapBrowser::setName(const QString& name) {
 void MapBrowser::showLevelshot() {
     const Busy busy(*this);
     const QString name = nameBox_;
-    Levelshot shot = services_.levelShots.FindLevelshot(name);
+    Levelshot shot = services_.levelShots.findLevelshot(name);
     if (!busy.alive() || name != nameBox_)
         return; // gone, or another name was typed meanwhile
     if (shot.outcome == Levelshot::Outcome::NameTooShort)

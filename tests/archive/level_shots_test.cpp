@@ -114,7 +114,7 @@ TEST_F(LevelShotsTest, PicturesAreFoundStretchedOrTheAreaCleared) {
 
 TEST_F(LevelShotsTest, ADamagedPictureInTempIsExtractedAgain) {
     temp.writeBytes("temp/q3dm1.jpg", "\xff\xd8 not really a picture");
-    const Levelshot shot = program().levelShots.FindLevelshot("q3dm1");
+    const Levelshot shot = program().levelShots.findLevelshot("q3dm1");
     EXPECT_EQ(shot.outcome, Levelshot::Outcome::Found);
     EXPECT_EQ(shot.picture.size(), QSize(8, 4));
 }

@@ -78,14 +78,14 @@ TEST_F(RefreshTest, AnswersUpdateInPlaceAndSilenceCostsOneSecondInAll) {
     // Updated within five seconds: skipped; six seconds later: asked.
     QSignalSpy finished(&b.work()->refreshRun(), &RefreshRun::finished);
     temp.clock.advance(4000);
-    ASSERT_TRUE(b.work()->Refresh());
-    EXPECT_FALSE(b.work()->Refresh()); // the working guard
+    ASSERT_TRUE(b.work()->refresh());
+    EXPECT_FALSE(b.work()->refresh()); // the working guard
     ASSERT_TRUE(finished.wait(3000));
     const int askedBefore = int(alive.received.size());
     temp.clock.advance(2000);
     QElapsedTimer elapsed;
     elapsed.start();
-    ASSERT_TRUE(b.work()->Refresh());
+    ASSERT_TRUE(b.work()->refresh());
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(alive.received.size(), askedBefore + 1);
     // Six silent servers, ten sockets: one second of waiting, not six.
@@ -109,7 +109,7 @@ TEST_F(RefreshTest, SilentInternetServersLeaveWhileOnline) {
     }
     QSignalSpy finished(&b.work()->refreshRun(), &RefreshRun::finished);
     ASSERT_SOON(!b.work()->refreshRun().working(), 3000);
-    ASSERT_TRUE(b.work()->Refresh());
+    ASSERT_TRUE(b.work()->refresh());
     ASSERT_TRUE(finished.wait(3000));
     EXPECT_TRUE(b.list().find(alive.address(), QLatin1String(internet)));
     EXPECT_FALSE(b.list().find(dead1.address(), QLatin1String(internet)));
@@ -163,7 +163,7 @@ TEST_F(RefreshTest, AFloodOfDatagramsLeavesTheBrowserResponsive) {
     const auto refresh = [&] {
         temp.clock.advance(6000);
         alive.received.clear();
-        ASSERT_TRUE(b.work()->Refresh());
+        ASSERT_TRUE(b.work()->refresh());
         ASSERT_TRUE(finished.wait(3000));
         EXPECT_EQ(alive.received.size(), 1);
         EXPECT_EQ(stored(alive, recent).hostname, QStringLiteral("Alive"));

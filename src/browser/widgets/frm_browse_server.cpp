@@ -281,8 +281,8 @@ QWidget* frmBrowseServer::buildButtons() {
     layout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ok, &QPushButton::clicked, browser_.get(), &ServerBrowser::connectToServer);
-    connect(refresh, &QPushButton::clicked, this, [this] { browser_->work()->Refresh(); });
-    connect(getList_, &QPushButton::clicked, this, [this] { browser_->work()->GetList(); });
+    connect(refresh, &QPushButton::clicked, this, [this] { browser_->work()->refresh(); });
+    connect(getList_, &QPushButton::clicked, this, [this] { browser_->work()->getList(); });
     return row;
 }
 

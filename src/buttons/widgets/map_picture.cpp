@@ -43,7 +43,7 @@ void MapPicture::showMap() {
     shown_ = key;
     map_ = map;
     title_ = map.isEmpty() ? QString() : titles_.shownTitle(map);
-    Levelshot shot = levelShots_.FindLevelshot(map);
+    Levelshot shot = levelShots_.findLevelshot(map);
     if (shot.outcome == Levelshot::Outcome::Found)
         picture_ = std::move(shot.picture);
     else if (shot.outcome == Levelshot::Outcome::NotFound)

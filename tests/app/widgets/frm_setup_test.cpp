@@ -228,7 +228,7 @@ TEST_F(SetupDialogTest, EngineFieldsChooseTheEngineAndTheLabelSaysWhatStarts) {
 // The bot list follows a Quake III folder typed after the start: a launch
 // right away reads it first, and a folder left alone is read once it settles.
 TEST_F(SetupDialogTest, AQuakeThreeFolderSetAfterTheStartBringsItsBots) {
-    program.botScan.LoadNow(); // the start-up's read, without a folder
+    program.botScan.loadNow(); // the start-up's read, without a folder
     fixture.touch("q3/quake3.exe");
     test::ZipEntry bots;
     bots.name = "scripts/bots.txt";
