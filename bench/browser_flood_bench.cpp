@@ -13,8 +13,6 @@
 #include "platform/clock.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QPointer>
@@ -86,20 +84,9 @@ void floodOpenBrowser(benchmark::State& state) {
     }
     for (auto _ : state) {
         const qint64 memoryBefore = test::residentBytes();
-        QElapsedTimer sinceTick;
-        qint64 longestGap = 0;
-        QTimer tick;
-        QObject::connect(&tick, &QTimer::timeout,
-                         [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
-        QEventLoop loop;
-        test::DatagramFlood flood(ports, kPerSecond);
-        sinceTick.start();
-        tick.start(20);
-        QTimer::singleShot(kFloodMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        flood.stop();
-        state.counters["sent"] = double(flood.sent());
-        state.counters["late_ms"] = double(std::max<qint64>(longestGap - 20, 0));
+        const test::FloodRun run = test::floodWhileTicking(ports, kPerSecond, kFloodMs);
+        state.counters["sent"] = double(run.sent);
+        state.counters["late_ms"] = double(std::max<qint64>(run.longestGap - 20, 0));
         state.counters["memory_mb"] =
             double(test::residentBytes() - memoryBefore) / double(1 << 20);
     }

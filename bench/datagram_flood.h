@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 #include <arpa/inet.h>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <netinet/in.h>
@@ -84,6 +88,34 @@ inline qint64 residentBytes() {
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * ::sysconf(_SC_PAGESIZE) : 0;
+}
+
+// What a flood did to the event loop of this process.
+struct FloodRun {
+    long sent = 0;          // datagrams sent
+    qint64 longestGap = 0;  // the longest time between two ticks of a 20 ms timer, in ms
+};
+
+// Floods the ports for `milliseconds` while the event loop runs, and
+// watches how late a 20 ms timer of this thread comes meanwhile: a window
+// that stays responsive keeps it close to 20 ms.
+inline FloodRun floodWhileTicking(const std::vector<quint16>& ports, int perSecond,
+                                  int milliseconds) {
+    FloodRun run;
+    QElapsedTimer sinceTick;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { run.longestGap = std::max(run.longestGap, sinceTick.restart()); });
+    QEventLoop loop;
+    DatagramFlood flood(ports, perSecond);
+    sinceTick.start();
+    tick.start(20);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    flood.stop();
+    tick.stop();
+    run.sent = flood.sent();
+    return run;
 }
 
 } // namespace fennick::test
