@@ -333,7 +333,7 @@ QString ServerBrowser::messageOf(GroupSave result) {
 void ServerBrowser::renameServer(const QString& ip, const QString& name) {
     ServerRecord record;
     record.ip = ip;
-    record.group = GroupTree::groupOfCaption(shown_.caption);
+    record.group = shown_.group;
     GetServer(record);
     record.hostname = name;
     AddOrUpdateServer(record);
@@ -342,7 +342,7 @@ void ServerBrowser::renameServer(const QString& ip, const QString& name) {
 void ServerBrowser::deleteServer(const QString& ip) {
     ServerRecord record;
     record.ip = ip;
-    record.group = GroupTree::groupOfCaption(shown_.caption);
+    record.group = shown_.group;
     RemoveServer(record);
     RefreshServerList();
 }
@@ -387,7 +387,7 @@ void ServerBrowser::passwordTyped(const QString& password) {
 void ServerBrowser::typedIntoBox(QString ServerRecord::*field, const QString& text) {
     ServerRecord record;
     record.ip = connectTo_;
-    record.group = GroupTree::groupOfCaption(shown_.caption);
+    record.group = shown_.group;
     GetServer(record);
     record.*field = text;
     selected_.*field = text;

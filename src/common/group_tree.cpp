@@ -104,10 +104,6 @@ GroupTree::Shown GroupTree::show(int node) const {
     return {node, groupPath(node), caption(node), userGroupsBeside(node)};
 }
 
-QString GroupTree::groupOfCaption(QString caption) {
-    return caption.replace(QStringLiteral(" - "), QStringLiteral("\\"));
-}
-
 QString GroupTree::groupBeside(const QString& group, const QString& name) {
     return group.left(group.indexOf(QLatin1Char('\\')) + 1) + name;
 }

@@ -52,9 +52,6 @@ public:
     };
     Shown show(int node) const;
 
-    // The group path of a caption: "Quake 3 Arena - Internet" gives
-    // "Quake 3 Arena\Internet".
-    static QString groupOfCaption(QString caption);
     // The group of the same game with another name: ("Quake 3
     // Arena\Recent", "Clan") gives "Quake 3 Arena\Clan".
     static QString groupBeside(const QString& group, const QString& name);

@@ -338,7 +338,7 @@ void MapBrowser::setTitle(const QString& title) {
     Q_EMIT boxesChanged();
     MapRecord record;
     record.name = nameBox_;
-    record.group = GroupTree::groupOfCaption(shown_.caption);
+    record.group = shown_.group;
     GetMap(record);
     record.fullname = title;
     current_.fullname = title;
@@ -352,7 +352,7 @@ void MapBrowser::deleteItem(int row) {
         return;
     MapRecord record;
     record.name = rows_.row(row).name;
-    record.group = GroupTree::groupOfCaption(shown_.caption);
+    record.group = shown_.group;
     RemoveMap(record);
     RefreshList();
 }

@@ -120,10 +120,12 @@ TEST_F(ServerBrowserTest, SaveIntoAGroupAsksForWhatIsMissing) {
 }
 
 TEST_F(ServerBrowserTest, TypedNamesAndPasswordsStayOnlyInUserGroups) {
-    ServerBrowser& b = open({R"("5.5.5.5:1","Quake 3 Arena\Friends","Five",10,"","secret",0)",
+    ServerBrowser& b = open({R"("5.5.5.5:1","Quake 3 Arena\Clan - EU","Five",10,"","secret",0)",
                              R"("5.5.5.5:1","Quake 3 Arena\Recent","Recent five",10,"","",46000)"});
     // A click fills the boxes from the stored record and leaves it whole.
-    b.selectNode(b.tree().nodeForGroup(QStringLiteral("Quake 3 Arena\\Friends")));
+    // A user group's own name may hold " - ", as the caption does between
+    // game and group.
+    b.selectNode(b.tree().nodeForGroup(QStringLiteral("Quake 3 Arena\\Clan - EU")));
     b.rowClicked(0);
     EXPECT_EQ(b.connectTo(), QStringLiteral("5.5.5.5:1"));
     EXPECT_EQ(b.nameBox(), QStringLiteral("Five"));
