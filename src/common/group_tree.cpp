@@ -68,10 +68,15 @@ QStringList GroupTree::userGroupsBeside(int node) const {
     return names;
 }
 
+namespace {
+
+// The built-in groups' names: no record is saved into them by hand.
 bool isBuiltInGroupName(const QString& name) {
     return name == QLatin1String("Recent") || name == QLatin1String("Internet") ||
            name == QLatin1String("LAN Network");
 }
+
+} // namespace
 
 GroupSave checkGroupSave(const QString& groupName, bool chosen) {
     if (isBuiltInGroupName(groupName))

@@ -22,7 +22,6 @@ public:
 
     const QVector<Node>& nodes() const { return nodes_; }
     int nodeWithKey(const QString& key) const; // -1 when none
-    bool isGameNode(int node) const;
     // "Quake 3 Arena\Internet" for a group node.
     QString groupPath(int node) const;
     // "Quake 3 Arena - Internet": the caption of a shown group.
@@ -36,9 +35,6 @@ public:
     // group (nodeForGroup); true when it did. Nothing for a path that names
     // no game.
     bool ensureGroupNode(const QString& group);
-
-    // The texts of the user groups beside a node, in node order.
-    QStringList userGroupsBeside(int node) const;
 
     // What a browser shows for a chosen node: its group path, its caption
     // and the user groups beside it for the "Save in" box. A game node
@@ -60,15 +56,14 @@ public:
     int add(const QString& key, const QString& text, const QString& parentKey, int image = 1);
 
 private:
+    bool isGameNode(int node) const;
     // The game node whose text starts the group path; -1 for none.
     int gameNodeOf(const QString& group) const;
+    // The texts of the user groups beside a node, in node order.
+    QStringList userGroupsBeside(int node) const;
 
     QVector<Node> nodes_;
 };
-
-// The built-in groups' names ("Recent", "Internet", "LAN Network"): no
-// record is saved into them by hand.
-bool isBuiltInGroupName(const QString& name);
 
 // "Save" into the group the "Save in" box names, as both browsers answer
 // it: refused for a built-in group, with nothing chosen, or with no name.
